@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The diagnostic output: calculation traces, catalogue entries and lookup
+// notes. Silent until a program installs a sink; nothing in the engine reads
+// these lines back.
+namespace Diagnostics {
+
+using Sink = std::function<void(const std::string&)>;
+
+// Installs the sink (an empty function silences the output again).
+void SetSink(Sink sink);
+bool IsEnabled();
+
+// Writes the text as it stands.
+void Write(const std::string& strText);
+
+// Writes one trace line "name = value\r\n" ("%s = %lf\r\n").
+void Trace(const char* szName, double dValue);
+
+}  // namespace Diagnostics

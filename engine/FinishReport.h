@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+class CInstrument;
+
+// The finish page's report: the instrument's complete report with the
+// endurance, the test-mode section of sample intervals against days, and the
+// ready-made manual-catalogue entry written to the diagnostic output.
+namespace FinishReport {
+
+// The catalogue entry for the instrument, as one Instrument element of the
+// manual catalogue ready to be copied by a catalogue author.
+std::string CatalogueEntry(const CInstrument& instrument);
+
+// The test-mode section: the interval limits, then one row per target of
+// 1..9, 10..90 and 100..3600 days with the interval that reaches it.
+std::string SampleIntervalSection(CInstrument& instrument);
+
+// Rebuilds the instrument's report with the endurance, writes the catalogue
+// entry to the diagnostic output and, in test mode, appends the section.
+// Leaves the finished text in m_strSummary.
+void Build(CInstrument& instrument, bool bTestMode);
+
+}  // namespace FinishReport

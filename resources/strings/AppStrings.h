@@ -1,0 +1,9 @@
+#pragma once
+
+// The application's string table. The report title heads every report; the
+// wizard title is the introduction page's caption.
+namespace AppStrings {
+inline constexpr const char* kWizardTitle = "Brevanta Moorplan 1.3";   // string 102
+inline constexpr const char* kAppTitle = "Moorplan 1.3";               // string 103
+inline constexpr const char* kSheetCaption = "Power Calculator";
+}

@@ -1,0 +1,95 @@
+#include "PlatformSeams.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace BvUtility::Platform {
+namespace {
+
+MessageBoxHandler& MessageHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+OpenDocumentHandler& DocumentHandler()
+{
+    static OpenDocumentHandler handler;
+    return handler;
+}
+StartDetachedHandler& DetachedHandler()
+{
+    static StartDetachedHandler handler;
+    return handler;
+}
+OpenFileHandler& FileHandler()
+{
+    static OpenFileHandler handler;
+    return handler;
+}
+
+MessageResult RealMessageBox(const MessageRequest& request)
+{
+    QMessageBox box(request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    request.strCaption, request.strText,
+                    request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                    request.pOwner);
+    const int nResult = box.exec();
+    if (request.buttons == MessageButtons::YesNo)
+        return nResult == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+    return MessageResult::Ok;
+}
+
+// A URL with a scheme goes to the desktop as it is; anything else is a path,
+// absolute or relative to the current folder.
+QUrl DocumentUrl(const QString& strPathOrUrl)
+{
+    const QUrl url(strPathOrUrl, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().size() > 1)
+        return url;
+    return QUrl::fromLocalFile(QFileInfo(strPathOrUrl).absoluteFilePath());
+}
+
+}  // namespace
+
+MessageResult ShowMessage(const MessageRequest& request)
+{
+    return MessageHandler() ? MessageHandler()(request) : RealMessageBox(request);
+}
+void SetMessageBoxHandler(MessageBoxHandler handler) { MessageHandler() = std::move(handler); }
+
+bool OpenDocument(const QString& strPathOrUrl)
+{
+    if (DocumentHandler())
+        return DocumentHandler()(strPathOrUrl);
+    return QDesktopServices::openUrl(DocumentUrl(strPathOrUrl));
+}
+void SetOpenDocumentHandler(OpenDocumentHandler handler) { DocumentHandler() = std::move(handler); }
+
+bool StartDetached(const QString& strProgram, const QStringList& astrArguments)
+{
+    if (DetachedHandler())
+        return DetachedHandler()(strProgram, astrArguments);
+    return QProcess::startDetached(strProgram, astrArguments);
+}
+void SetStartDetachedHandler(StartDetachedHandler handler) { DetachedHandler() = std::move(handler); }
+
+QString ChooseOpenFile(const OpenFileRequest& request)
+{
+    if (FileHandler())
+        return FileHandler()(request);
+    QFileDialog dialog(request.pOwner);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.strDefaultSuffix);
+    dialog.selectFile(request.strInitialName);
+    dialog.setNameFilter(request.strFilter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+void SetOpenFileHandler(OpenFileHandler handler) { FileHandler() = std::move(handler); }
+
+}  // namespace BvUtility::Platform
