@@ -1,0 +1,65 @@
+#include "FirmwareCatalogue.h"
+
+namespace {
+
+struct CFirmwareCell {
+    int nModel;
+    int nComm;
+    std::vector<const char*> aszRevisions;
+};
+
+// Cells not listed offer no revision.
+const CFirmwareCell kCells[] = {
+    {0, 0, {"all revisions"}},
+    {1, 0, {"1.8c or less", "2.0 or higher"}},
+    {1, 1, {"1.2 or less"}},
+    {1, 2, {"1.2c or less", "2.0 or higher"}},
+    {2, 0, {"1.6b or less", "2.0 or higher"}},
+    {3, 0, {"1.6 or less", "2.0 and higher, less than 2.6",
+            "2.6 and higher, less than 3.0, no external power option",
+            "2.6 and higher, less than 3.0, with external power option", "3.0 and higher"}},
+    {3, 1, {"1.3 and less", "2.0 and higher, less than 3.0", "3.0 and higher"}},
+    {3, 2, {"1.4 and lower", "2.0 and higher, less than 3.0", "3.0 and higher"}},
+    {4, 0, {"less than 2.6", "2.6 and higher, less than 3.0, no external power option",
+            "2.6 and higher, less than 3.0, with external power option", "3.0 and higher, less than 4.0",
+            "4.0 and higher"}},
+    {4, 1, {"less than 2.3", "2.3 or higher, less than 3.0", "3.0 and higher"}},
+    {4, 2, {"2.0 and higher, less than 3.0", "3.0 and higher, leas than 4.0", "4.0 and higher"}},
+    {5, 0, {"1.0 and higher"}},
+    {5, 2, {"4.0 (prototype version, 2009)", "1.1 and higher (production version, 2010 & later)"}},
+    {6, 0, {"less than 2.0", "2.0 and higher, less than 3.1", "3.1 or higher"}},
+    {6, 2, {"less than 1.1", "1.1 and higher"}},
+};
+
+bool IsInTable(int nModelIndex, int nCommIndex)
+{
+    return nModelIndex >= 0 && nModelIndex < CFirmwareCatalogue::kModelRows && nCommIndex >= 0 &&
+           nCommIndex < CFirmwareCatalogue::kCommColumns;
+}
+
+}  // namespace
+
+CFirmwareCatalogue::CFirmwareCatalogue()
+{
+    for (const CFirmwareCell& cell : kCells)
+        m_aastrRevisions[cell.nModel][cell.nComm].assign(cell.aszRevisions.begin(), cell.aszRevisions.end());
+}
+
+const std::vector<std::string>& CFirmwareCatalogue::GetRevisions(int nModelIndex, int nCommIndex) const
+{
+    static const std::vector<std::string> kNone;
+    return IsInTable(nModelIndex, nCommIndex) ? m_aastrRevisions[nModelIndex][nCommIndex] : kNone;
+}
+
+int CFirmwareCatalogue::GetRevisionCount(int nModelIndex, int nCommIndex) const
+{
+    return static_cast<int>(GetRevisions(nModelIndex, nCommIndex).size());
+}
+
+std::string CFirmwareCatalogue::GetRevision(int nModelIndex, int nCommIndex, int nFirmwareIndex) const
+{
+    const std::vector<std::string>& astrRevisions = GetRevisions(nModelIndex, nCommIndex);
+    if (nFirmwareIndex < 0 || nFirmwareIndex >= static_cast<int>(astrRevisions.size()))
+        return std::string();
+    return astrRevisions[static_cast<size_t>(nFirmwareIndex)];
+}
