@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// How the pages read numbers out of their edit fields: as the C library's
+// formatted scan reads them ("%u", "%d", "%lf": leading blanks skipped,
+// trailing text ignored). A text without a number gives false, and so does a
+// number that does not fit the field's 32-bit type or a decimal that is not
+// finite.
+namespace FieldNumbers {
+
+// "%u": a leading minus wraps round as unsigned, so "-1" is 4294967295.
+bool ScanUnsigned(const std::string& strText, unsigned int& nValue);
+// "%d".
+bool ScanInt(const std::string& strText, int& nValue);
+// "%lf".
+bool ScanDouble(const std::string& strText, double& dValue);
+
+// The fields without a message of their own store 0 when they hold no number.
+int IntOrZero(const std::string& strText);
+double DoubleOrZero(const std::string& strText);
+
+}  // namespace FieldNumbers

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PageModel.h"
+
+// The communications and firmware page: the protocol radio buttons and the
+// firmware revision list. Leaving it either way builds (or keeps) the
+// instrument and adds the pages of its family.
+class CMoorModelPageModel : public CPageModel {
+public:
+    enum EControl {
+        kText,
+        kRs232,   // communications index 0; the three buttons follow in index order
+        kRs485,
+        kModem,
+        kFirmwareLabel,
+        kFirmware,
+        kControlCount
+    };
+    static constexpr int kCommCount = 3;
+    static int CommButton(int nCommIndex) { return kRs232 + nCommIndex; }
+
+    explicit CMoorModelPageModel(CSheetModel& sheet);
+
+    void OnSetActive() override;
+    void OnCommand(int nId) override;
+    CPageResult OnWizardNext() override;
+    CPageResult OnWizardBack() override;
+
+    // Refills the firmware list for (m_nSelModel, m_nSelComm) and selects the
+    // instrument's revision when it has this protocol, else the default.
+    void FillFirmwareList();
+
+    // The revision preselected for a model and protocol without an instrument.
+    static int DefaultFirmware(int nModelIndex, int nCommIndex);
+    // Whether the protocol button is enabled for the model.
+    static bool IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch);
+
+private:
+    // Stores the revision, builds or keeps the instrument, adds its pages.
+    void Leave();
+};

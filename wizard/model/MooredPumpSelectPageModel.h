@@ -1,0 +1,20 @@
+#pragma once
+
+#include "PageModel.h"
+
+// The moored pump page: the pump list and the two pump-mode buttons.
+class CMooredPumpSelectPageModel : public CPageModel {
+public:
+    enum EControl { kPumpLabel, kPump, kMode1, kMode2, kReport, kControlCount };
+
+    explicit CMooredPumpSelectPageModel(CSheetModel& sheet);
+
+    void OnSetActive() override;
+    void OnCommand(int nId) override;
+    CPageResult OnWizardNext() override;
+    CPageResult OnWizardBack() override;
+
+private:
+    void OnPumpChanged();
+    void Store();
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "ControlState.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class CInstrument;
+class CSheetModel;
+
+// Which page a page model stands for.
+enum class EPageKind {
+    Intro,
+    MoorModel,
+    BatterySelect,
+    PressureSelect,
+    SampleRate,
+    Sampling700,
+    Sampling710,
+    MooredPumpSelect,
+    SensorList,
+    Finish,
+};
+
+// One wizard page without a window: its controls' states, what activation
+// fills in, the handlers, and the checks and stores of Next and Back.
+//
+// Each edit field also has a text member on the page (the page keeps the text
+// for as long as the page object lives, across visits): ReadFields copies the
+// fields into the members, PushFields the members into the fields.
+class CPageModel {
+public:
+    CPageModel(CSheetModel& sheet, EPageKind eKind, std::string strCaption, std::vector<CControlState> aLayout);
+    virtual ~CPageModel();
+
+    CPageModel(const CPageModel&) = delete;
+    CPageModel& operator=(const CPageModel&) = delete;
+
+    EPageKind Kind() const { return m_eKind; }
+    // The wizard title while this page is active.
+    const std::string& Title() const { return m_strTitle; }
+    // EWizardButtons flags set by the last activation.
+    int WizardButtons() const { return m_nWizardButtons; }
+
+    int ControlCount() const { return static_cast<int>(m_aControls.size()); }
+    CControlState& Control(int nId) { return m_aControls.at(static_cast<std::size_t>(nId)); }
+    const CControlState& Control(int nId) const { return m_aControls.at(static_cast<std::size_t>(nId)); }
+
+    // The page was added to the sheet again: its controls start over from the
+    // layout (shown, enabled, unchecked, empty). The text members stay.
+    void ResetControls();
+
+    // The page becomes the active page.
+    virtual void OnSetActive() = 0;
+    // The person changed control nId: selected a list entry, clicked a radio
+    // button or a check box. The view has copied the widgets' state in first.
+    virtual void OnCommand(int nId);
+    // Next: checks in order; stays with the first failure's message.
+    virtual CPageResult OnWizardNext();
+    // Back: stores what is valid, never shows a message, never stays.
+    virtual CPageResult OnWizardBack();
+
+    // A person's actions, each running the control's own handler. Asking a
+    // control for the choice or state it already shows is no action.
+    EActionResult SelectEntry(int nId, int nIndex);
+    EActionResult Click(int nId);
+    EActionResult SetChecked(int nId, bool bChecked);
+    EActionResult TypeText(int nId, const std::string& strText);
+
+protected:
+    CSheetModel& Sheet() { return m_sheet; }
+    CInstrument* Instrument();
+
+    void ReadFields();
+    void PushFields();
+    std::string& FieldText(int nId) { return m_astrFieldText.at(static_cast<std::size_t>(nId)); }
+
+    void SetWizardButtons(int nButtons) { m_nWizardButtons = nButtons; }
+    void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
+    // Shows or hides several controls at once.
+    void Show(std::initializer_list<int> aIds, bool bVisible);
+    // Checks radio button nChecked of the group aIds and unchecks the others.
+    void CheckRadio(std::initializer_list<int> aIds, int nChecked);
+    // Rebuilds the instrument's report (without the endurance) into the report field.
+    void ShowReport(int nReportId);
+
+private:
+    CSheetModel& m_sheet;
+    EPageKind m_eKind;
+    std::string m_strCaption;
+    std::string m_strTitle;
+    int m_nWizardButtons = 0;
+    std::vector<CControlState> m_aLayout;
+    std::vector<CControlState> m_aControls;
+    std::vector<std::string> m_astrFieldText;
+};
+
+// Layout helpers for the pages' control tables.
+CControlState LabelControl(const std::string& strText);
+CControlState EditControl();
+CControlState ListControl();
+CControlState RadioControl(const std::string& strText);
+CControlState CheckControl(const std::string& strText);
+CControlState ButtonControl(const std::string& strText);
+CControlState ReportControl();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SamplingPageModel.h"
+
+// The Kelvo 610/620/630 sampling page: interval, NCycles, delay, query figures.
+class CSampleRatePageModel : public CSamplingPageModel {
+public:
+    enum EControl {
+        kIntervalLabel,
+        kInterval,
+        kNCyclesLabel,
+        kNCycles,
+        kDelayLabel,
+        kDelay,
+        kQueriedLabel,
+        kQueried,
+        kRateLabel,
+        kRate,
+        kReport,
+        kControlCount
+    };
+
+    explicit CSampleRatePageModel(CSheetModel& sheet);
+
+    void OnSetActive() override;
+    CPageResult OnWizardNext() override;
+    CPageResult OnWizardBack() override;
+
+private:
+    CPageResult Leave(bool bNext);
+};

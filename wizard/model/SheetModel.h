@@ -1,0 +1,103 @@
+#pragma once
+
+#include "CommandLineInfo.h"
+#include "ControlState.h"
+
+#include <memory>
+#include <vector>
+
+class CInstrument;
+class CPageModel;
+class CIntroPageModel;
+class CMoorModelPageModel;
+class CBatterySelectPageModel;
+class CPressureSelectPageModel;
+class CSampleRatePageModel;
+class C700SamplingPageModel;
+class C710SamplingPageModel;
+class CMooredPumpSelectPageModel;
+class CSensorListPageModel;
+class CFinishPageModel;
+
+// One set of the pages that follow the model pages. The introduction page's
+// set serves the Kelvo 610 path, the communications page's set every other
+// model; the two sets share no page object, so each keeps its own texts.
+struct CPageSet {
+    explicit CPageSet(CSheetModel& sheet);
+    ~CPageSet();
+
+    std::unique_ptr<CBatterySelectPageModel> m_pBatterySelect;
+    std::unique_ptr<CPressureSelectPageModel> m_pPressureSelect;
+    std::unique_ptr<CSampleRatePageModel> m_pSampleRate;
+    std::unique_ptr<C700SamplingPageModel> m_p700Sampling;
+    std::unique_ptr<C710SamplingPageModel> m_p710Sampling;
+    std::unique_ptr<CMooredPumpSelectPageModel> m_pMooredPumpSelect;
+    std::unique_ptr<CSensorListPageModel> m_pSensorList;
+    std::unique_ptr<CFinishPageModel> m_pFinish;
+};
+
+// The wizard sheet without a window: the person's (model, communications,
+// firmware) choice, the one instrument object, every page object, the page
+// list and the moves between pages.
+class CSheetModel {
+public:
+    explicit CSheetModel(const CMoorplanCommandLineInfo& commandLine);
+    ~CSheetModel();
+
+    CSheetModel(const CSheetModel&) = delete;
+    CSheetModel& operator=(const CSheetModel&) = delete;
+
+    const CMoorplanCommandLineInfo& CommandLine() const { return m_commandLine; }
+
+    // Makes m_pInstrument the variant of (m_nSelModel, m_nSelComm,
+    // m_nSelFirmware). Keeps the current object while its triple is the same;
+    // otherwise destroys it first, so a triple without a variant leaves none.
+    bool CreateInstrument();
+    CInstrument* Instrument() const { return m_pInstrument.get(); }
+    void DestroyInstrument() { m_pInstrument.reset(); }
+
+    // The page list.
+    const std::vector<CPageModel*>& Pages() const { return m_apPages; }
+    // Keeps the first nCount pages, removes the rest.
+    void KeepFirstPages(int nCount);
+    // Appends a page; its controls start over from its layout.
+    void AddPage(CPageModel& page);
+    // Appends the pages that follow the communications page for the
+    // instrument's family (from the communications page's set).
+    void AddFamilyPages();
+    // Appends the Kelvo 610 path (from the introduction page's set).
+    void Add610Pages();
+
+    // Moving through the list as the wizard buttons do.
+    // Start activates the introduction page.
+    void Start();
+    int CurrentIndex() const { return m_nCurrent; }
+    CPageModel& CurrentPage() const { return *m_apPages.at(static_cast<std::size_t>(m_nCurrent)); }
+    // Runs the current page's Next; unless it stays, moves to the following
+    // page and activates it. With no following page the wizard cannot move.
+    CPageResult Next();
+    // Runs the current page's Back and moves to the page before, activating it.
+    CPageResult Back();
+
+    CIntroPageModel& IntroPage() { return *m_pIntro; }
+    CMoorModelPageModel& MoorModelPage() { return *m_pMoorModel; }
+    CPageSet& Set610() { return *m_p610Set; }
+    CPageSet& SetOther() { return *m_pOtherSet; }
+
+    int m_nSelModel = -1;
+    int m_nSelComm = -1;
+    int m_nSelFirmware = -1;
+    int m_nBuiltModel = -1;
+    std::unique_ptr<CInstrument> m_pInstrument;
+
+private:
+    CPageResult MoveTo(int nIndex, CPageResult result);
+
+    CMoorplanCommandLineInfo m_commandLine;
+    std::unique_ptr<CIntroPageModel> m_pIntro;
+    std::unique_ptr<CMoorModelPageModel> m_pMoorModel;
+    std::unique_ptr<CPageSet> m_p610Set;
+    std::unique_ptr<CPageSet> m_pOtherSet;
+    std::vector<CPageModel*> m_apPages;
+    int m_nCurrent = 0;
+};
