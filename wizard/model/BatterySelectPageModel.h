@@ -23,13 +23,11 @@ public:
     explicit CBatterySelectPageModel(CSheetModel& sheet);
 
     void OnSetActive() override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
     // False for a lithium pack with a P4T or P4P pump on the models whose
     // pumps cannot run from one.
     static bool IsPumpBatteryCompatible(int nModelIndex, int nBatteryIndex, int nPumpIndex);
 
 private:
-    CPageResult Leave(bool bNext);
+    CPageResult Leave(bool bNext) override;
 };

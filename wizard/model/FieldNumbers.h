@@ -11,6 +11,9 @@ namespace FieldNumbers {
 
 // "%u": a leading minus wraps round as unsigned, so "-1" is 4294967295.
 bool ScanUnsigned(const std::string& strText, unsigned int& nValue);
+// "%u" compared without sign against nMin..nMax (both inclusive); the value
+// goes to nValue only when it is in range.
+bool ScanUnsignedInRange(const std::string& strText, int nMin, int nMax, int& nValue);
 // "%d".
 bool ScanInt(const std::string& strText, int& nValue);
 // "%lf".

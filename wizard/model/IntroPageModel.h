@@ -25,5 +25,8 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
+
+private:
+    // Next only: the introduction page has no Back.
+    CPageResult Leave(bool bNext) override;
 };

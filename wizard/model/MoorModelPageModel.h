@@ -23,8 +23,6 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
     // Refills the firmware list for (m_nSelModel, m_nSelComm) and selects the
     // instrument's revision when it has this protocol, else the default.
@@ -36,6 +34,7 @@ public:
     static bool IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch);
 
 private:
-    // Stores the revision, builds or keeps the instrument, adds its pages.
-    void Leave();
+    // Next and Back alike: store the revision, build or keep the instrument,
+    // add the pages of its family.
+    CPageResult Leave(bool bNext) override;
 };

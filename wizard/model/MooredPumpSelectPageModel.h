@@ -11,10 +11,8 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
     void OnPumpChanged();
-    void Store();
+    CPageResult Leave(bool bNext) override;
 };

@@ -57,9 +57,9 @@ public:
     // button or a check box. The view has copied the widgets' state in first.
     virtual void OnCommand(int nId);
     // Next: checks in order; stays with the first failure's message.
-    virtual CPageResult OnWizardNext();
+    CPageResult OnWizardNext() { return Leave(true); }
     // Back: stores what is valid, never shows a message, never stays.
-    virtual CPageResult OnWizardBack();
+    CPageResult OnWizardBack() { return Leave(false); }
 
     // A person's actions, each running the control's own handler. Asking a
     // control for the choice or state it already shows is no action.
@@ -69,6 +69,9 @@ public:
     EActionResult TypeText(int nId, const std::string& strText);
 
 protected:
+    // The routine that Next (bNext) and Back share: read, check, store.
+    virtual CPageResult Leave(bool bNext);
+
     CSheetModel& Sheet() { return m_sheet; }
     CInstrument* Instrument();
 

@@ -12,10 +12,8 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
     void ShowParosFor(int nEntry);
-    void Store();
+    CPageResult Leave(bool bNext) override;
 };

@@ -23,9 +23,7 @@ public:
     explicit CSampleRatePageModel(CSheetModel& sheet);
 
     void OnSetActive() override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
-    CPageResult Leave(bool bNext);
+    CPageResult Leave(bool bNext) override;
 };

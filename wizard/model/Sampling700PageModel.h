@@ -28,13 +28,11 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
     void LayOutByScheme();
     void OnSamplingType(int nType);
     void OnTransmit();
     void SetTransmit(bool bChecked, bool bEnabled, bool bVisible);
-    CPageResult Leave(bool bNext);
+    CPageResult Leave(bool bNext) override;
 };

@@ -24,10 +24,8 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
     void OnSamplingMode(int nMode);
-    CPageResult Leave(bool bNext);
+    CPageResult Leave(bool bNext) override;
 };

@@ -19,7 +19,7 @@ public:
     CSamplingPageModel(CSheetModel& sheet, EPageKind eKind, std::vector<CControlState> aLayout, CSharedIds ids);
 
 protected:
-    // Interval text: the record's interval, or strUnset when it is not set yet.
+    // Interval text: the record's interval, or szUnset when it is not set yet.
     void SetIntervalText(const char* szUnset);
     // Query texts: the record's figures once the rate is set, else "0" and "0".
     void SetQueryTexts();

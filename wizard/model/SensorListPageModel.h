@@ -24,12 +24,10 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
-    CPageResult OnWizardNext() override;
-    CPageResult OnWizardBack() override;
 
 private:
     void OnCountChanged();
     void OnTypeChanged(int nRow);
     void ShowRows(int nCount);
-    void Store();
+    CPageResult Leave(bool bNext) override;
 };

@@ -18,6 +18,7 @@ class C710SamplingPageModel;
 class CMooredPumpSelectPageModel;
 class CSensorListPageModel;
 class CFinishPageModel;
+class CSheetModel;
 
 // One set of the pages that follow the model pages. The introduction page's
 // set serves the Kelvo 610 path, the communications page's set every other

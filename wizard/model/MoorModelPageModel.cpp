@@ -1,0 +1,133 @@
+#include "MoorModelPageModel.h"
+
+#include "FirmwareCatalogue.h"
+#include "Instrument.h"
+#include "SheetModel.h"
+
+namespace {
+
+std::vector<CControlState> MoorModelLayout()
+{
+    return {
+        LabelControl("Please select the communications protocol and firmware revision. Note that you can find the "
+                     "firmware revision in the instrument's status report."),
+        RadioControl("RS 232"),
+        RadioControl("RS 485"),
+        RadioControl("Inductive Modem"),
+        LabelControl("Firmware Revision:"),
+        ListControl(),
+    };
+}
+
+// The revision preselected without an instrument of the same protocol, by
+// model index (rows) and communications index (RS-232, RS-485, modem).
+constexpr int kaDefaultFirmware[7][3] = {
+    {0, 0, 0},   // Kelvo 610: no communications page
+    {1, 0, 1},   // Kelvo 620
+    {1, 0, 0},   // Kelvo 630
+    {4, 2, 2},   // Kelvo 700 - No Pump
+    {4, 2, 2},   // Kelvo 700 - Integral Pump
+    {0, 0, 1},   // Kelvo 700 - Integral Pump and Integral Oxygen
+    {2, 0, 1},   // Kelvo 710
+};
+
+// Which protocol buttons are enabled, by model index.
+enum ECommEnable { kOff, kOn, kWith485Switch };
+constexpr ECommEnable kaCommEnabled[7][3] = {
+    {kOff, kOff, kOff},            // Kelvo 610
+    {kOn, kOn, kOn},               // Kelvo 620
+    {kOff, kOff, kOff},            // Kelvo 630
+    {kOn, kWith485Switch, kOn},    // Kelvo 700 - No Pump
+    {kOn, kWith485Switch, kOn},    // Kelvo 700 - Integral Pump
+    {kOn, kOff, kOn},              // Kelvo 700 - Integral Pump and Integral Oxygen
+    {kOn, kOff, kOn},              // Kelvo 710
+};
+
+bool InTable(int nModelIndex, int nCommIndex)
+{
+    return nModelIndex >= 0 && nModelIndex < 7 && nCommIndex >= 0 && nCommIndex < 3;
+}
+
+const CFirmwareCatalogue& Catalogue()
+{
+    static const CFirmwareCatalogue catalogue;
+    return catalogue;
+}
+
+}  // namespace
+
+CMoorModelPageModel::CMoorModelPageModel(CSheetModel& sheet)
+    : CPageModel(sheet, EPageKind::MoorModel, "Communications and Firmware", MoorModelLayout())
+{
+}
+
+int CMoorModelPageModel::DefaultFirmware(int nModelIndex, int nCommIndex)
+{
+    return InTable(nModelIndex, nCommIndex) ? kaDefaultFirmware[nModelIndex][nCommIndex] : 0;
+}
+
+bool CMoorModelPageModel::IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch)
+{
+    if (!InTable(nModelIndex, nCommIndex))
+        return false;
+    const ECommEnable eEnable = kaCommEnabled[nModelIndex][nCommIndex];
+    return eEnable == kOn || (eEnable == kWith485Switch && b485Switch);
+}
+
+void CMoorModelPageModel::OnSetActive()
+{
+    CSheetModel& sheet = Sheet();
+    SetWizardButtons(kWizBack | kWizNext);
+    sheet.KeepFirstPages(2);
+    if (const CInstrument* pInstrument = sheet.Instrument())
+        sheet.m_nSelComm = pInstrument->GetCommIndex();
+    if (sheet.m_nSelComm == -1) {
+        sheet.m_nSelComm = 0;
+        sheet.m_nSelFirmware = 0;
+    }
+    for (int i = 0; i < kCommCount; ++i) {
+        Control(CommButton(i)).m_bEnabled = IsCommEnabled(sheet.m_nSelModel, i, sheet.CommandLine().m_b485);
+        Control(CommButton(i)).m_bChecked = (i == sheet.m_nSelComm);
+    }
+    FillFirmwareList();
+}
+
+void CMoorModelPageModel::FillFirmwareList()
+{
+    CSheetModel& sheet = Sheet();
+    CControlState& list = Control(kFirmware);
+    list.m_astrItems = Catalogue().GetRevisions(sheet.m_nSelModel, sheet.m_nSelComm);
+    const CInstrument* pInstrument = sheet.Instrument();
+    if (pInstrument && pInstrument->GetCommIndex() == sheet.m_nSelComm)
+        sheet.m_nSelFirmware = pInstrument->GetFirmwareIndex();
+    else
+        sheet.m_nSelFirmware = DefaultFirmware(sheet.m_nSelModel, sheet.m_nSelComm);
+    const bool bInList = sheet.m_nSelFirmware >= 0 && sheet.m_nSelFirmware < static_cast<int>(list.m_astrItems.size());
+    list.m_nSelection = bInList ? sheet.m_nSelFirmware : -1;
+}
+
+void CMoorModelPageModel::OnCommand(int nId)
+{
+    const int nComm = nId - kRs232;
+    if (nComm < 0 || nComm >= kCommCount)
+        return;
+    Sheet().m_nSelComm = nComm;
+    FillFirmwareList();
+    for (int i = 0; i < kCommCount; ++i)
+        Control(CommButton(i)).m_bChecked = (i == nComm);
+}
+
+CPageResult CMoorModelPageModel::Leave(bool)
+{
+    CSheetModel& sheet = Sheet();
+    sheet.m_nSelFirmware = Control(kFirmware).m_nSelection;
+    const CInstrument* pInstrument = sheet.Instrument();
+    const bool bKeep = sheet.m_nBuiltModel != -1 && pInstrument && pInstrument->GetModelIndex() == sheet.m_nSelModel
+                       && pInstrument->GetCommIndex() == sheet.m_nSelComm
+                       && pInstrument->GetFirmwareIndex() == sheet.m_nSelFirmware;
+    if (!bKeep && !sheet.CreateInstrument())
+        return {};   // no variant: no page follows
+    sheet.m_nBuiltModel = sheet.Instrument()->GetModelIndex();
+    sheet.AddFamilyPages();
+    return {};
+}

@@ -1,0 +1,129 @@
+#include "PageModel.h"
+
+#include "Instrument.h"
+#include "SheetModel.h"
+
+CPageModel::CPageModel(CSheetModel& sheet, EPageKind eKind, std::string strCaption, std::vector<CControlState> aLayout)
+    : m_sheet(sheet),
+      m_eKind(eKind),
+      m_strCaption(std::move(strCaption)),
+      m_strTitle(m_strCaption),
+      m_aLayout(std::move(aLayout)),
+      m_aControls(m_aLayout),
+      m_astrFieldText(m_aLayout.size())
+{
+}
+
+CPageModel::~CPageModel() = default;
+
+void CPageModel::ResetControls()
+{
+    m_aControls = m_aLayout;
+    m_strTitle = m_strCaption;
+}
+
+void CPageModel::OnCommand(int) {}
+
+CPageResult CPageModel::Leave(bool) { return {}; }
+
+EActionResult CPageModel::SelectEntry(int nId, int nIndex)
+{
+    CControlState& control = Control(nId);
+    if (nIndex < 0 || nIndex >= static_cast<int>(control.m_astrItems.size()))
+        return EActionResult::NotInList;
+    if (control.m_nSelection == nIndex)
+        return EActionResult::NoChange;
+    if (!control.m_bVisible || !control.m_bEnabled)
+        return EActionResult::Unavailable;
+    control.m_nSelection = nIndex;
+    OnCommand(nId);
+    return EActionResult::Done;
+}
+
+EActionResult CPageModel::Click(int nId)
+{
+    CControlState& control = Control(nId);
+    if (control.m_bChecked)
+        return EActionResult::NoChange;
+    if (!control.m_bVisible || !control.m_bEnabled)
+        return EActionResult::Unavailable;
+    control.m_bChecked = true;
+    OnCommand(nId);
+    return EActionResult::Done;
+}
+
+EActionResult CPageModel::SetChecked(int nId, bool bChecked)
+{
+    CControlState& control = Control(nId);
+    if (control.m_bChecked == bChecked)
+        return EActionResult::NoChange;
+    if (!control.m_bVisible || !control.m_bEnabled)
+        return EActionResult::Unavailable;
+    control.m_bChecked = bChecked;
+    OnCommand(nId);
+    return EActionResult::Done;
+}
+
+EActionResult CPageModel::TypeText(int nId, const std::string& strText)
+{
+    CControlState& control = Control(nId);
+    if (!control.m_bVisible || !control.m_bEnabled)
+        return EActionResult::Unavailable;
+    control.m_strText = strText;
+    return EActionResult::Done;
+}
+
+CInstrument* CPageModel::Instrument() { return m_sheet.Instrument(); }
+
+void CPageModel::ReadFields()
+{
+    for (std::size_t i = 0; i < m_aControls.size(); ++i)
+        if (m_aControls[i].m_eKind == EControlKind::Edit)
+            m_astrFieldText[i] = m_aControls[i].m_strText;
+}
+
+void CPageModel::PushFields()
+{
+    for (std::size_t i = 0; i < m_aControls.size(); ++i)
+        if (m_aControls[i].m_eKind == EControlKind::Edit)
+            m_aControls[i].m_strText = m_astrFieldText[i];
+}
+
+void CPageModel::Show(std::initializer_list<int> aIds, bool bVisible)
+{
+    for (int nId : aIds)
+        Control(nId).m_bVisible = bVisible;
+}
+
+void CPageModel::CheckRadio(std::initializer_list<int> aIds, int nChecked)
+{
+    for (int nId : aIds)
+        Control(nId).m_bChecked = (nId == nChecked);
+}
+
+void CPageModel::ShowReport(int nReportId)
+{
+    CInstrument* pInstrument = Instrument();
+    if (!pInstrument)
+        return;
+    pInstrument->BuildSummary(0);
+    Control(nReportId).m_strText = pInstrument->m_strSummary;
+}
+
+namespace {
+CControlState MakeControl(EControlKind eKind, const std::string& strText = std::string())
+{
+    CControlState control;
+    control.m_eKind = eKind;
+    control.m_strText = strText;
+    return control;
+}
+}  // namespace
+
+CControlState LabelControl(const std::string& strText) { return MakeControl(EControlKind::Label, strText); }
+CControlState EditControl() { return MakeControl(EControlKind::Edit); }
+CControlState ListControl() { return MakeControl(EControlKind::List); }
+CControlState RadioControl(const std::string& strText) { return MakeControl(EControlKind::Radio, strText); }
+CControlState CheckControl(const std::string& strText) { return MakeControl(EControlKind::Check, strText); }
+CControlState ButtonControl(const std::string& strText) { return MakeControl(EControlKind::Button, strText); }
+CControlState ReportControl() { return MakeControl(EControlKind::Report); }

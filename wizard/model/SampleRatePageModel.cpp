@@ -1,0 +1,68 @@
+#include "SampleRatePageModel.h"
+
+#include "FieldNumbers.h"
+#include "Instrument.h"
+#include "StrFormat.h"
+
+namespace {
+std::vector<CControlState> SampleRateLayout()
+{
+    return {
+        IntervalLabel(),
+        EditControl(),
+        LabelControl("Number of measurements per sample (NCycles):"),
+        EditControl(),
+        LabelControl("Delay Before Sampling (seconds):"),
+        EditControl(),
+        QueriedLabel(),
+        EditControl(),
+        RateLabel(),
+        EditControl(),
+        ReportControl(),
+    };
+}
+}  // namespace
+
+CSampleRatePageModel::CSampleRatePageModel(CSheetModel& sheet)
+    : CSamplingPageModel(sheet, EPageKind::SampleRate, SampleRateLayout(),
+                         {kInterval, kQueriedLabel, kQueried, kRateLabel, kRate, kReport})
+{
+}
+
+void CSampleRatePageModel::OnSetActive()
+{
+    const CInstrument& instrument = *Instrument();
+    SetWizardButtons(kWizBack | kWizNext);
+    Show({kDelayLabel, kDelay}, instrument.UsesSamplingDelay() != 0);
+    Show({kNCyclesLabel, kNCycles}, instrument.UsesNCycles() != 0);
+    ShowQueryFields(instrument.GetCommScheme() != 0);
+    FieldText(kDelay) = StrFormat("%4.1lf", instrument.m_dSamplingDelay);
+    FieldText(kNCycles) = StrFormat("%d", instrument.m_nNCycles);
+    SetIntervalText("600");
+    SetQueryTexts();
+    ShowReport(kReport);
+    PushFields();
+}
+
+CPageResult CSampleRatePageModel::Leave(bool bNext)
+{
+    CInstrument& instrument = *Instrument();
+    CPageResult result;
+    ReadFields();
+    if (!StoreInterval(bNext, result) && bNext)
+        return result;
+    if (instrument.UsesNCycles() != 0) {
+        const bool bInRange = FieldNumbers::ScanUnsignedInRange(FieldText(kNCycles), instrument.m_nMinNCycles,
+                                                                instrument.m_nMaxNCycles, instrument.m_nNCycles);
+        if (!bInRange && bNext)
+            return {true, instrument.GetNCyclesRangeMsg()};
+        // The odd value has been stored already: only Next refuses it.
+        if (bInRange && bNext && instrument.MustNCyclesBeEven() != 0 && instrument.m_nNCycles % 2 != 0)
+            return {true, "NCycles must be an even number"};
+    }
+    if (instrument.UsesSamplingDelay() != 0)
+        instrument.m_dSamplingDelay = FieldNumbers::DoubleOrZero(FieldText(kDelay));
+    if (instrument.GetCommScheme() != 0)
+        StoreQueryFigures();
+    return result;
+}
