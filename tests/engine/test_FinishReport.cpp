@@ -1,0 +1,204 @@
+#include "FinishReport.h"
+#include "InstrumentFactory.h"
+#include "TraceCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// An instrument whose endurance is the interval divided by a fixed number of
+// seconds per day, so that every table row can be checked by hand.
+class CLinearInstrument : public CInstrument {
+public:
+    CLinearInstrument(int nMin, int nMax, double dSecondsPerDay)
+        : CInstrument(3, 0, 4, 0, 0, 0, 0, 0, 0, 700), m_dSecondsPerDay(dSecondsPerDay)
+    {
+        m_nMinSampleInterval = nMin;
+        m_nMaxSampleInterval = nMax;
+    }
+    void BuildSummary(int) override { m_strSummary = "report\r\n"; }
+    double CalculateEndurance(int nSampleInterval) override
+    {
+        ++m_nCalls;
+        return static_cast<double>(nSampleInterval) / m_dSecondsPerDay;
+    }
+    int GetMinSampleInterval() override { return m_nEffectiveMin > 0 ? m_nEffectiveMin : m_nMinSampleInterval; }
+
+    double m_dSecondsPerDay;
+    int m_nEffectiveMin = 0;
+    int m_nCalls = 0;
+};
+
+const char* const kRule = "===============================";
+
+std::vector<int> TableTargets()
+{
+    std::vector<int> anTargets;
+    for (int n = 1; n < 10; ++n)
+        anTargets.push_back(n);
+    for (int n = 10; n < 100; n += 10)
+        anTargets.push_back(n);
+    for (int n = 100; n <= 3600; n += 100)
+        anTargets.push_back(n);
+    return anTargets;
+}
+
+struct CRow {
+    int nDays;
+    std::string strCell;
+};
+
+// Splits the section into its head and rows, checking the fixed lines.
+std::vector<CRow> ParseSection(const std::string& strSection, int nMin, int nMax)
+{
+    const std::string strHead = std::string("\r\n") + kRule + "\r\nSample interval minimum = " + std::to_string(nMin) +
+                                "\r\nSample interval maximum = " + std::to_string(nMax) + "\r\n" + kRule +
+                                "\r\nDays\tSample Interval\r\n";
+    EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
+    std::vector<CRow> aRows;
+    std::istringstream rows(strSection.substr(strHead.size()));
+    std::string strLine;
+    while (std::getline(rows, strLine)) {
+        EXPECT_EQ(strLine.back(), '\r');
+        const size_t nTab = strLine.find('\t');
+        aRows.push_back({std::stoi(strLine.substr(0, nTab)), strLine.substr(nTab + 1, strLine.size() - nTab - 2)});
+    }
+    return aRows;
+}
+
+TEST(FinishReport, TableHas54RowsAndMarksUnreachableTargets)
+{
+    CLinearInstrument instrument(10, 14400, 10.0);   // at most 1440 days
+    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 14400);
+    const std::vector<int> anTargets = TableTargets();
+    ASSERT_EQ(aRows.size(), 54u);
+    for (size_t i = 0; i < aRows.size(); ++i) {
+        const CRow& row = aRows[i];
+        SCOPED_TRACE(row.nDays);
+        EXPECT_EQ(row.nDays, anTargets[i]);
+        if (row.nDays > 1440) {
+            EXPECT_EQ(row.strCell, "*****");
+            continue;
+        }
+        const int nInterval = std::stoi(row.strCell);
+        // The rounded endurance of the interval found is the target.
+        EXPECT_EQ(static_cast<int>(nInterval / 10.0 + 0.5), row.nDays);
+    }
+}
+
+TEST(FinishReport, SectionPrintsTheStoredMinimumButSearchesFromTheEffectiveOne)
+{
+    CLinearInstrument instrument(10, 3000, 1.0);
+    instrument.m_nEffectiveMin = 500;
+    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 3000);
+    ASSERT_EQ(aRows.size(), 54u);
+    EXPECT_EQ(aRows[0].strCell, "500");
+    EXPECT_EQ(aRows[27].nDays, 1000);
+    EXPECT_EQ(aRows[27].strCell, "1000");
+    EXPECT_EQ(aRows.back().strCell, "*****");
+}
+
+struct CSearchCase {
+    const char* szLabel;
+    int nMin, nMax;
+    int nDays;
+    int nExpected;
+};
+
+const CSearchCase kSearchCases[] = {
+    {"minimum equals maximum", 600, 600, 5, 600},
+    {"span of one", 600, 601, 5, 600},
+    {"maximum below minimum", 600, 400, 5, 500},
+    {"exact hit at the first midpoint", 0, 2000, 1000, 1000},
+    {"target below the shortest interval", 100, 1000, 1, 100},
+};
+
+TEST(FinishReport, IntervalSearchEdgeCases)
+{
+    for (const CSearchCase& c : kSearchCases) {
+        CLinearInstrument instrument(c.nMin, c.nMax, 1.0);
+        EXPECT_EQ(instrument.IntervalForDays(c.nDays), c.nExpected) << c.szLabel;
+    }
+}
+
+TEST(FinishReport, IntervalSearchStopsAfterTheHalvingsOfTheSpan)
+{
+    CLinearInstrument instrument(10, 14400, 1000.0);   // 14.4 days at most
+    const int nInterval = instrument.IntervalForDays(3600);
+    EXPECT_EQ(instrument.m_nCalls, 14);   // ceil(log2(14390))
+    EXPECT_LE(nInterval, 14400);
+}
+
+TEST(FinishReport, EqualLimitsGiveThatIntervalOrStars)
+{
+    CLinearInstrument instrument(900, 900, 1.0);   // always 900 days
+    for (const CRow& row : ParseSection(FinishReport::SampleIntervalSection(instrument), 900, 900))
+        EXPECT_EQ(row.strCell, row.nDays < 900 ? "900" : "*****") << row.nDays;
+}
+
+struct CEntryCase {
+    const char* szDescription;
+    const char* szComments;
+};
+
+const CEntryCase kEntryCases[] = {
+    {"Kelvo 610\r\n", "\t\t<!-- Kelvo 610 -->\r\n"},
+    {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
+     "\t\t<!-- Kelvo 620 MX -->\r\n\t\t<!-- Firmware = 2.0 or higher -->\r\n"},
+    {"Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n",
+     "\t\t<!-- Kelvo 700 LX RS-232 -->\r\n"
+     "\t\t<!-- Firmware 2.6 and higher, less than 3.0\r\nExternal Power Option -->\r\n"},
+    {"Model = \r\nFirmware 1\r\n", "\t\t<!-- \r\nFirmware 1 -->\r\n"},
+    {"model = Kelvo 620 \t \r\n", "\t\t<!-- model = Kelvo 620 -->\r\n"},
+    {"", "\t\t<!--  -->\r\n"},
+};
+
+TEST(FinishReport, CatalogueEntryCommentsTheDescription)
+{
+    for (const CEntryCase& c : kEntryCases) {
+        CLinearInstrument instrument(10, 20, 1.0);
+        instrument.m_strDescription = c.szDescription;
+        EXPECT_EQ(FinishReport::CatalogueEntry(instrument),
+                  std::string("\t<Instrument model='3' comm='0' rev='4'>\r\n") + c.szComments +
+                      "\t\t<Manual>  </Manual>\r\n\t</Instrument>\r\n")
+            << c.szDescription;
+    }
+}
+
+TEST(FinishReport, BuildWritesTheEntryAndAppendsTheTableOnlyInTestMode)
+{
+    auto p610 = CreateVariant(0, -1, -1);
+    p610->SetPressureSensorIndex(0);
+    p610->m_nSampleInterval = 900;
+    p610->m_nBatteryIndex = 0;
+    p610->m_nAuxSensorCount = 0;
+    const std::string strEntry = "\t<Instrument model='0' comm='-1' rev='-1'>\r\n\t\t<!-- Kelvo 610 -->\r\n"
+                                 "\t\t<Manual>  </Manual>\r\n\t</Instrument>\r\n";
+    {
+        CTraceCapture capture;
+        FinishReport::Build(*p610, false);
+        EXPECT_NE(capture.Text().find(strEntry), std::string::npos);
+    }
+    const std::string strReport = p610->m_strSummary;
+    const std::string strLast = "\r\nBattery Endurance is:   658 Days\r\n";
+    EXPECT_EQ(strReport.substr(strReport.size() - strLast.size()), strLast);
+    EXPECT_EQ(strReport.find(kRule), std::string::npos);
+
+    FinishReport::Build(*p610, true);
+    ASSERT_EQ(p610->m_strSummary.substr(0, strReport.size()), strReport);
+    const std::vector<CRow> aRows = ParseSection(p610->m_strSummary.substr(strReport.size()), 15, 32767);
+    ASSERT_EQ(aRows.size(), 54u);
+    EXPECT_EQ(aRows[0].strCell, "15");
+    // 658 days at 900 s: the 600-day row lies below, the 700-day row above.
+    EXPECT_EQ(aRows[23].nDays, 600);
+    EXPECT_LT(std::stoi(aRows[23].strCell), 900);
+    EXPECT_GT(std::stoi(aRows[24].strCell), 900);
+    // The longest interval still lasts beyond ten years.
+    EXPECT_LT(std::stoi(aRows.back().strCell), 32767);
+}
+
+}  // namespace

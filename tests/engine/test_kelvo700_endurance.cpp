@@ -1,0 +1,214 @@
+#include "test_kelvo700_make.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+// One record for the table below: Strain gauge, polled, NAvg 4, NCycles 10,
+// three instruments queried four times an hour, real time on, first battery.
+std::unique_ptr<CInstrument> PolledStrainGauge(KelvoMaker pfnMake)
+{
+    std::unique_ptr<CInstrument> p = pfnMake();
+    p->SetPressureSensorIndex(1);
+    p->m_nSamplingType = 1;
+    p->m_nNAvg = 4;
+    p->m_nNCycles = 10;
+    p->m_nInstrumentsQueried = 3;
+    p->m_nCommsPerHour = 4;
+    p->m_bTransmitRealTime = 1;
+    p->SetBatteryIndex(0);
+    return p;
+}
+
+// Expected days at 600 s, worked out term by term from the laws.
+TEST(Kelvo700Endurance, EveryChargeLawAtOneRecord)
+{
+    const struct {
+        KelvoMaker pfnMake;
+        double dDays;
+    } aCases[] = {
+        {&MakeKelvo<CInstrument700MxFwTo14>, 1980.19801980198},
+        {&MakeKelvo<CInstrument700MxFw30>, 2031.3942751615887},
+        {&MakeKelvo<CInstrument700MxpFw20>, 511.3230035756854},
+        {&MakeKelvo<CInstrument700MxpFw30>, 388.2704317132773},
+        {&MakeKelvo<CInstrument700MxpFw40>, 1810.8651911468814},
+        {&MakeKelvo<CInstrument700LxRs232FwTo16>, 3142.857142857143},
+        {&MakeKelvo<CInstrument700LxRs232Fw20>, 1535.7766143106455},
+        {&MakeKelvo<CInstrument700LxRs232Fw26Ext>, 1102.4805813079427},
+        {&MakeKelvo<CInstrument700LxRs232Fw26>, 992.466278702576},
+        {&MakeKelvo<CInstrument700LxRs232Fw30>, 3859.649122807018},
+        {&MakeKelvo<CInstrument700LxRs485FwTo13>, 2002.6398434299758},
+        {&MakeKelvo<CInstrument700LxRs485Fw20>, 2929.427430093209},
+        {&MakeKelvo<CInstrument700LxRs485Fw30>, 3849.518810148732},
+        {&MakeKelvo<CInstrument700LxpRs232FwPre26>, 490.9871244635194},
+        {&MakeKelvo<CInstrument700LxpRs232Fw26Ext>, 304.093567251462},
+        {&MakeKelvo<CInstrument700LxpRs232Fw26>, 281.2469269348019},
+        {&MakeKelvo<CInstrument700LxpRs232Fw30>, 451.1041009463723},
+        {&MakeKelvo<CInstrument700LxpRs232Fw40>, 2240.143369175627},
+        {&MakeKelvo<CInstrument700LxpRs485FwPre23>, 887.9321942688013},
+        {&MakeKelvo<CInstrument700LxpRs485Fw23>, 840.4431427479944},
+        {&MakeKelvo<CInstrument700LxpRs485Fw30>, 619.2240934465449},
+    };
+    for (const auto& c : aCases) {
+        std::unique_ptr<CInstrument> p = PolledStrainGauge(c.pfnMake);
+        SCOPED_TRACE(p->GetDescription());
+        EXPECT_EQ(p->CalculateEndurance(600), c.dDays);
+    }
+}
+
+TEST(Kelvo700Endurance, WorkedNumbers)
+{
+    // 8.8 Ah, autonomous, no pressure sensor, NAvg 4, 300 s: t = 4.88 s and
+    // an hourly budget of 1.5 A s.
+    std::unique_ptr<CInstrument> p = MakeKelvo<CInstrument700LxRs232Fw20>();
+    p->SetPressureSensorIndex(0);
+    p->SetBatteryIndex(0);
+    EXPECT_DOUBLE_EQ(p->CalculateEndurance(300), 880.0);
+
+    // Firmware 2.6: one averaged sample costs no extra time, t = 2.33 s.
+    p = MakeKelvo<CInstrument700LxRs232Fw26Ext>();
+    p->SetPressureSensorIndex(0);
+    p->SetBatteryIndex(0);
+    p->m_nNAvg = 1;
+    EXPECT_DOUBLE_EQ(p->CalculateEndurance(3600), 8.8 * 3600.0 / (2.33 * 0.035 + 0.036) / 24.0);
+}
+
+TEST(Kelvo700Endurance, SerialSyncCountsAsAutonomousOnlyInTheNAvgLaws)
+{
+    for (KelvoMaker pfnMake : {&MakeKelvo<CInstrument700LxRs232Fw20>, &MakeKelvo<CInstrument700LxpRs232Fw26Ext>}) {
+        std::unique_ptr<CInstrument> p = PolledStrainGauge(pfnMake);
+        p->m_nSamplingType = 0;
+        const double dAutonomous = p->CalculateEndurance(600);
+        p->m_nSamplingType = 2;
+        EXPECT_EQ(p->CalculateEndurance(600), dAutonomous);
+    }
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700MxFw30>);
+    const double dPolled = p->CalculateEndurance(600);
+    p->m_nSamplingType = 2;
+    EXPECT_EQ(p->CalculateEndurance(600), dPolled);
+}
+
+TEST(Kelvo700Endurance, RealTimeFlagMattersOnlyWhereTheLawReadsIt)
+{
+    std::unique_ptr<CInstrument> p485 = PolledStrainGauge(&MakeKelvo<CInstrument700LxRs485Fw30>);
+    std::unique_ptr<CInstrument> p232 = PolledStrainGauge(&MakeKelvo<CInstrument700LxRs232Fw30>);
+    const double d485 = p485->CalculateEndurance(600);
+    const double d232 = p232->CalculateEndurance(600);
+    p485->m_bTransmitRealTime = 0;
+    p232->m_bTransmitRealTime = 0;
+    EXPECT_EQ(p485->CalculateEndurance(600), d485);
+    EXPECT_GT(p232->CalculateEndurance(600), d232);
+}
+
+TEST(Kelvo700Endurance, PumpChargeCountedOnceMoreAnHour)
+{
+    // MXP firmware 2.0 adds (R + 1) pump charges of 0.13 A s: one sample an
+    // hour costs two.
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700MxpFw20>);
+    const double dCapacity = p->m_aBatteries.ValueAt(0) * 3600.0;
+    const double dBudget = dCapacity / (p->CalculateEndurance(3600) * 24.0);
+    const double dWithoutPump = 2.1 * 0.03 + 4.0 * 3.0 * 0.5 * 0.005 + 0.36;
+    EXPECT_NEAR(dBudget - dWithoutPump, 2.0 * 0.13, 1e-12);
+}
+
+TEST(Kelvo700Endurance, CountsAtTheIntLimitsDoNotOverflow)
+{
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700MxpFw40>);
+    p->m_nInstrumentsQueried = INT_MIN;
+    p->m_nCommsPerHour = INT_MIN;
+    EXPECT_GT(p->CalculateEndurance(600), 0.0);
+    p = PolledStrainGauge(&MakeKelvo<CInstrument700LxpRs485Fw23>);
+    p->m_nInstrumentsQueried = INT_MIN;
+    p->m_nCommsPerHour = INT_MIN;
+    EXPECT_GT(p->CalculateEndurance(600), 0.0);
+}
+
+TEST(Kelvo700Endurance, MxpFw40TracesItsTermsInOrder)
+{
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700MxpFw40>);
+    CKelvoTraceLog log;
+    p->CalculateEndurance(600);
+    const std::vector<std::string> astrExpected = {
+        "dSamplingAmpSec = 0.124800\r\n", "dPumpAmpSec = 0.151800\r\n",
+        "dCommunicationAmpSec = 0.022400\r\n", "dQuiescentAmpSecHour = 0.198000\r\n"};
+    EXPECT_EQ(log.m_astrLines, astrExpected);
+}
+
+TEST(Kelvo700Endurance, LxpRs232Fw40HasAFixedCapacity)
+{
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700LxpRs232Fw40>);
+    const double dDays = p->CalculateEndurance(600);
+    for (int nBattery : {-1, 1, 4}) {
+        p->SetBatteryIndex(nBattery);
+        EXPECT_EQ(p->CalculateEndurance(600), dDays);
+    }
+    CKelvoTraceLog log;
+    p->CalculateEndurance(600);
+    ASSERT_EQ(log.m_astrLines.size(), 4u);
+    EXPECT_EQ(log.m_astrLines[0], "dSamplingAmpSecHour = 0.141960\r\n");
+    EXPECT_EQ(log.m_astrLines[1], "dSamplesPerHour = 6.000000\r\n");
+    EXPECT_EQ(log.m_astrLines[2], "dQuiescentAmpSecHour = 0.108000\r\n");
+    EXPECT_EQ(log.m_astrLines[3], "dPumpAmpSecHour = 0.151800\r\n");
+}
+
+std::unique_ptr<CInstrument> Kelvo710(KelvoMaker pfnMake, int nMode, int nSensor)
+{
+    std::unique_ptr<CInstrument> p = PolledStrainGauge(pfnMake);
+    p->m_nSamplingMode = nMode;
+    p->SetPressureSensorIndex(nSensor);
+    return p;
+}
+
+TEST(Kelvo710Endurance, Rs232ByMode)
+{
+    const struct {
+        KelvoMaker pfnMake;
+        int nMode;
+        int nSensor;
+        int nInterval;
+        double dDays;
+    } aCases[] = {
+        {&MakeKelvo<CInstrument710Rs232Fw20>, 0, 1, 600, 948.2758620689656},
+        {&MakeKelvo<CInstrument710Rs232Fw31>, 0, 1, 600, 948.2758620689656},
+        {&MakeKelvo<CInstrument710Rs232FwPre20>, 0, 0, 600, 1309.5238095238096},
+        // Continuous: 1.1 Ah at 0.015 A, whatever the interval.
+        {&MakeKelvo<CInstrument710Rs232Fw20>, 1, 0, 0, 3.055555555555556},
+        {&MakeKelvo<CInstrument710Rs232FwPre20>, 1, 1, 600, 3.055555555555556},
+        // Polled: twice the quiescent draw.
+        {&MakeKelvo<CInstrument710Rs232Fw20>, 3, 1, 600, 2291.6666666666665},
+        // No sensor column: as polled, even in interval or continuous mode.
+        {&MakeKelvo<CInstrument710Rs232Fw20>, 0, -1, 600, 2291.6666666666665},
+        {&MakeKelvo<CInstrument710Rs232Fw31>, 1, 2, 600, 2291.6666666666665},
+        // Interval 0 in interval mode: every moment is a sample.
+        {&MakeKelvo<CInstrument710Rs232Fw31>, 0, 0, 0, 0.0},
+    };
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.nMode << " sensor " << c.nSensor);
+        EXPECT_EQ(Kelvo710(c.pfnMake, c.nMode, c.nSensor)->CalculateEndurance(c.nInterval), c.dDays);
+    }
+}
+
+TEST(Kelvo710Endurance, ModemByMode)
+{
+    const struct {
+        int nMode;
+        int nSensor;
+        double dDays;
+    } aCases[] = {
+        {0, 0, 2976.1904761904757},
+        {2, 1, 1647.1750947125677},
+        {3, 0, 1730.403183941858},
+        {1, 0, 4166.666666666666},
+        {0, -1, 4166.666666666666},
+    };
+    for (KelvoMaker pfnMake : {&MakeKelvo<CInstrument710ModemFwPre11>, &MakeKelvo<CInstrument710ModemFw11>}) {
+        for (const auto& c : aCases) {
+            SCOPED_TRACE(testing::Message() << "mode " << c.nMode << " sensor " << c.nSensor);
+            EXPECT_EQ(Kelvo710(pfnMake, c.nMode, c.nSensor)->CalculateEndurance(600), c.dDays);
+        }
+    }
+}
+
+}  // namespace

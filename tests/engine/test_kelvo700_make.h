@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Diagnostics.h"
+#include "Instruments700.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Builds each Kelvo 700/710 class by name, as the catalogue would, with a
+// recognisable triple.
+template <class TVariant>
+std::unique_ptr<CInstrument> MakeKelvo()
+{
+    return std::make_unique<TVariant>(4, 1, 2);
+}
+
+using KelvoMaker = std::unique_ptr<CInstrument> (*)();
+
+// Gathers every diagnostic line while alive; silent again afterwards.
+class CKelvoTraceLog {
+public:
+    CKelvoTraceLog()
+    {
+        Diagnostics::SetSink([this](const std::string& strText) { m_astrLines.push_back(strText); });
+    }
+    ~CKelvoTraceLog() { Diagnostics::SetSink(nullptr); }
+    CKelvoTraceLog(const CKelvoTraceLog&) = delete;
+    CKelvoTraceLog& operator=(const CKelvoTraceLog&) = delete;
+
+    std::vector<std::string> m_astrLines;
+};
