@@ -2,11 +2,11 @@
 
 #include "CommandLineInfo.h"
 #include "ControlState.h"
+#include "Instrument.h"
 
 #include <memory>
 #include <vector>
 
-class CInstrument;
 class CPageModel;
 class CIntroPageModel;
 class CMoorModelPageModel;
