@@ -1,0 +1,97 @@
+#include "ReportExport.h"
+
+#include "AppStrings.h"
+#include "PlatformSeams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace ReportExport {
+namespace {
+
+std::filesystem::path NativePath(const QString& strPath)
+{
+#if defined(Q_OS_WIN)
+    return std::filesystem::path(strPath.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(strPath).toStdString());
+#endif
+}
+
+// The platform's plain-text editor, given the file as a single argument so
+// that blanks in the path need no quoting. On Linux desktops the default
+// application for text files is reached through xdg-open.
+void StartEditor(const QString& strPath)
+{
+#if defined(Q_OS_WIN)
+    BvUtility::Platform::StartDetached(QStringLiteral("notepad.exe"), {strPath});
+#elif defined(Q_OS_MACOS)
+    BvUtility::Platform::StartDetached(QStringLiteral("open"), {QStringLiteral("-t"), strPath});
+#else
+    BvUtility::Platform::StartDetached(QStringLiteral("xdg-open"), {strPath});
+#endif
+}
+
+void ShowExportMessage(const char* szText, QWidget* pOwner)
+{
+    BvUtility::Platform::MessageRequest request;
+    request.pOwner = pOwner;
+    request.strCaption = QString::fromUtf8(AppStrings::kAppTitle);
+    request.strText = QString::fromUtf8(szText);
+    BvUtility::Platform::ShowMessage(request);
+}
+
+}  // namespace
+
+QString ExportPath()
+{
+    // Qt answers an empty path when the folder named by TMPDIR does not exist.
+    const QString strFolder = QDir::tempPath();
+    if (strFolder.isEmpty() || !QFileInfo(strFolder).isDir())
+        return QString();
+    return QDir(strFolder).filePath(QString::fromLatin1(kFileName));
+}
+
+bool WriteReportFile(const QString& strPath, const std::string& strReport)
+{
+    // Created exclusively under an unpredictable name, readable by the user only.
+    QTemporaryFile file(strPath + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return false;
+    const QByteArray content = QByteArray::fromStdString(strReport) + '\n';
+    const bool bWritten = file.write(content) == content.size() && file.flush();
+    file.close();
+    if (!bWritten)
+        return false;
+
+    // rename() replaces the directory entry itself: a planted link is dropped,
+    // its target is never opened, and another user's file in a sticky folder
+    // refuses to be replaced instead of being written into.
+    std::error_code error;
+    std::filesystem::rename(NativePath(file.fileName()), NativePath(strPath), error);
+    if (error)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
+
+void ViewInEditor(const std::string& strReport, QWidget* pOwner)
+{
+    const QString strPath = ExportPath();
+    if (strPath.isEmpty()) {
+        ShowExportMessage("Unable to find temporary file folder", pOwner);
+        return;
+    }
+    if (!WriteReportFile(strPath, strReport)) {
+        ShowExportMessage("Unable to open temporary file", pOwner);
+        return;
+    }
+    StartEditor(strPath);
+}
+
+}  // namespace ReportExport
