@@ -1,0 +1,196 @@
+#include "DateTimeText.h"
+
+#include "ListText.h"
+#include "PlatformSeams.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kMonthWords[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Messages of the read results -1 to -7.
+constexpr const char* kReadErrors[] = {"Invalid date format",  "Invalid month entered",
+                                       "Invalid day entered",  "Year must be >= 1970 and <= 2038",
+                                       "Invalid hour entered", "Invalid minute entered",
+                                       "Invalid seconds entered"};
+
+constexpr int kDateErrorCount = 4;
+constexpr int kDateTimeErrorCount = 7;
+
+bool InRange(int nValue, int nMinimum, int nMaximum) { return nValue >= nMinimum && nValue <= nMaximum; }
+
+// Local time of the given fields; days beyond the month and hour 24 roll
+// over into the following month or day.
+QDateTime LocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
+{
+    const QDate date = QDate(nYear, nMonth, 1).addDays(nDay - 1 + nHour / 24);
+    return QDateTime(date, QTime(nHour % 24, nMinute, nSecond));
+}
+
+QString DayMonthYear(const QDate& date)
+{
+    return QString::asprintf("%02d %s %04d", date.day(), kMonthWords[date.month() - 1], date.year());
+}
+
+// Month 1 to 12 of a word whose first three letters name it, any case; 0 when
+// none does. Shorter words never match.
+int MonthOfWord(const QByteArray& word)
+{
+    if (word.size() < 3)
+        return 0;
+    const QByteArray prefix = word.left(3);
+    for (int i = 0; i < 12; ++i) {
+        if (prefix.compare(kMonthWords[i], Qt::CaseInsensitive) == 0)
+            return i + 1;
+    }
+    return 0;
+}
+
+void ShowReadError(int nError, int nCount, const char* szFormatHint, QWidget* pOwner)
+{
+    if (nError > -1 || nError < -nCount)
+        return;
+    BvUtility::Platform::ShowMessage({pOwner, QStringLiteral("Input Error"),
+                                      QString::fromLatin1(kReadErrors[-nError - 1]) + szFormatHint,
+                                      BvUtility::Platform::MessageIcon::Exclamation,
+                                      BvUtility::Platform::MessageButtons::Ok});
+}
+
+// Focuses the field and selects [nStart, nEnd) when both ends are known.
+void FocusAndSelect(QLineEdit& edit, int nStart, int nEnd)
+{
+    edit.setFocus(Qt::OtherFocusReason);
+    if (nStart >= 0 && nEnd >= nStart)
+        edit.setSelection(nStart, nEnd - nStart);
+}
+
+// Position just after the n-th occurrence of c (n = 0: the start), -1 when missing.
+int After(const QString& strText, char c, int n)
+{
+    if (n == 0)
+        return 0;
+    const int nPos = FindCharInStr(strText, c, n);
+    return nPos < 0 ? -1 : nPos + 1;
+}
+
+}  // namespace
+
+QString TimeToDateStr(const QDateTime& time)
+{
+    const QDate date = time.toLocalTime().date();
+    return QString::asprintf("%02d/%02d/%04d", date.month(), date.day(), date.year());
+}
+
+QString TimeToTimeOnlyStr(const QDateTime& time)
+{
+    const QTime clock = time.toLocalTime().time();
+    return QString::asprintf("%02d:%02d:%02d", clock.hour(), clock.minute(), clock.second());
+}
+
+QString TimeToDateOnlyStr(const QDateTime& time) { return DayMonthYear(time.toLocalTime().date()); }
+
+QString TimeToDateTimeStr(const QDateTime& time)
+{
+    return TimeToDateOnlyStr(time) + ' ' + TimeToTimeOnlyStr(time);
+}
+
+int DateStrToTime(const QString& strText, QDateTime& time)
+{
+    int nMonth = 0, nDay = 0, nYear = 0;
+    if (std::sscanf(strText.toUtf8().constData(), "%d/%d/%d", &nMonth, &nDay, &nYear) < 3)
+        return -1;
+    if (!InRange(nMonth, 1, 12))
+        return -2;
+    if (!InRange(nDay, 1, 31))
+        return -3;
+    if (!InRange(nYear, 1970, 2038))
+        return -4;
+    time = LocalTime(nYear, nMonth, nDay, 0, 0, 0);
+    return 0;
+}
+
+int DateTimeStrToTime(const QString& strText, QDateTime& time)
+{
+    const QByteArray text = strText.toUtf8();
+    int nDay = 0, nYear = 0, nHour = 0, nMinute = 0, nSecond = 0;
+    // The month word is only located (%n), never copied, so it has no length limit.
+    int nWordStart = -1, nWordEnd = -1;
+    const int nNumbers = std::sscanf(text.constData(), "%d %n%*s%n %d %d:%d:%d", &nDay, &nWordStart, &nWordEnd,
+                                     &nYear, &nHour, &nMinute, &nSecond);
+    const int nFields = std::max(nNumbers, 0) + (nWordEnd >= 0 ? 1 : 0);
+    if (nFields < 3)
+        return -1;
+    const int nMonth = MonthOfWord(text.mid(nWordStart, nWordEnd - nWordStart));
+    if (nMonth == 0)
+        return -2;
+    if (!InRange(nDay, 1, 31))
+        return -3;
+    if (!InRange(nYear, 1970, 2038))
+        return -4;
+    if (!InRange(nHour, 0, 24))
+        return -5;
+    if (!InRange(nMinute, 0, 59))
+        return -6;
+    if (!InRange(nSecond, 0, 59))
+        return -7;
+    time = LocalTime(nYear, nMonth, nDay, nHour, nMinute, nSecond);
+    return 0;
+}
+
+void DateErrorMsg(int nError, QWidget* pOwner)
+{
+    ShowReadError(nError, kDateErrorCount, ".\nDate format is 'MM/DD/YYYY'.", pOwner);
+}
+
+void DateTimeErrorMsg(int nError)
+{
+    ShowReadError(nError, kDateTimeErrorCount, ".\nDate Time format is 'DD MMM YYYY HH:MM:SS'.", nullptr);
+}
+
+void EditDateError(QLineEdit& edit, int nError, QWidget* pOwner)
+{
+    if (nError > -1 || nError < -kDateErrorCount)
+        return;
+    const QString strText = edit.text();
+    DateErrorMsg(nError, pOwner);
+    // -1 the whole text, -2 the month, -3 the day, -4 the year, between slashes.
+    const int nPart = -nError - 2;
+    if (nPart < 0)
+        return FocusAndSelect(edit, 0, strText.size());
+    const int nEnd = nPart == 2 ? strText.size() : FindCharInStr(strText, '/', nPart + 1);
+    FocusAndSelect(edit, After(strText, '/', nPart), nEnd);
+}
+
+void EditDateTimeError(QLineEdit& edit, int nError)
+{
+    if (nError > -1 || nError < -kDateTimeErrorCount)
+        return;
+    const QString strText = edit.text();
+    DateTimeErrorMsg(nError);
+    const int nLength = strText.size();
+    // Day, month and year are the first three blank-separated words; hour and
+    // minute the two characters before the first and second colon.
+    auto word = [&](int n) {
+        const int nNext = FindCharInStr(strText, ' ', n + 1);
+        FocusAndSelect(edit, After(strText, ' ', n), nNext < 0 ? nLength : nNext);
+    };
+    auto beforeColon = [&](int n) {
+        const int nColon = FindCharInStr(strText, ':', n);
+        FocusAndSelect(edit, nColon < 0 ? -1 : std::max(0, nColon - 2), nColon);
+    };
+    switch (nError) {
+    case -1: return FocusAndSelect(edit, 0, nLength);
+    case -2: return word(1);
+    case -3: return word(0);
+    case -4: return word(2);
+    case -5: return beforeColon(1);
+    case -6: return beforeColon(2);
+    default: return FocusAndSelect(edit, std::max(0, nLength - 2), nLength);
+    }
+}

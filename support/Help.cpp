@@ -1,0 +1,148 @@
+#include "Help.h"
+
+#include "FormatC.h"
+#include "PathUtil.h"
+#include "PlatformSeams.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <iterator>
+
+// Launch lines for the diagnostic output; silent unless the rule
+// "moorplan.help.debug=true" enables them (e.g. through QT_LOGGING_RULES).
+Q_LOGGING_CATEGORY(lcMoorplanHelp, "moorplan.help", QtWarningMsg)
+
+namespace BvUtility {
+namespace {
+
+using Detail::FormatC;
+using Platform::MessageButtons;
+using Platform::MessageResult;
+
+constexpr const char* kSupportAddress = "support@moorplan.example";
+
+struct CHelpCommand {
+    unsigned int nCommand;
+    const char* szName;
+};
+constexpr CHelpCommand kHelpCommands[] = {{1, "HH_HELP_CONTEXT"}, {3, "HH_DISPLAY_TOPIC"}};
+
+struct CHelpState {
+    QString strFileName;
+    QString strFilePath;
+    QPointer<QWidget> pMainWindow;
+    // Once the desktop could not open an existing help file, it has no viewer
+    // for it: later requests fail at once instead of trying again.
+    bool bViewerFailed = false;
+};
+
+CHelpState& State()
+{
+    static CHelpState state;
+    return state;
+}
+
+bool ShowInViewer(const QString& strPath)
+{
+    CHelpState& state = State();
+    if (state.bViewerFailed || !IsFile(strPath))
+        return false;
+    if (Platform::OpenDocument(strPath))
+        return true;
+    state.bViewerFailed = true;
+    return false;
+}
+
+void TraceLaunch(const QString& strPath, unsigned long nTopic, const char* szCommand, bool bSucceeded)
+{
+    qCDebug(lcMoorplanHelp, "Launching %s, ID=%lu, %s, %s.", qUtf8Printable(strPath), nTopic, szCommand,
+            bSucceeded ? "succeeded" : "FAILED");
+}
+
+MessageResult Tell(const QString& strText, MessageButtons buttons)
+{
+    return Platform::ShowMessage({State().pMainWindow, QGuiApplication::applicationDisplayName(), strText,
+                                  Platform::MessageIcon::None, buttons});
+}
+
+QString ExecutableFolder()
+{
+    QString strFolder;
+    const QString strExecutable =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+    if (strExecutable.isEmpty() || !ExtractDirectory(strExecutable, strFolder, 1))
+        strFolder = QDir::currentPath();
+    return strFolder;
+}
+
+// The user browses for the help file; a file the viewer then shows becomes
+// the help file for the rest of the run.
+void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
+{
+    CHelpState& state = State();
+    const int nStem = std::max(0, static_cast<int>(state.strFileName.size()) - 4);
+    const QString strChosen = Platform::ChooseOpenFile(
+        {nullptr, QStringLiteral("chm"), state.strFileName.left(nStem),
+         QStringLiteral("Compiled HTML CHelp Files (*.chm)")});
+    if (strChosen.isEmpty())
+        return;
+    const bool bShown = ShowInViewer(strChosen);
+    if (bShown)
+        state.strFilePath = strChosen;
+    TraceLaunch(strChosen, nTopic, szCommand, bShown);
+}
+
+}  // namespace
+
+CHelp::CHelp() = default;
+CHelp::~CHelp() = default;
+
+void CHelp::InitializeHtmlHelpPath(const char* szHelpFileName)
+{
+    CHelpState& state = State();
+    state.strFileName = QString::fromUtf8(szHelpFileName ? szHelpFileName : "");
+    QString strFolder = ExecutableFolder();
+    if (!strFolder.endsWith('\\') && !strFolder.endsWith('/'))
+        strFolder += QDir::separator();
+    state.strFilePath = strFolder + state.strFileName;
+    state.bViewerFailed = false;
+}
+
+void CHelp::SetMainWindow(QWidget* pMainWindow) { State().pMainWindow = pMainWindow; }
+
+int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
+{
+    CHelpState& state = State();
+    if (!state.pMainWindow)
+        return 0;
+    const auto* pCommand = std::find_if(std::begin(kHelpCommands), std::end(kHelpCommands),
+                                        [&](const CHelpCommand& command) { return command.nCommand == nCommand; });
+    if (pCommand == std::end(kHelpCommands)) {
+        Tell(QStringLiteral("Error launching help file - contact ") + kSupportAddress, MessageButtons::Ok);
+        return 0;
+    }
+    const QString strPath = state.strFilePath;
+    const bool bShown = ShowInViewer(strPath);
+    TraceLaunch(strPath, nTopic, pCommand->szName, bShown);
+    if (bShown)
+        return 1;
+    if (IsFile(strPath)) {
+        Tell(FormatC("Error launching help file: topic = %lu, command = %s.\nPlease contact ", nTopic,
+                     pCommand->szName) + kSupportAddress,
+             MessageButtons::Ok);
+        return 1;
+    }
+    const QString strQuestion =
+        QStringLiteral("Failed to find help file, %1.  Would you like to browse for it?").arg(strPath);
+    if (Tell(strQuestion, MessageButtons::YesNo) == MessageResult::Yes)
+        BrowseForHelpFile(nTopic, pCommand->szName);
+    return 1;
+}
+
+}  // namespace BvUtility

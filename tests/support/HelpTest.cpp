@@ -1,0 +1,192 @@
+#include "Help.h"
+
+#include "MessageRecorder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using BvUtility::CHelp;
+using BvUtility::Platform::MessageButtons;
+using BvUtility::Platform::MessageResult;
+using BvUtility::Platform::OpenFileRequest;
+
+std::vector<QString>* g_pDiagnostics = nullptr;
+
+void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (g_pDiagnostics && QByteArray(context.category) == "moorplan.help")
+        g_pDiagnostics->push_back(strMessage);
+}
+
+// The help file is looked for beside the test program; each test uses its own
+// name there so parallel runs never meet. Viewer and dialog are observed
+// through the seams.
+class HelpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QByteArray name = "help-test-" + QByteArray::number(QCoreApplication::applicationPid()) + ".chm";
+        CHelp::InitializeHtmlHelpPath(name.constData());
+        m_strHelpPath = QCoreApplication::applicationDirPath() + '/' + QString::fromLatin1(name);
+        CHelp::SetMainWindow(&m_window);
+        BvUtility::Platform::SetOpenDocumentHandler([this](const QString& strPath) {
+            m_astrOpened.push_back(strPath);
+            return m_bViewerWorks;
+        });
+        BvUtility::Platform::SetOpenFileHandler([this](const OpenFileRequest& request) {
+            m_aDialogs.push_back(request);
+            return m_strChosen;
+        });
+        g_pDiagnostics = &m_astrDiagnostics;
+        QLoggingCategory::setFilterRules(QStringLiteral("moorplan.help.debug=true"));
+        m_previousHandler = qInstallMessageHandler(CaptureDiagnostics);
+    }
+    void TearDown() override
+    {
+        qInstallMessageHandler(m_previousHandler);
+        QLoggingCategory::setFilterRules(QString());
+        g_pDiagnostics = nullptr;
+        BvUtility::Platform::SetOpenDocumentHandler({});
+        BvUtility::Platform::SetOpenFileHandler({});
+        CHelp::SetMainWindow(nullptr);
+        QFile::remove(m_strHelpPath);
+    }
+
+    void CreateHelpFile() { ASSERT_TRUE(QFile(m_strHelpPath).open(QIODevice::WriteOnly)); }
+
+    QString AnotherHelpFile()
+    {
+        const QString strPath = m_folder.filePath(QStringLiteral("Other.chm"));
+        QFile(strPath).open(QIODevice::WriteOnly);
+        return strPath;
+    }
+
+    QString BrowseQuestion(const QString& strPath) const
+    {
+        return QStringLiteral("Failed to find help file, ") + strPath +
+               QStringLiteral(".  Would you like to browse for it?");
+    }
+
+    CMessageRecorder m_boxes;
+    QWidget m_window;
+    QTemporaryDir m_folder;
+    QString m_strHelpPath;
+    bool m_bViewerWorks = true;
+    QString m_strChosen;
+    std::vector<QString> m_astrOpened;
+    std::vector<OpenFileRequest> m_aDialogs;
+    std::vector<QString> m_astrDiagnostics;
+    QtMessageHandler m_previousHandler = nullptr;
+};
+
+TEST_F(HelpTest, NeedsAMainWindowAndAKnownCommand)
+{
+    CHelp::SetMainWindow(nullptr);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 0);
+    EXPECT_TRUE(m_boxes.m_aRequests.empty());
+
+    CHelp::SetMainWindow(&m_window);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 2), 0);
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
+    EXPECT_EQ(m_boxes.m_aRequests[0].strText,
+              QStringLiteral("Error launching help file - contact support@moorplan.example"));
+    EXPECT_EQ(m_boxes.m_aRequests[0].icon, BvUtility::Platform::MessageIcon::None);
+    EXPECT_EQ(m_boxes.m_aRequests[0].pOwner, &m_window);
+    EXPECT_TRUE(m_astrOpened.empty());
+}
+
+TEST_F(HelpTest, OpensTheFileBesideTheProgram)
+{
+    CreateHelpFile();
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(m_astrOpened, std::vector<QString>{m_strHelpPath});
+    EXPECT_TRUE(m_boxes.m_aRequests.empty());
+    EXPECT_EQ(m_astrDiagnostics,
+              std::vector<QString>{"Launching " + m_strHelpPath + ", ID=0, HH_DISPLAY_TOPIC, succeeded."});
+}
+
+TEST_F(HelpTest, AViewerThatFailedIsNotTriedAgain)
+{
+    CreateHelpFile();
+    m_bViewerWorks = false;
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(7, 1), 1);
+    EXPECT_EQ(m_astrOpened.size(), 1u);
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
+    EXPECT_EQ(m_boxes.m_aRequests[0].strText,
+              QStringLiteral("Error launching help file: topic = 0, command = HH_DISPLAY_TOPIC.\n"
+                             "Please contact support@moorplan.example"));
+    EXPECT_EQ(m_boxes.m_aRequests[1].strText,
+              QStringLiteral("Error launching help file: topic = 7, command = HH_HELP_CONTEXT.\n"
+                             "Please contact support@moorplan.example"));
+    EXPECT_EQ(m_astrDiagnostics.back(), "Launching " + m_strHelpPath + ", ID=7, HH_HELP_CONTEXT, FAILED.");
+}
+
+TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
+{
+    m_boxes.m_answer = MessageResult::Yes;
+    m_strChosen = AnotherHelpFile();
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
+    EXPECT_EQ(m_boxes.m_aRequests[0].strText, BrowseQuestion(m_strHelpPath));
+    EXPECT_EQ(m_boxes.m_aRequests[0].buttons, MessageButtons::YesNo);
+    ASSERT_EQ(m_aDialogs.size(), 1u);
+    EXPECT_EQ(m_aDialogs[0].strDefaultSuffix, QStringLiteral("chm"));
+    EXPECT_EQ(m_aDialogs[0].strInitialName, QStringLiteral("help-test-") +
+                                                QString::number(QCoreApplication::applicationPid()));
+    EXPECT_EQ(m_aDialogs[0].strFilter, QStringLiteral("Compiled HTML CHelp Files (*.chm)"));
+    EXPECT_EQ(m_aDialogs[0].pOwner, nullptr);
+    EXPECT_EQ(m_astrOpened, std::vector<QString>{m_strChosen});
+
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(m_boxes.m_aRequests.size(), 1u) << "no second question";
+    EXPECT_EQ(m_astrOpened, (std::vector<QString>{m_strChosen, m_strChosen}));
+}
+
+TEST_F(HelpTest, DecliningOrCancellingLeavesThePath)
+{
+    m_boxes.m_answer = MessageResult::No;
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_TRUE(m_aDialogs.empty());
+
+    m_boxes.m_answer = MessageResult::Yes;
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(m_aDialogs.size(), 1u);
+    EXPECT_TRUE(m_astrOpened.empty());
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
+    EXPECT_EQ(m_boxes.m_aRequests[1].strText, BrowseQuestion(m_strHelpPath));
+}
+
+TEST_F(HelpTest, AChosenFileTheViewerCannotShowIsNotKept)
+{
+    m_boxes.m_answer = MessageResult::Yes;
+    m_strChosen = AnotherHelpFile();
+    m_bViewerWorks = false;
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(m_astrDiagnostics.back(), "Launching " + m_strChosen + ", ID=0, HH_DISPLAY_TOPIC, FAILED.");
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
+    EXPECT_EQ(m_boxes.m_aRequests[1].strText, BrowseQuestion(m_strHelpPath));
+    EXPECT_EQ(m_astrOpened.size(), 1u) << "the viewer is not tried again";
+}
+
+TEST_F(HelpTest, AShortNameGivesAnEmptyInitialName)
+{
+    CHelp::InitializeHtmlHelpPath("ab");
+    m_boxes.m_answer = MessageResult::Yes;
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    ASSERT_EQ(m_aDialogs.size(), 1u);
+    EXPECT_EQ(m_aDialogs[0].strInitialName, QString());
+    EXPECT_EQ(m_boxes.m_aRequests[0].strText, BrowseQuestion(QCoreApplication::applicationDirPath() + "/ab"));
+}
+
+}  // namespace

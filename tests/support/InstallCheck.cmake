@@ -1,0 +1,17 @@
+# Installs the support component into PREFIX and checks what arrived.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}" --component support
+                RESULT_VARIABLE nResult)
+if(NOT nResult EQUAL 0)
+  message(FATAL_ERROR "installing the support library failed")
+endif()
+foreach(header DateTimeText.h EditConvert.h Help.h ListText.h PathUtil.h PlatformSeams.h StreamUtil.h SupportExport.h)
+  if(NOT EXISTS "${PREFIX}/include/moorplan-support/${header}")
+    message(FATAL_ERROR "header ${header} was not installed")
+  endif()
+endforeach()
+file(GLOB libraries "${PREFIX}/lib*/libmoorplan-support.so*" "${PREFIX}/bin/*moorplan-support*.dll")
+if(NOT libraries)
+  message(FATAL_ERROR "the shared library was not installed")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
