@@ -1,5 +1,6 @@
 #include "FirmwareCatalogue.h"
 #include "InstrumentFactory.h"
+#include "Instruments700.h"
 #include "Variants600.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,10 @@ const CFactoryCase kFactoryCases[] = {
     {2, 0, 2, nullptr},
     {2, 0, -1, nullptr},
     {3, 0, 5, nullptr},
+    {5, 0, 3, &typeid(CInstrument700LxpOxRs232)},
+    {5, 0, -1, &typeid(CInstrument700LxpOxRs232)},
     {5, 1, 0, nullptr},
+    {5, 2, 2, nullptr},
     {6, 1, 0, nullptr},
     {7, 0, 0, nullptr},
     {-1, -1, -1, nullptr},
@@ -69,26 +73,90 @@ TEST(Factory, EveryCallBuildsAFreshObjectWithDefaults)
     EXPECT_EQ(pSecond->m_nSampleInterval, -1);
 }
 
-struct CDescriptionCase {
+struct CRowCase {
     int nModel, nComm, nFirmware;
+    const std::type_info* pType;
     const char* szDescription;
 };
 
-const CDescriptionCase kDescriptions[] = {
-    {0, -1, -1, "Kelvo 610\r\n"},
-    {1, 0, 0, "Model = Kelvo 620 RS-232\r\nFirmware = 1.8c or less\r\n"},
-    {1, 0, 1, "Model = Kelvo 620 RS-232\r\nFirmware = 2.0 or higher\r\n"},
-    {1, 1, 0, "Model = Kelvo 620 RS-485\r\nFirmware = 1.2 or less\r\n"},
-    {1, 2, 0, "Model = Kelvo 620 MX\r\nFirmware = 1.2c or less\r\n"},
-    {1, 2, 1, "Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n"},
-    {2, 0, 0, "Model = Kelvo 630 Moored Mode\r\nFirmware = 1.6b or less\r\n"},
-    {2, 0, 1, "Model = Kelvo 630 Moored Mode\r\nFirmware = 2.0 or higher\r\n"},
+// Every row of the variant table, "any" positions probed with 0.
+const CRowCase kRows[] = {
+    {0, 0, 0, &typeid(CInstrument610), "Kelvo 610\r\n"},
+    {1, 0, 0, &typeid(CInstrument620Rs232FwTo18), "Model = Kelvo 620 RS-232\r\nFirmware = 1.8c or less\r\n"},
+    {1, 0, 1, &typeid(CInstrument620Rs232Fw20), "Model = Kelvo 620 RS-232\r\nFirmware = 2.0 or higher\r\n"},
+    {1, 1, 0, &typeid(CInstrument620Rs485FwTo12), "Model = Kelvo 620 RS-485\r\nFirmware = 1.2 or less\r\n"},
+    {1, 2, 0, &typeid(CInstrument620ModemFwTo12), "Model = Kelvo 620 MX\r\nFirmware = 1.2c or less\r\n"},
+    {1, 2, 1, &typeid(CInstrument620ModemFw20), "Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n"},
+    {2, 0, 0, &typeid(CInstrument630FwTo16), "Model = Kelvo 630 Moored Mode\r\nFirmware = 1.6b or less\r\n"},
+    {2, 0, 1, &typeid(CInstrument630Fw20), "Model = Kelvo 630 Moored Mode\r\nFirmware = 2.0 or higher\r\n"},
+    {3, 0, 0, &typeid(CInstrument700LxRs232FwTo16), "Model = Kelvo 700 LX RS-232\r\nFirmware 1.6 or less\r\n"},
+    {3, 0, 1, &typeid(CInstrument700LxRs232Fw20), "Model = Kelvo 700 LX RS-232\r\nFirmware > or = 2.0 and < 2.6\r\n"},
+    {3, 0, 2, &typeid(CInstrument700LxRs232Fw26),
+     "Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nNo External Power Option\r\n"},
+    {3, 0, 3, &typeid(CInstrument700LxRs232Fw26Ext),
+     "Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n"},
+    {3, 0, 4, &typeid(CInstrument700LxRs232Fw30), "Model = Kelvo 700 LX RS-232\r\nFirmware = 3.0 or higher\r\n"},
+    {3, 1, 0, &typeid(CInstrument700LxRs485FwTo13), "Model = Kelvo 700 LX RS-485\r\nFirmware = 1.3 or less\r\n"},
+    {3, 1, 1, &typeid(CInstrument700LxRs485Fw20), "Model = Kelvo 700 LX RS-485\r\nFirmware >= 2.0 and < 3.0\r\n"},
+    {3, 1, 2, &typeid(CInstrument700LxRs485Fw30), "Model = Kelvo 700 LX RS-485\r\nFirmware = 3.0 or higher\r\n"},
+    {3, 2, 0, &typeid(CInstrument700MxFwTo14), "Model = Kelvo 700 MX\r\nFirmware 1.4 or less\r\n"},
+    {3, 2, 1, &typeid(CInstrument700MxFw20), "Model = Kelvo 700 MX\r\nFirmware 2.0 or higher, less than 3.0\r\n"},
+    {3, 2, 2, &typeid(CInstrument700MxFw30), "Model = Kelvo 700 MX\r\nFirmware 3.0 or higher\r\n"},
+    {4, 0, 0, &typeid(CInstrument700LxpRs232FwPre26), "Model = Kelvo 700 LXP RS-232\r\nFirmware less than 2.6\r\n"},
+    {4, 0, 1, &typeid(CInstrument700LxpRs232Fw26),
+     "Model = Kelvo 700 LXP RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nNo External Power Option\r\n"},
+    {4, 0, 2, &typeid(CInstrument700LxpRs232Fw26Ext),
+     "Model = Kelvo 700 LXP RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n"},
+    {4, 0, 3, &typeid(CInstrument700LxpRs232Fw30),
+     "Model = Kelvo 700 LXP RS-232\r\nFirmware = 3.0 or higher, less than 4.0\r\n"},
+    {4, 0, 4, &typeid(CInstrument700LxpRs232Fw40), "Model = Kelvo 700 LXP RS-232\r\nFirmware = 4.0 or higher\r\n"},
+    {4, 1, 0, &typeid(CInstrument700LxpRs485FwPre23), "Model = Kelvo 700 LXP RS-485\r\nFirmware less than 2.3\r\n"},
+    {4, 1, 1, &typeid(CInstrument700LxpRs485Fw23), "Model = Kelvo 700 LXP RS-485\r\nFirmware > = 2.3 and < 3.0\r\n"},
+    {4, 1, 2, &typeid(CInstrument700LxpRs485Fw30), "Model = Kelvo 700 LXP RS-485\r\nFirmware = 3.0 or higher\r\n"},
+    {4, 2, 0, &typeid(CInstrument700MxpFw20), "Model = Kelvo 700 MXP\r\nFirmware 2.0 or higher, less than 3.0\r\n"},
+    {4, 2, 1, &typeid(CInstrument700MxpFw30), "Model = Kelvo 700 MXP\r\nFirmware 3.0 or higher, less than 4.0\r\n"},
+    {4, 2, 2, &typeid(CInstrument700MxpFw40), "Model = Kelvo 700 MXP\r\nFirmware 4.0 or higher\r\n"},
+    {5, 0, 0, &typeid(CInstrument700LxpOxRs232), "Model = Kelvo 700 LXP OX RS-232\r\nFirmware 1.0 or higher\r\n"},
+    {5, 2, 0, &typeid(CInstrument700MxpOxFw40), "Model = Kelvo 700 MXP OX\r\nFirmware 4.0\r\n"},
+    {5, 2, 1, &typeid(CInstrument700MxpOxFw11), "Model = Kelvo 700 MXP OX\r\nFirmware 1.1 or higher\r\n"},
+    {6, 0, 0, &typeid(CInstrument710Rs232FwPre20), "Model = Kelvo 710 RS-232\r\nFirmware less than 2.0\r\n"},
+    {6, 0, 1, &typeid(CInstrument710Rs232Fw20), "Model = Kelvo 710 RS-232\r\nFirmware >= 2.0 and < 3.1\r\n"},
+    {6, 0, 2, &typeid(CInstrument710Rs232Fw31), "Model = Kelvo 710 RS-232\r\nFirmware 3.1 or higher\r\n"},
+    {6, 2, 0, &typeid(CInstrument710ModemFwPre11), "Model = Kelvo 710 MX\r\nFirmware less than 1.1\r\n"},
+    {6, 2, 1, &typeid(CInstrument710ModemFw11), "Model = Kelvo 710 MX\r\nFirmware 1.1 or higher\r\n"},
 };
 
-TEST(Factory, VariantsCarryTheirDescriptions)
+TEST(Factory, EveryRowBuildsItsVariantWithItsDescription)
 {
-    for (const CDescriptionCase& c : kDescriptions)
-        EXPECT_EQ(CreateVariant(c.nModel, c.nComm, c.nFirmware)->GetDescription(), c.szDescription);
+    for (const CRowCase& c : kRows) {
+        auto p = CreateVariant(c.nModel, c.nComm, c.nFirmware);
+        ASSERT_TRUE(p) << c.szDescription;
+        EXPECT_EQ(typeid(*p), *c.pType) << c.szDescription;
+        EXPECT_EQ(p->GetDescription(), c.szDescription);
+    }
+}
+
+// The catalogue offers exactly the revisions the factory can build: each
+// position of a cell has a variant, the position past the end has none
+// (except where the row looks at no firmware).
+TEST(Factory, CatalogueAndVariantTableAgree)
+{
+    const CFirmwareCatalogue catalogue;
+    int nBuilt = 0;
+    for (int nModel = 0; nModel < 7; ++nModel) {
+        for (int nComm = 0; nComm < 3; ++nComm) {
+            const int nCount = catalogue.GetRevisionCount(nModel, nComm);
+            for (int nFirmware = 0; nFirmware < nCount; ++nFirmware) {
+                EXPECT_TRUE(CreateVariant(nModel, nComm, nFirmware)) << nModel << nComm << nFirmware;
+                ++nBuilt;
+            }
+            const bool bAnyFirmware = nModel == 0 || (nModel == 1 && nComm == 1) || (nModel == 5 && nComm == 0);
+            if (nCount > 0 && !bAnyFirmware) {
+                EXPECT_FALSE(CreateVariant(nModel, nComm, nCount)) << nModel << nComm;
+            }
+        }
+    }
+    EXPECT_EQ(nBuilt, 38);
 }
 
 TEST(FirmwareCatalogue, CellsHoldTheRevisionTexts)
