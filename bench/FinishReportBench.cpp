@@ -34,10 +34,30 @@ void BM_FinishReportWithTable(benchmark::State& state, int nModel, int nComm, in
     }
 }
 
+// The oxygen variant works out its pump time, with an exponential, in every
+// calculation and in its minimum interval.
+void BM_FinishReportOxygen(benchmark::State& state)
+{
+    auto pInstrument = CreateVariant(5, 0, 0);
+    pInstrument->SetPressureSensorIndex(0);
+    pInstrument->m_nSampleInterval = 900;
+    pInstrument->m_nBatteryIndex = 0;
+    pInstrument->m_bTransmitRealTime = 1;
+    pInstrument->m_bReceiveLineValid = 1;
+    pInstrument->SetDeploymentTemperature(10.0);
+    pInstrument->SetDeploymentPressure(1000.0);
+    pInstrument->SetTau20(5.5);
+    for (auto _ : state) {
+        FinishReport::Build(*pInstrument, true);
+        benchmark::DoNotOptimize(pInstrument->m_strSummary.data());
+    }
+}
+
 // The Kelvo 610 searches the widest span (15 halvings per row); the Kelvo 620
 // modem variant runs the longest budget (queries and eight sensors).
 BENCHMARK_CAPTURE(BM_FinishReportWithTable, Kelvo610, 0, -1, -1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FinishReportWithTable, Kelvo620ModemFw20, 1, 2, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FinishReportOxygen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
