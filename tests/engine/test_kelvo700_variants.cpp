@@ -118,8 +118,9 @@ TEST(Kelvo700Variants, FamilyWideValues)
         const bool bJouleVariant = dynamic_cast<CInstrument700Ox*>(p.get()) != nullptr;
         EXPECT_EQ(bJouleVariant, std::string(c.szClass) == "CInstrument700MxpOxFw11" ||
                                      std::string(c.szClass) == "CInstrument700LxpOxRs232");
-        if (!bJouleVariant)
+        if (!bJouleVariant) {
             EXPECT_EQ(p->GetMinSampleInterval(), p->GetMinSampleIntervalLimit());
+        }
     }
 }
 
