@@ -1,0 +1,124 @@
+#include "ControlBinder.h"
+
+#include "PageModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+QString ToQt(const std::string& str) { return QString::fromStdString(str); }
+
+// The reports end their lines with "\r\n"; the field shows plain lines.
+QString ReportText(const std::string& strReport)
+{
+    QString str = ToQt(strReport);
+    str.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return str;
+}
+
+void FillList(QComboBox* pList, const CControlState& control)
+{
+    QStringList astrItems;
+    for (const std::string& strItem : control.m_astrItems)
+        astrItems.append(ToQt(strItem));
+    QStringList astrShown;
+    for (int n = 0; n < pList->count(); ++n)
+        astrShown.append(pList->itemText(n));
+    if (astrShown != astrItems) {
+        pList->clear();
+        pList->addItems(astrItems);
+    }
+    pList->setCurrentIndex(control.m_nSelection);
+}
+
+void ShowReport(QPlainTextEdit* pReport, const CControlState& control)
+{
+    const QString strText = ReportText(control.m_strText);
+    if (pReport->toPlainText() != strText)
+        pReport->setPlainText(strText);
+}
+}  // namespace
+
+void CControlBinder::Reset(int nControlCount, CommandHandler onCommand)
+{
+    m_apWidgets.fill(nullptr, nControlCount);
+    m_onCommand = std::move(onCommand);
+}
+
+void CControlBinder::Bind(int nId, QWidget* pWidget)
+{
+    m_apWidgets[nId] = pWidget;
+    const auto fnCommand = [this, nId] { m_onCommand(nId); };
+    if (auto* pList = qobject_cast<QComboBox*>(pWidget)) {
+        QObject::connect(pList, &QComboBox::activated, pList, fnCommand);
+    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        if (qobject_cast<QRadioButton*>(pButton)) {
+            // The model checks and unchecks the buttons of a group itself.
+            pButton->setAutoExclusive(false);
+        }
+        if (pButton->isCheckable())
+            QObject::connect(pButton, &QAbstractButton::clicked, pButton, fnCommand);
+    } else if (auto* pReport = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        pReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
+}
+
+void CControlBinder::ToWidgets(const CPageModel& model) const
+{
+    for (int nId = 0; nId < m_apWidgets.size(); ++nId) {
+        QWidget* pWidget = m_apWidgets.at(nId);
+        if (!pWidget)
+            continue;
+        const CControlState& control = model.Control(nId);
+        switch (control.m_eKind) {
+        case EControlKind::Edit:
+            static_cast<QLineEdit*>(pWidget)->setText(ToQt(control.m_strText));
+            break;
+        case EControlKind::List:
+            FillList(static_cast<QComboBox*>(pWidget), control);
+            break;
+        case EControlKind::Radio:
+        case EControlKind::Check:
+            static_cast<QAbstractButton*>(pWidget)->setChecked(control.m_bChecked);
+            break;
+        case EControlKind::Report:
+            ShowReport(static_cast<QPlainTextEdit*>(pWidget), control);
+            break;
+        case EControlKind::Label:
+        case EControlKind::Button:
+            break;   // their captions come from the page layout
+        }
+        pWidget->setVisible(control.m_bVisible);
+        pWidget->setEnabled(control.m_bEnabled);
+    }
+}
+
+void CControlBinder::FromWidgets(CPageModel& model) const
+{
+    for (int nId = 0; nId < m_apWidgets.size(); ++nId) {
+        QWidget* pWidget = m_apWidgets.at(nId);
+        if (!pWidget)
+            continue;
+        CControlState& control = model.Control(nId);
+        switch (control.m_eKind) {
+        case EControlKind::Edit:
+            control.m_strText = static_cast<QLineEdit*>(pWidget)->text().toStdString();
+            break;
+        case EControlKind::List:
+            control.m_nSelection = static_cast<QComboBox*>(pWidget)->currentIndex();
+            break;
+        case EControlKind::Radio:
+        case EControlKind::Check:
+            control.m_bChecked = static_cast<QAbstractButton*>(pWidget)->isChecked();
+            break;
+        default:
+            break;   // labels, buttons and the report are never read back
+        }
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QVector>
+
+#include <functional>
+
+class CPageModel;
+class QWidget;
+
+// Ties a page's widgets to the control states of its page model, one widget per
+// control id. The model decides everything; the binder only copies: the model's
+// states onto the widgets after every call into the model, and what the person
+// typed, selected or checked back into the model before every call.
+//
+// Widget per control kind: Label QLabel, Edit QLineEdit, List QComboBox, Radio
+// QRadioButton, Check QCheckBox, Button QPushButton, Report QPlainTextEdit.
+class CControlBinder {
+public:
+    using CommandHandler = std::function<void(int nId)>;
+
+    // Forgets the widgets of earlier controls (they are rebuilt with the page).
+    void Reset(int nControlCount, CommandHandler onCommand);
+    // Binds control nId; lists, radio buttons and check boxes report a
+    // person's action on them to the command handler.
+    void Bind(int nId, QWidget* pWidget);
+
+    void ToWidgets(const CPageModel& model) const;
+    void FromWidgets(CPageModel& model) const;
+
+private:
+    QVector<QWidget*> m_apWidgets;
+    CommandHandler m_onCommand;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CommandLineInfo.h"
+
+// The application: reads the switches, runs the wizard sheet modally and ends
+// when the sheet closes. Every help request (F1 anywhere, the Help button)
+// opens the help file's default topic.
+class CMoorplanApp {
+public:
+    // Runs the whole program inside an existing QApplication; returns the
+    // process exit code.
+    int InitInstance(int argc, const char* const* argv);
+
+    // The help entry point: ignores what was asked and shows topic 0.
+    static void OnHelp();
+
+    const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
+
+private:
+    CMoorplanCommandLineInfo m_cmdInfo;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "PropPage700Sampling.h"
+#include "PropPage710Sampling.h"
+#include "PropPageBatterySelect.h"
+#include "PropPageIntro.h"
+#include "PropPageMoorModel.h"
+#include "PropPageMooredPumpSelect.h"
+#include "PropPagePressureSelect.h"
+#include "PropPageSampleRate.h"
+#include "PropPageSensorList.h"
+#include "PropertySheet.h"
+#include "SheetModel.h"
+
+#include <QHash>
+
+// The pages that follow the model pages, one set per page set of the sheet
+// model: the Kelvo 610 path's and the one every other model shares.
+struct CPropPageSet {
+    explicit CPropPageSet(CPageSet& models);
+    // Every page of the set, to look the pages up by their models.
+    QList<CModelPage*> Pages();
+
+    CPropPageBatterySelect m_pageBatterySelect;
+    CPropPagePressureSelect m_pagePressureSelect;
+    CPropPageSampleRate m_pageSampleRate;
+    CPropPage700Sampling m_page700Sampling;
+    CPropPage710Sampling m_page710Sampling;
+    CPropPageMooredPumpSelect m_pageMooredPumpSelect;
+    CPropPageSensorList m_pageSensorList;
+};
+
+// The wizard: the sheet model (the person's choices, the instrument and the
+// page list) and one page object per page model, all living as long as the
+// sheet. The page list shown follows the model's page list.
+class CMoorplanPropSheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    CMoorplanPropSheet(const QString& strCaption, const CMoorplanCommandLineInfo& commandLine);
+    ~CMoorplanPropSheet() override;
+
+    CSheetModel& Model() { return m_model; }
+    CInstrument* Instrument() const { return m_model.Instrument(); }
+
+    // Makes the sheet's page list the pages of the model's page list.
+    void SyncPageList();
+
+private:
+    CSheetModel m_model;
+    CPropPageIntro m_pageIntro;
+    CPropPageMoorModel m_pageMoorModel;
+    CPropPageSet m_set610;
+    CPropPageSet m_setOther;
+    QHash<const CPageModel*, CPropertyPage*> m_mapPages;
+};

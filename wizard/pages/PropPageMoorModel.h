@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ModelPage.h"
+
+namespace Ui {
+class PropPageMoorModel;
+}
+class CMoorModelPageModel;
+
+// The communications page: protocol and firmware revision.
+class CPropPageMoorModel : public CLayoutPage<Ui::PropPageMoorModel> {
+public:
+    explicit CPropPageMoorModel(CMoorModelPageModel& model);
+    ~CPropPageMoorModel() override;
+
+protected:
+    void BindControls(CControlBinder& binder, Ui::PropPageMoorModel& ui) override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ModelPage.h"
+
+namespace Ui {
+class PropPageSampleRate;
+}
+class CSampleRatePageModel;
+
+// The Kelvo 610/620/630 sampling page.
+class CPropPageSampleRate : public CLayoutPage<Ui::PropPageSampleRate> {
+public:
+    explicit CPropPageSampleRate(CSampleRatePageModel& model);
+    ~CPropPageSampleRate() override;
+
+protected:
+    void BindControls(CControlBinder& binder, Ui::PropPageSampleRate& ui) override;
+};
