@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -23,7 +24,23 @@ constexpr const char* kReadErrors[] = {"Invalid date format",  "Invalid month en
 constexpr int kDateErrorCount = 4;
 constexpr int kDateTimeErrorCount = 7;
 
-bool InRange(int nValue, int nMinimum, int nMaximum) { return nValue >= nMinimum && nValue <= nMaximum; }
+// One field's bounds and the read result when it is outside them.
+struct CFieldCheck {
+    int nValue;
+    int nMinimum;
+    int nMaximum;
+    int nError;
+};
+
+// The result of the first field outside its bounds, 0 when all are inside.
+int FirstFieldError(std::initializer_list<CFieldCheck> aChecks)
+{
+    for (const CFieldCheck& check : aChecks) {
+        if (check.nValue < check.nMinimum || check.nValue > check.nMaximum)
+            return check.nError;
+    }
+    return 0;
+}
 
 // Local time of the given fields; days beyond the month and hour 24 roll
 // over into the following month or day.
@@ -105,12 +122,9 @@ int DateStrToTime(const QString& strText, QDateTime& time)
     int nMonth = 0, nDay = 0, nYear = 0;
     if (std::sscanf(strText.toUtf8().constData(), "%d/%d/%d", &nMonth, &nDay, &nYear) < 3)
         return -1;
-    if (!InRange(nMonth, 1, 12))
-        return -2;
-    if (!InRange(nDay, 1, 31))
-        return -3;
-    if (!InRange(nYear, 1970, 2038))
-        return -4;
+    const int nError = FirstFieldError({{nMonth, 1, 12, -2}, {nDay, 1, 31, -3}, {nYear, 1970, 2038, -4}});
+    if (nError != 0)
+        return nError;
     time = LocalTime(nYear, nMonth, nDay, 0, 0, 0);
     return 0;
 }
@@ -129,16 +143,14 @@ int DateTimeStrToTime(const QString& strText, QDateTime& time)
     const int nMonth = MonthOfWord(text.mid(nWordStart, nWordEnd - nWordStart));
     if (nMonth == 0)
         return -2;
-    if (!InRange(nDay, 1, 31))
-        return -3;
-    if (!InRange(nYear, 1970, 2038))
-        return -4;
-    if (!InRange(nHour, 0, 24))
-        return -5;
-    if (!InRange(nMinute, 0, 59))
-        return -6;
-    if (!InRange(nSecond, 0, 59))
-        return -7;
+    // Hour 24 is allowed: it is midnight at the end of the day.
+    const int nError = FirstFieldError({{nDay, 1, 31, -3},
+                                        {nYear, 1970, 2038, -4},
+                                        {nHour, 0, 24, -5},
+                                        {nMinute, 0, 59, -6},
+                                        {nSecond, 0, 59, -7}});
+    if (nError != 0)
+        return nError;
     time = LocalTime(nYear, nMonth, nDay, nHour, nMinute, nSecond);
     return 0;
 }

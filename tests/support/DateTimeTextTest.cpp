@@ -1,12 +1,9 @@
 #include "DateTimeText.h"
 
+#include "FocusWindow.h"
 #include "MessageRecorder.h"
 
-#include <QLineEdit>
 #include <QLocale>
-#include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -19,14 +16,27 @@ QDateTime Local(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0,
     return QDateTime(QDate(nYear, nMonth, nDay), QTime(nHour, nMinute, nSecond));
 }
 
+struct ReadCase {
+    const char* szText;
+    int nResult;
+    QDateTime expected;
+};
+
+// Each text reads to its result; the time is only written on success.
+template <size_t N>
+void ExpectReads(int (*read)(const QString&, QDateTime&), const ReadCase (&aCases)[N])
+{
+    const QDateTime untouched = Local(2001, 2, 3, 4, 5, 6);
+    for (const ReadCase& c : aCases) {
+        QDateTime time = untouched;
+        EXPECT_EQ(read(QString::fromLatin1(c.szText), time), c.nResult) << c.szText;
+        EXPECT_EQ(time, c.nResult == 0 ? c.expected : untouched) << c.szText;
+    }
+}
+
 TEST(DateText, ReadsMonthDayYearAndRollsOver)
 {
-    struct Case {
-        const char* szText;
-        int nResult;
-        QDateTime expected;
-    };
-    const Case aCases[] = {
+    const ReadCase aCases[] = {
         {"2/30/2000", 0, Local(2000, 3, 1)},  {"12/31/2038", 0, Local(2038, 12, 31)},
         {"1/1/1970", 0, Local(1970, 1, 1)},   {"12/5/26", -4, {}},
         {"1/1/1969", -4, {}},                 {"13/1/2000", -2, {}},
@@ -34,22 +44,12 @@ TEST(DateText, ReadsMonthDayYearAndRollsOver)
         {"1/2", -1, {}},                      {"abc", -1, {}},
         {"", -1, {}},
     };
-    const QDateTime untouched = Local(2001, 2, 3, 4, 5, 6);
-    for (const Case& c : aCases) {
-        QDateTime time = untouched;
-        EXPECT_EQ(DateStrToTime(QString::fromLatin1(c.szText), time), c.nResult) << c.szText;
-        EXPECT_EQ(time, c.nResult == 0 ? c.expected : untouched) << c.szText;
-    }
+    ExpectReads(DateStrToTime, aCases);
 }
 
 TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
 {
-    struct Case {
-        const char* szText;
-        int nResult;
-        QDateTime expected;
-    };
-    const Case aCases[] = {
+    const ReadCase aCases[] = {
         {"05 Dec 2026", 0, Local(2026, 12, 5)},
         {"05 DEC 2026", 0, Local(2026, 12, 5)},
         {"05 dec 2026", 0, Local(2026, 12, 5)},
@@ -68,12 +68,7 @@ TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
         {"05", -1, {}},
         {"", -1, {}},
     };
-    const QDateTime untouched = Local(2001, 2, 3, 4, 5, 6);
-    for (const Case& c : aCases) {
-        QDateTime time = untouched;
-        EXPECT_EQ(DateTimeStrToTime(QString::fromLatin1(c.szText), time), c.nResult) << c.szText;
-        EXPECT_EQ(time, c.nResult == 0 ? c.expected : untouched) << c.szText;
-    }
+    ExpectReads(DateTimeStrToTime, aCases);
 }
 
 TEST(DateTimeText, AMonthWordOfAnyLengthIsReadSafely)
@@ -127,17 +122,17 @@ TEST(DateTimeText, ErrorBoxesCarryTheFormatHint)
     EXPECT_EQ(boxes.m_aRequests[1].pOwner, nullptr);
 }
 
-// The field under test in an active window, with the focus elsewhere first.
-class EditDateErrorTest : public ::testing::Test {
+// The text selected after a read result is reported on the text.
+struct SelectCase {
+    const char* szText;
+    int nError;
+    const char* szSelected;
+};
+
+class EditDateErrorTest : public ::testing::Test, protected CFocusWindow {
 protected:
     void SetUp() override
     {
-        auto* pLayout = new QVBoxLayout(&m_window);
-        pLayout->addWidget(m_pOther = new QLineEdit);
-        pLayout->addWidget(m_pEdit = new QLineEdit);
-        m_window.show();
-        m_window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
         m_boxes.m_onShow = [this] { m_bFocusedAtBox = m_pEdit->hasFocus(); };
     }
 
@@ -156,23 +151,15 @@ protected:
 
     CMessageRecorder m_boxes;
     bool m_bFocusedAtBox = false;
-    QWidget m_window;
-    QLineEdit* m_pOther = nullptr;
-    QLineEdit* m_pEdit = nullptr;
 };
 
 TEST_F(EditDateErrorTest, SelectsTheFaultyPartOfADate)
 {
-    struct Case {
-        const char* szText;
-        int nError;
-        const char* szSelected;
-    };
-    const Case aCases[] = {
+    const SelectCase aCases[] = {
         {"12/05/2026", -1, "12/05/2026"}, {"12/05/2026", -2, "12"}, {"12/05/2026", -3, "05"},
         {"12/05/2026", -4, "2026"},       {"12-05-2026", -3, ""},   {"12/05", -4, ""},
     };
-    for (const Case& c : aCases) {
+    for (const SelectCase& c : aCases) {
         EXPECT_EQ(SelectionAfter(c.szText, [&](QLineEdit& e) { EditDateError(e, c.nError, &m_window); }),
                   QString::fromLatin1(c.szSelected))
             << c.szText << " " << c.nError;
@@ -183,12 +170,7 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPartOfADate)
 
 TEST_F(EditDateErrorTest, SelectsTheFaultyPartOfADateTime)
 {
-    struct Case {
-        const char* szText;
-        int nError;
-        const char* szSelected;
-    };
-    const Case aCases[] = {
+    const SelectCase aCases[] = {
         {"05 Dec 2026 07:08:09", -1, "05 Dec 2026 07:08:09"},
         {"05 Dex 2026 07:08:09", -2, "Dex"},
         {"35 Dec 2026 07:08:09", -3, "35"},
@@ -199,7 +181,7 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPartOfADateTime)
         {"05 Dec 2026 07:08:69", -7, "69"},
         {"05 Dec 2026", -5, ""},
     };
-    for (const Case& c : aCases) {
+    for (const SelectCase& c : aCases) {
         EXPECT_EQ(SelectionAfter(c.szText, [&](QLineEdit& e) { EditDateTimeError(e, c.nError); }),
                   QString::fromLatin1(c.szSelected))
             << c.szText << " " << c.nError;

@@ -1,11 +1,7 @@
 #include "EditConvert.h"
 
+#include "FocusWindow.h"
 #include "MessageRecorder.h"
-
-#include <QLineEdit>
-#include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -18,19 +14,10 @@ namespace {
 using BvUtility::Platform::MessageButtons;
 using BvUtility::Platform::MessageIcon;
 
-// A shown, active window with the field under test and a second field that
-// holds the focus at the start.
-class EditConvertTest : public ::testing::Test {
+class EditConvertTest : public ::testing::Test, protected CFocusWindow {
 protected:
     void SetUp() override
     {
-        auto* pLayout = new QVBoxLayout(&m_window);
-        pLayout->addWidget(m_pOther = new QLineEdit);
-        pLayout->addWidget(m_pEdit = new QLineEdit);
-        m_window.show();
-        m_window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-        m_pOther->setFocus();
         SetEditErrorMsg(1);
         SetEditErrorException(0);
     }
@@ -50,9 +37,6 @@ protected:
     }
 
     CMessageRecorder m_boxes;
-    QWidget m_window;
-    QLineEdit* m_pOther = nullptr;
-    QLineEdit* m_pEdit = nullptr;
 };
 
 TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)

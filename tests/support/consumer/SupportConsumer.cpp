@@ -29,6 +29,7 @@ void Expect(bool bOk, const char* szWhat)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Expect(IsEditErrorMsg() == 1 && IsEditErrorException() == 1, "switches start on");
 
     QString strPath = QStringLiteral("C:\\data\\");
     Expect(FixPath(strPath) == 1 && strPath == "C:\\data", "FixPath");
