@@ -145,20 +145,9 @@ TEST(Kelvo710Report, ModemQueriedOnlyInIntervalMode)
     }
 }
 
-std::unique_ptr<CInstrument> OxygenRecord(KelvoMaker pfnMake, double dTemperature, double dPressure, double dTau20)
-{
-    std::unique_ptr<CInstrument> p = pfnMake();
-    p->SetPressureSensorIndex(0);
-    p->SetBatteryIndex(0);
-    p->SetDeploymentTemperature(dTemperature);
-    p->SetDeploymentPressure(dPressure);
-    p->SetTau20(dTau20);
-    return p;
-}
-
 TEST(OxygenReport, RealTimeJoulesWithRaisedInterval)
 {
-    std::unique_ptr<CInstrument> p = OxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
     p->m_nSampleInterval = 20;
     p->m_bTransmitRealTime = 1;
     p->m_bReceiveLineValid = 1;
@@ -180,7 +169,7 @@ TEST(OxygenReport, RealTimeJoulesWithRaisedInterval)
 
 TEST(OxygenReport, LongTwoYearWarningAndNoStaleNote)
 {
-    std::unique_ptr<CInstrument> p = OxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
     p->m_nSampleInterval = 20;
     p->BuildSummary(1);
     p->m_nSampleInterval = 21600;
@@ -193,7 +182,7 @@ TEST(OxygenReport, LongTwoYearWarningAndNoStaleNote)
 
 TEST(OxygenReport, AmpHourFormWithQueries)
 {
-    std::unique_ptr<CInstrument> p = OxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
     p->SetPressureSensorIndex(1);
     p->m_nSampleInterval = 600;
     p->m_nInstrumentsQueried = 3;

@@ -29,20 +29,9 @@ TEST(OxygenPumpTime, NoteTruncatesAndSaturates)
     EXPECT_EQ(SaturatedInt(-7.9), -7);
 }
 
-std::unique_ptr<CInstrument> Oxygen(KelvoMaker pfnMake, double dTemperature, double dPressure, double dTau20)
-{
-    std::unique_ptr<CInstrument> p = pfnMake();
-    p->SetPressureSensorIndex(0);
-    p->SetBatteryIndex(0);
-    p->SetDeploymentTemperature(dTemperature);
-    p->SetDeploymentPressure(dPressure);
-    p->SetTau20(dTau20);
-    return p;
-}
-
 TEST(OxygenJoules, LxpOxRaisesShortIntervalsToItsMinimum)
 {
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
     p->m_nSampleInterval = 20;
     EXPECT_EQ(p->GetMinSampleInterval(), 23);
     EXPECT_EQ(p->CalculateEndurance(20), 24.33252254558903);
@@ -63,7 +52,7 @@ TEST(OxygenJoules, LxpOxRaisesShortIntervalsToItsMinimum)
 
 TEST(OxygenJoules, LxpOxTracesEveryStepInOrder)
 {
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
     CKelvoTraceLog log;
     p->CalculateEndurance(20);
     const std::vector<std::string> astrExpected = {
@@ -89,7 +78,7 @@ TEST(OxygenJoules, LxpOxTracesEveryStepInOrder)
 
 TEST(OxygenJoules, MxpOxFw11TracesSamplingTimeFirstAndRawPumpTime)
 {
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
     CKelvoTraceLog log;
     p->CalculateEndurance(10);
     ASSERT_GE(log.m_astrLines.size(), 8u);
@@ -110,7 +99,7 @@ TEST(OxygenJoules, MxpOxFw11TracesSamplingTimeFirstAndRawPumpTime)
 
 TEST(OxygenJoules, MxpOxFw11MinimumAndCommunication)
 {
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
     EXPECT_EQ(p->GetMinSampleInterval(), 23);
     p->m_nSamplingType = 1;
     EXPECT_EQ(p->GetMinSampleInterval(), 24);
@@ -132,7 +121,7 @@ TEST(OxygenJoules, MxpOxFw11MinimumAndCommunication)
 
 TEST(OxygenAmpSeconds, MxpOxFw40Budget)
 {
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
     p->SetPressureSensorIndex(1);
     p->m_nInstrumentsQueried = 3;
     p->m_nCommsPerHour = 4;
@@ -156,7 +145,7 @@ TEST(OxygenAmpSeconds, MxpOxFw40Budget)
 TEST(OxygenAmpSeconds, MxpOxFw40RaisesBelowPumpTimePlusThree)
 {
     // Tau held at 2 s: flush 10 s, settle 6 s, 16 s of pumping.
-    std::unique_ptr<CInstrument> p = Oxygen(&MakeKelvo<CInstrument700MxpOxFw40>, 20.0, 0.0, 0.5);
+    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 20.0, 0.0, 0.5);
     p->CalculateEndurance(19);
     EXPECT_EQ(p->m_strCalcNote, "");
     const double dAt21 = p->CalculateEndurance(21);
