@@ -13,6 +13,7 @@ using CNames = std::vector<std::string>;
 
 struct CExpectedVariant {
     int nModel, nComm, nFirmware;
+    const char* szDescription;
     int nPressureCount, nPumpCount, nCommScheme, bPumpModes;
     double dQuiescent;
     int nMinInterval, nMaxInterval;
@@ -31,21 +32,37 @@ const CNames kAux630Fw20 = {"none", "Kelvo 810", "Kelvo 830", "Kelvo 840", "Kelv
 const CNames kAux620 = {"none", "Kelvo 810", "Kelvo 830", "Kelvo 840", "Kelvo 820", "Kelvo 850", "Other"};
 
 const CExpectedVariant kExpected[] = {
-    {0, -1, -1, 3, 4, 0, 0, 5e-05, 15, 32767, 0, 1, 0, 0, 0, 0.0, 0.0, 0.0, 4, -1, 0,
+    {0, -1, -1,
+     "Kelvo 610\r\n",
+     3, 4, 0, 0, 5e-05, 15, 32767, 0, 1, 0, 0, 0, 0.0, 0.0, 0.0, 4, -1, 0,
      {{"none", 0.13}, {"Strain gauge", 0.18}, {"Digiquartz", 0.245}}, false, kAux610},
-    {1, 0, 0, 3, 4, 0, 1, 3e-05, 10, 14400, 1, 1, 1, 1, 1, 0.06, 0.0, 2.2, 4, -1, 0,
+    {1, 0, 0,
+     "Model = Kelvo 620 RS-232\r\nFirmware = 1.8c or less\r\n",
+     3, 4, 0, 1, 3e-05, 10, 14400, 1, 1, 1, 1, 1, 0.06, 0.0, 2.2, 4, -1, 0,
      {{"none", 0.05}, {"Strain gauge", 0.065}, {"Digiquartz", 0.065}}, false, kAux620},
-    {1, 0, 1, 3, 4, 0, 1, 2e-05, 10, 14400, 1, 1, 1, 1, 1, 0.065, 0.0, 2.2, 8, -1, 0,
+    {1, 0, 1,
+     "Model = Kelvo 620 RS-232\r\nFirmware = 2.0 or higher\r\n",
+     3, 4, 0, 1, 2e-05, 10, 14400, 1, 1, 1, 1, 1, 0.065, 0.0, 2.2, 8, -1, 0,
      {{"none", 0.055}, {"Strain gauge", 0.07}, {"Digiquartz", 0.07}}, false, kAux620},
-    {1, 1, 0, 3, 4, 1, 1, 6e-05, 10, 14400, 1, 1, 1, 1, 1, 0.0017, 0.5, 2.2, 4, -1, 0,
+    {1, 1, 0,
+     "Model = Kelvo 620 RS-485\r\nFirmware = 1.2 or less\r\n",
+     3, 4, 1, 1, 6e-05, 10, 14400, 1, 1, 1, 1, 1, 0.0017, 0.5, 2.2, 4, -1, 0,
      {{"none", 0.055}, {"Strain gauge", 0.07}, {"Digiquartz", 0.07}}, false, kAux620},
-    {1, 2, 0, 3, 4, 1, 1, 0.000135, 10, 14400, 1, 1, 1, 0, 0, 0.005, 0.5, 2.2, 4, -1, 0,
+    {1, 2, 0,
+     "Model = Kelvo 620 MX\r\nFirmware = 1.2c or less\r\n",
+     3, 4, 1, 1, 0.000135, 10, 14400, 1, 1, 1, 0, 0, 0.005, 0.5, 2.2, 4, -1, 0,
      {{"none", 0.05}, {"Strain gauge", 0.065}, {"Digiquartz", 0.065}}, false, kAux620},
-    {1, 2, 1, 3, 4, 1, 1, 0.00014, 10, 14400, 1, 1, 1, 1, 1, 0.004, 0.5, 2.2, 8, -1, 0,
+    {1, 2, 1,
+     "Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
+     3, 4, 1, 1, 0.00014, 10, 14400, 1, 1, 1, 1, 1, 0.004, 0.5, 2.2, 8, -1, 0,
      {{"none", 0.055}, {"Strain gauge", 0.07}, {"Digiquartz", 0.07}}, false, kAux620},
-    {2, 0, 0, 1, 3, 0, 1, 3e-05, 10, 14400, 1, 1, 1, 1, 0, 0.06, 0.0, 2.5, 4, 0, 1,
+    {2, 0, 0,
+     "Model = Kelvo 630 Moored Mode\r\nFirmware = 1.6b or less\r\n",
+     1, 3, 0, 1, 3e-05, 10, 14400, 1, 1, 1, 1, 0, 0.06, 0.0, 2.5, 4, 0, 1,
      {{"Strain gauge", 0.065}}, true, kAux610},
-    {2, 0, 1, 2, 3, 0, 1, 2e-05, 10, 14400, 1, 1, 1, 1, 0, 0.06, 0.0, 2.5, 8, 0, 1,
+    {2, 0, 1,
+     "Model = Kelvo 630 Moored Mode\r\nFirmware = 2.0 or higher\r\n",
+     2, 3, 0, 1, 2e-05, 10, 14400, 1, 1, 1, 1, 0, 0.06, 0.0, 2.5, 8, 0, 1,
      {{"Strain gauge", 0.07}, {"Digiquartz", 0.07}}, true, kAux630Fw20},
 };
 
@@ -64,7 +81,8 @@ TEST(Variants600, ConstructorsSetTheTabledConstants)
     for (const CExpectedVariant& e : kExpected) {
         auto p = CreateVariant(e.nModel, e.nComm, e.nFirmware);
         ASSERT_TRUE(p);
-        SCOPED_TRACE(p->GetDescription());
+        SCOPED_TRACE(e.szDescription);
+        EXPECT_EQ(p->GetDescription(), e.szDescription);
         EXPECT_EQ(p->GetPressureSensorCount(), e.nPressureCount);
         EXPECT_EQ(p->GetPumpCount(), e.nPumpCount);
         EXPECT_EQ(p->GetCommScheme(), e.nCommScheme);
