@@ -1,0 +1,151 @@
+#include "SheetDriver.h"
+
+namespace {
+
+using PPressure = CPressureSelectPageModel;
+using PPump = CMooredPumpSelectPageModel;
+using PSensors = CSensorListPageModel;
+using PComm = CMoorModelPageModel;
+
+TEST(CommunicationsPage, Kelvo630HasEveryProtocolDisabledAndRs232Checked)
+{
+    CSheetDriver driver;
+    driver.Page().Click(CIntroPageModel::ModelButton(2));
+    driver.m_sheet.Next();
+    CPageModel& page = driver.Page();
+    for (int i = 0; i < PComm::kCommCount; ++i)
+        EXPECT_FALSE(page.Control(PComm::CommButton(i)).m_bEnabled) << i;
+    EXPECT_TRUE(page.Control(PComm::kRs232).m_bChecked);
+    const CControlState& list = page.Control(PComm::kFirmware);
+    ASSERT_EQ(list.m_astrItems.size(), 2u);
+    EXPECT_EQ(list.m_astrItems[static_cast<std::size_t>(list.m_nSelection)], "2.0 or higher");
+}
+
+TEST(CommunicationsPage, Rs485ForThePumpedKelvo700NeedsTheSwitch)
+{
+    for (bool b485 : {false, true}) {
+        CMoorplanCommandLineInfo info;
+        info.m_b485 = b485;
+        CSheetDriver driver(info);
+        driver.Page().Click(CIntroPageModel::ModelButton(4));
+        driver.m_sheet.Next();
+        CPageModel& page = driver.Page();
+        EXPECT_EQ(page.Control(PComm::kRs485).m_bEnabled, b485);
+        EXPECT_EQ(page.Click(PComm::kRs485), b485 ? EActionResult::Done : EActionResult::Unavailable);
+        if (b485) {
+            const CControlState& list = page.Control(PComm::kFirmware);
+            EXPECT_EQ(list.m_astrItems.at(static_cast<std::size_t>(list.m_nSelection)), "3.0 and higher");
+        }
+    }
+}
+
+TEST(CommunicationsPage, TheModemPreselectsTheOxygenProductionRevision)
+{
+    CSheetDriver driver;
+    driver.Page().Click(CIntroPageModel::ModelButton(5));
+    driver.m_sheet.Next();
+    driver.Page().Click(PComm::kModem);
+    const CControlState& list = driver.Page().Control(PComm::kFirmware);
+    EXPECT_EQ(list.m_astrItems.at(static_cast<std::size_t>(list.m_nSelection)),
+              "1.1 and higher (production version, 2010 & later)");
+}
+
+TEST(IntroductionPage, FirstVisitChecksTheKelvo620)
+{
+    CSheetDriver driver;
+    EXPECT_EQ(driver.m_sheet.m_nSelModel, 1);
+    for (int i = 0; i < CIntroPageModel::kModelCount; ++i)
+        EXPECT_EQ(driver.Page().Control(CIntroPageModel::ModelButton(i)).m_bChecked, i == 1) << i;
+    EXPECT_EQ(driver.Page().WizardButtons(), kWizNext);
+}
+
+TEST(PressurePage, TheParosTimeIsAskedOnlyForDigiquartzOnVariantsThatHaveIt)
+{
+    CSheetDriver k610;
+    k610.ChooseInstrument(0);
+    k610.Page().SelectEntry(PPressure::kSensor, 2);
+    EXPECT_FALSE(k610.Page().Control(PPressure::kParosTime).m_bVisible);
+
+    CSheetDriver k620;
+    k620.ChooseInstrument(1, 0, 1);
+    CPageModel& page = k620.Page();
+    EXPECT_EQ(page.Control(PPressure::kParosTime).m_strText, "1");
+    page.SelectEntry(PPressure::kSensor, 2);
+    EXPECT_TRUE(page.Control(PPressure::kParosTime).m_bVisible);
+    page.TypeText(PPressure::kParosTime, "abc");
+    k620.m_sheet.Next();
+    EXPECT_EQ(k620.Instrument().m_nParosIntegrationTime, 0);
+    EXPECT_EQ(k620.Instrument().GetPressureSensorIndex(), 2);
+}
+
+TEST(PumpPage, ModesFollowThePumpChoice)
+{
+    CSheetDriver driver;
+    driver.ChooseInstrument(1, 0, 1);
+    CPageModel& page = driver.NextUntil(EPageKind::MooredPumpSelect);
+    EXPECT_FALSE(page.Control(PPump::kMode1).m_bVisible);
+    page.SelectEntry(PPump::kPump, 1);   // P4M
+    EXPECT_TRUE(page.Control(PPump::kMode1).m_bVisible);
+    EXPECT_TRUE(page.Control(PPump::kMode1).m_bChecked);
+    EXPECT_FALSE(page.Control(PPump::kMode2).m_bChecked);
+    page.Click(PPump::kMode2);
+    EXPECT_EQ(driver.Instrument().m_nPumpMode, 2);
+    page.SelectEntry(PPump::kPump, 0);   // none
+    EXPECT_FALSE(page.Control(PPump::kMode2).m_bVisible);
+    EXPECT_EQ(driver.Instrument().m_nPumpMode, 0);
+    page.SelectEntry(PPump::kPump, 2);
+    driver.m_sheet.Next();
+    EXPECT_EQ(driver.Instrument().m_nPumpIndex, 2);
+    EXPECT_EQ(driver.Instrument().m_nPumpMode, 1);
+}
+
+TEST(SensorListPage, RowsFollowTheCountAndTheTypes)
+{
+    CSheetDriver driver;
+    driver.ChooseInstrument(1, 0, 1);   // eight slots
+    CPageModel& page = driver.NextUntil(EPageKind::SensorList);
+    ASSERT_EQ(page.Control(PSensors::kCount).m_astrItems.size(), 9u);
+    EXPECT_FALSE(page.Control(PSensors::TypeId(0)).m_bVisible);
+
+    page.SelectEntry(PSensors::kCount, 3);
+    for (int k = 0; k < PSensors::kRows; ++k) {
+        EXPECT_EQ(page.Control(PSensors::TypeId(k)).m_bVisible, k < 3) << k;
+        if (k < 3) {
+            EXPECT_FALSE(page.Control(PSensors::CurrentId(k)).m_bEnabled) << k;
+        }
+    }
+    const int nOther = static_cast<int>(driver.Instrument().m_astrAuxSensorNames.size()) - 1;
+    page.SelectEntry(PSensors::TypeId(1), nOther);
+    EXPECT_TRUE(page.Control(PSensors::CurrentId(1)).m_bEnabled);
+    page.TypeText(PSensors::CurrentId(1), "0.25");
+    page.SelectEntry(PSensors::TypeId(2), 1);   // Kelvo 810
+    EXPECT_FALSE(page.Control(PSensors::CurrentId(2)).m_bEnabled);
+    EXPECT_EQ(page.Control(PSensors::CurrentId(2)).m_strText, "0.015");
+    EXPECT_EQ(page.Control(PSensors::CurrentId(1)).m_strText, "0.25") << "typed text kept";
+
+    driver.m_sheet.Next();
+    const CInstrument& instrument = driver.Instrument();
+    EXPECT_EQ(instrument.m_nAuxSensorCount, 3);
+    EXPECT_EQ(instrument.m_aAuxSensors.NameAt(1), "Other");
+    EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(1), 0.25);
+    EXPECT_EQ(instrument.m_aAuxSensors.At(2).m_nTypeIndex, 1);
+    EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(2), 0.015);
+}
+
+TEST(SensorListPage, LoweringTheCountHidesTheLaterRowsAndZeroStoresNoEntry)
+{
+    CSheetDriver driver;
+    driver.ChooseInstrument(1, 0, 1);
+    CPageModel& page = driver.NextUntil(EPageKind::SensorList);
+    page.SelectEntry(PSensors::kCount, 8);
+    page.SelectEntry(PSensors::kCount, 2);
+    for (int k = 0; k < PSensors::kRows; ++k)
+        EXPECT_EQ(page.Control(PSensors::CurrentId(k)).m_bVisible, k < 2) << k;
+    page.SelectEntry(PSensors::kCount, 0);
+    EXPECT_FALSE(page.Control(PSensors::kTypeLabel).m_bVisible);
+    driver.m_sheet.Next();
+    EXPECT_EQ(driver.Instrument().m_nAuxSensorCount, 0);
+    EXPECT_EQ(driver.Instrument().m_aAuxSensors.NameAt(0), "");
+}
+
+}  // namespace
