@@ -1,5 +1,6 @@
 #include "ReportExport.h"
 #include "SeamRecorder.h"
+#include "TmpDirOverride.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,21 +16,8 @@ const std::string kReport = "Moorplan 1.3\r\nKelvo 700 LX RS-232\r\nBattery Endu
 class ReportExportTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_oldTmpDir = qgetenv("TMPDIR");
-        m_bHadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
-        UseTempFolder(m_folder.path());
-    }
-    void TearDown() override
-    {
-        if (m_bHadTmpDir)
-            qputenv("TMPDIR", m_oldTmpDir);
-        else
-            qunsetenv("TMPDIR");
-    }
-    static void UseTempFolder(const QString& strFolder) { qputenv("TMPDIR", QFile::encodeName(strFolder)); }
+    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
+    static void UseTempFolder(const QString& strFolder) { CTmpDirOverride::Use(strFolder); }
     QString ExportFile() const { return m_folder.filePath(QString::fromLatin1(ReportExport::kFileName)); }
     QStringList FolderEntries() const
     {
@@ -47,9 +35,8 @@ protected:
     }
 
     QTemporaryDir m_folder;
+    CTmpDirOverride m_tmpDir{m_folder.path()};
     CSeamRecorder m_seams;
-    QByteArray m_oldTmpDir;
-    bool m_bHadTmpDir = false;
 };
 
 TEST_F(ReportExportTest, WritesTheReportAndOneNewlineByteForByteIntoTmpDir)

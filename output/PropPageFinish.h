@@ -1,0 +1,40 @@
+#pragma once
+
+#include "PropertyPage.h"
+
+#include <QScopedPointer>
+
+namespace Ui {
+class PropPageFinish;
+}
+class CFinishPageModel;
+class CSheetModel;
+
+// The last page: the complete report with the endurance (and the table of
+// intervals against days in test mode), "View in Notepad" and, with the MANUAL
+// switch, "View Manual". Its activation turns the sheet's Finish button into
+// Exit. What the page shows is decided by its page model; the two buttons act
+// on the sheet's instrument.
+class CPropPageFinish : public CPropertyPage {
+    Q_OBJECT
+public:
+    CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet);
+    ~CPropPageFinish() override;
+
+    int OnSetActive() override;
+
+    // Writes the report to the export file and opens it in the text editor.
+    void OnViewInNotepad();
+    // Opens the instrument's manuals named in the catalogue of the current folder.
+    void OnViewManual();
+
+protected:
+    void CreateControls(QWidget* pBody) override;
+
+private:
+    void RenameFinishButton();
+
+    CFinishPageModel& m_model;
+    CSheetModel& m_sheet;
+    QScopedPointer<Ui::PropPageFinish> m_ui;
+};
