@@ -6,7 +6,6 @@
 #include "MoorplanPropSheet.h"
 
 #include <QKeySequence>
-#include <QPixmap>
 #include <QShortcut>
 
 namespace {
@@ -19,7 +18,6 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
     DiagnosticsLog::Install();
 
     CMoorplanPropSheet sheet(QString::fromLatin1(AppStrings::kSheetCaption), m_cmdInfo);
-    sheet.SetPicture(QPixmap(QStringLiteral(":/picture129.png")));
 
     BvUtility::CHelp::InitializeHtmlHelpPath("Moorplan.chm");
     BvUtility::CHelp::SetMainWindow(&sheet);

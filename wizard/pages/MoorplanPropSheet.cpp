@@ -1,8 +1,17 @@
 #include "MoorplanPropSheet.h"
 
+#include "FinishPageModel.h"
+
 #include <QIcon>
+#include <QPixmap>
+
+// The resources sit in a static library: register them before first use.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
 
 namespace {
+// Room for the widest page (the sensor list) beside a readable report.
+constexpr QSize kInitialSize(900, 600);
+
 // Icon resource 134 at the sizes desktops ask for.
 QIcon SheetIcon()
 {
@@ -13,21 +22,26 @@ QIcon SheetIcon()
 }
 }  // namespace
 
-CPropPageSet::CPropPageSet(CPageSet& models)
+CPropPageSet::CPropPageSet(CPageSet& models, CSheetModel& sheet)
     : m_pageBatterySelect(*models.m_pBatterySelect),
       m_pagePressureSelect(*models.m_pPressureSelect),
       m_pageSampleRate(*models.m_pSampleRate),
       m_page700Sampling(*models.m_p700Sampling),
       m_page710Sampling(*models.m_p710Sampling),
       m_pageMooredPumpSelect(*models.m_pMooredPumpSelect),
-      m_pageSensorList(*models.m_pSensorList)
+      m_pageSensorList(*models.m_pSensorList),
+      m_pageFinish(*models.m_pFinish, sheet)
 {
 }
 
-QList<CModelPage*> CPropPageSet::Pages()
+void CPropPageSet::Register(QHash<const CPageModel*, CPropertyPage*>& mapPages, const CPageSet& models)
 {
-    return {&m_pageBatterySelect, &m_pagePressureSelect, &m_pageSampleRate, &m_page700Sampling,
-            &m_page710Sampling,   &m_pageMooredPumpSelect, &m_pageSensorList};
+    const std::initializer_list<CModelPage*> apPages = {&m_pageBatterySelect, &m_pagePressureSelect, &m_pageSampleRate,
+                                                         &m_page700Sampling,   &m_page710Sampling,    &m_pageMooredPumpSelect,
+                                                         &m_pageSensorList};
+    for (CModelPage* pPage : apPages)
+        mapPages.insert(&pPage->Model(), pPage);
+    mapPages.insert(models.m_pFinish.get(), &m_pageFinish);
 }
 
 CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorplanCommandLineInfo& commandLine)
@@ -35,15 +49,17 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
       m_model(commandLine),
       m_pageIntro(m_model.IntroPage()),
       m_pageMoorModel(m_model.MoorModelPage()),
-      m_set610(m_model.Set610()),
-      m_setOther(m_model.SetOther())
+      m_set610(m_model.Set610(), m_model),
+      m_setOther(m_model.SetOther(), m_model)
 {
+    InitResources();
     setWindowIcon(SheetIcon());
-    QList<CModelPage*> apPages{&m_pageIntro, &m_pageMoorModel};
-    apPages += m_set610.Pages();
-    apPages += m_setOther.Pages();
-    for (CModelPage* pPage : std::as_const(apPages))
-        m_mapPages.insert(&pPage->Model(), pPage);
+    SetPicture(QPixmap(QStringLiteral(":/picture129.png")));
+    resize(kInitialSize);
+    m_mapPages.insert(&m_pageIntro.Model(), &m_pageIntro);
+    m_mapPages.insert(&m_pageMoorModel.Model(), &m_pageMoorModel);
+    m_set610.Register(m_mapPages, m_model.Set610());
+    m_setOther.Register(m_mapPages, m_model.SetOther());
     AddPage(&m_pageIntro);
 }
 

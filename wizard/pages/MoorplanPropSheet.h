@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PropPageFinish.h"
 #include "PropPage700Sampling.h"
 #include "PropPage710Sampling.h"
 #include "PropPageBatterySelect.h"
@@ -17,9 +18,9 @@
 // The pages that follow the model pages, one set per page set of the sheet
 // model: the Kelvo 610 path's and the one every other model shares.
 struct CPropPageSet {
-    explicit CPropPageSet(CPageSet& models);
-    // Every page of the set, to look the pages up by their models.
-    QList<CModelPage*> Pages();
+    CPropPageSet(CPageSet& models, CSheetModel& sheet);
+    // Enters every page of the set under its page model.
+    void Register(QHash<const CPageModel*, CPropertyPage*>& mapPages, const CPageSet& models);
 
     CPropPageBatterySelect m_pageBatterySelect;
     CPropPagePressureSelect m_pagePressureSelect;
@@ -28,6 +29,7 @@ struct CPropPageSet {
     CPropPage710Sampling m_page710Sampling;
     CPropPageMooredPumpSelect m_pageMooredPumpSelect;
     CPropPageSensorList m_pageSensorList;
+    CPropPageFinish m_pageFinish;
 };
 
 // The wizard: the sheet model (the person's choices, the instrument and the
