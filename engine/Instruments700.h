@@ -62,7 +62,7 @@ MOORPLAN_KELVO_VARIANT(CInstrument710Rs232Fw31);
 // interval that leaves the pump time to flush the oxygen sensor. Binds
 // nothing of its own.
 class CInstrument700Ox : public CInstrument {
-protected:
+public:
     using CInstrument::CInstrument;
 };
 

@@ -49,9 +49,9 @@ struct CChargeBudget {
 constexpr bool kSerialSyncAutonomous = true;
 constexpr bool kQueried = true;
 
-constexpr CAwakeTime T(double dSeconds) { return {0.0, dSeconds}; }
+constexpr CAwakeTime Fixed(double dSeconds) { return {0.0, dSeconds}; }
 
-constexpr CChargeBudget kMxFwTo14Law = {ECount::None, {T(2.2), T(2.7)}, {T(1.2), T(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried};
+constexpr CChargeBudget kMxFwTo14Law = {ECount::None, {Fixed(2.2), Fixed(2.7)}, {Fixed(1.2), Fixed(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried};
 
 struct CKelvoLaw {
     EKelvoVariant eVariant;
@@ -65,26 +65,26 @@ double LxpRs232Fw40Law(CInstrument& rInstrument, int nSampleInterval);
 const CKelvoLaw kLaws[kKelvoVariantCount] = {
     {V::CInstrument700MxFwTo14, nullptr, kMxFwTo14Law},
     {V::CInstrument700MxFw20, nullptr, kMxFwTo14Law},
-    {V::CInstrument700MxFw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
-    {V::CInstrument700MxpFw20, nullptr, {ECount::None, {T(2.7), T(3.2)}, {T(1.7), T(2.1)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.13, kQueried}},
-    {V::CInstrument700MxpFw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::PressureSensor, EPump::PerSample, 0.26, kQueried}},
+    {V::CInstrument700MxFw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
+    {V::CInstrument700MxpFw20, nullptr, {ECount::None, {Fixed(2.7), Fixed(3.2)}, {Fixed(1.7), Fixed(2.1)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.13, kQueried}},
+    {V::CInstrument700MxpFw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::PressureSensor, EPump::PerSample, 0.26, kQueried}},
     {V::CInstrument700MxpFw40, MxpFw40Law, {}},
-    {V::CInstrument700LxRs232FwTo16, nullptr, {ECount::None, {T(2.2), T(2.7)}, {T(1.2), T(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, false}},
+    {V::CInstrument700LxRs232FwTo16, nullptr, {ECount::None, {Fixed(2.2), Fixed(2.7)}, {Fixed(1.2), Fixed(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, false}},
     {V::CInstrument700LxRs232Fw20, nullptr, {ECount::NAvg, {{0.86, 1.44}, {1.26, 1.55}}, {{0.86, 0.35}, {1.26, 0.45}}, kSerialSyncAutonomous, ECurrent::PressureSensor, EPump::None, 0.0, false}},
     {V::CInstrument700LxRs232Fw26Ext, nullptr, {ECount::NAvgLessOne, {{0.87, 2.33}, {1.27, 2.83}}, {{0.87, 1.22}, {1.27, 1.72}}, kSerialSyncAutonomous, ECurrent::PressureSensor, EPump::None, 0.0, false}},
     {V::CInstrument700LxRs232Fw26, nullptr, {ECount::NAvgLessOne, {{0.87, 2.33}, {1.27, 2.83}}, {{0.87, 1.22}, {1.27, 1.72}}, kSerialSyncAutonomous, ECurrent::PolledHigh, EPump::None, 0.0, false}},
-    {V::CInstrument700LxRs232Fw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::RealTime, EPump::None, 0.0, false}},
+    {V::CInstrument700LxRs232Fw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::RealTime, EPump::None, 0.0, false}},
     {V::CInstrument700LxRs485FwTo13, nullptr, {ECount::NCycles, {{0.1337, 1.73}, {0.1667, 2.0}}, {{0.1333, 0.67}, {0.1683, 0.91}}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
-    {V::CInstrument700LxRs485Fw20, nullptr, {ECount::None, {T(2.3), T(2.8)}, {T(1.2), T(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
-    {V::CInstrument700LxRs485Fw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::PositiveInterval, EPump::None, 0.0, kQueried}},
+    {V::CInstrument700LxRs485Fw20, nullptr, {ECount::None, {Fixed(2.3), Fixed(2.8)}, {Fixed(1.2), Fixed(1.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
+    {V::CInstrument700LxRs485Fw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::PositiveInterval, EPump::None, 0.0, kQueried}},
     {V::CInstrument700LxpRs232FwPre26, nullptr, {ECount::NAvg, {{0.86, 1.44}, {1.26, 1.55}}, {{0.86, 0.35}, {1.26, 0.45}}, kSerialSyncAutonomous, ECurrent::PressureSensor, EPump::InSample, 0.148, false}},
     {V::CInstrument700LxpRs232Fw26Ext, nullptr, {ECount::NAvgLessOne, {{1.87, 2.83}, {2.27, 3.33}}, {{1.87, 2.24}, {2.27, 2.74}}, kSerialSyncAutonomous, ECurrent::PressureSensor, EPump::InSample, 0.13, false}},
     {V::CInstrument700LxpRs232Fw26, nullptr, {ECount::NAvgLessOne, {{1.87, 2.83}, {2.27, 3.33}}, {{1.87, 2.24}, {2.27, 2.74}}, kSerialSyncAutonomous, ECurrent::PolledHigh, EPump::InSample, 0.13, false}},
-    {V::CInstrument700LxpRs232Fw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::RealTime, EPump::InSample, 0.26, false}},
+    {V::CInstrument700LxpRs232Fw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::RealTime, EPump::InSample, 0.26, false}},
     {V::CInstrument700LxpRs232Fw40, LxpRs232Fw40Law, {}},
-    {V::CInstrument700LxpRs485FwPre23, nullptr, {ECount::None, {T(2.3), T(2.8)}, {T(1.2), T(1.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.148, kQueried}},
-    {V::CInstrument700LxpRs485Fw23, nullptr, {ECount::None, {T(3.3), T(3.8)}, {T(2.2), T(2.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.13, kQueried}},
-    {V::CInstrument700LxpRs485Fw30, nullptr, {ECount::None, {T(1.8), T(2.4)}, {T(2.0), T(2.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.26, kQueried}},
+    {V::CInstrument700LxpRs485FwPre23, nullptr, {ECount::None, {Fixed(2.3), Fixed(2.8)}, {Fixed(1.2), Fixed(1.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.148, kQueried}},
+    {V::CInstrument700LxpRs485Fw23, nullptr, {ECount::None, {Fixed(3.3), Fixed(3.8)}, {Fixed(2.2), Fixed(2.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.13, kQueried}},
+    {V::CInstrument700LxpRs485Fw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::PressureSensor, EPump::PerSampleAndOnce, 0.26, kQueried}},
     {V::CInstrument700MxpOxFw40, OxygenAmpSecondEndurance, {}},
     {V::CInstrument700MxpOxFw11, MxpOxFw11Endurance, {}},
     {V::CInstrument700LxpOxRs232, LxpOxRs232Endurance, {}},
