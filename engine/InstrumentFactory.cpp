@@ -4,7 +4,6 @@
 #include "Variants600.h"
 
 #include <climits>
-#include <iterator>
 #include <new>
 
 namespace {
