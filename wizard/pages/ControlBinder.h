@@ -24,6 +24,9 @@ public:
     // person's action on them to the command handler.
     void Bind(int nId, QWidget* pWidget);
 
+    // The widget of control nId, or null.
+    QWidget* Widget(int nId) const { return m_apWidgets.value(nId); }
+
     void ToWidgets(const CPageModel& model) const;
     void FromWidgets(CPageModel& model) const;
 

@@ -20,6 +20,8 @@ public:
     ~CModelPage() override;
 
     CPageModel& Model() const { return m_model; }
+    // The widget that shows control nId of the model, while the controls exist.
+    QWidget* ControlWidget(int nId) const { return HasControls() ? m_binder.Widget(nId) : nullptr; }
 
     int OnSetActive() override;
     int OnWizardNext() override;

@@ -1,0 +1,147 @@
+#include "WizardDriver.h"
+
+#include "FinishPageModel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+CMoorplanCommandLineInfo Switches(bool bTest, bool b485)
+{
+    CMoorplanCommandLineInfo commandLine;
+    commandLine.m_bTest = bTest;
+    commandLine.m_b485 = b485;
+    return commandLine;
+}
+
+CGuiWizard::CGuiWizard(const CMoorplanCommandLineInfo& commandLine)
+    : m_sheet(QStringLiteral("Power Calculator"), commandLine)
+{
+    BvUtility::Platform::SetMessageBoxHandler([this](const BvUtility::Platform::MessageRequest& request) {
+        m_aMessages.push_back(request);
+        return BvUtility::Platform::MessageResult::Ok;
+    });
+    m_sheet.show();
+    QCoreApplication::processEvents();
+}
+
+CGuiWizard::~CGuiWizard()
+{
+    BvUtility::Platform::SetMessageBoxHandler({});
+}
+
+CModelPage* CGuiWizard::ActivePage() const
+{
+    return qobject_cast<CModelPage*>(m_sheet.GetActivePage());
+}
+
+EPageKind CGuiWizard::ActiveKind() const
+{
+    // The sheet's page list mirrors the model's.
+    return const_cast<CMoorplanPropSheet&>(m_sheet).Model().Pages().at(static_cast<std::size_t>(m_sheet.GetActiveIndex()))->Kind();
+}
+
+QString CGuiWizard::ReportText() const
+{
+    return m_sheet.GetActivePage()->findChild<QPlainTextEdit*>(QStringLiteral("report"))->toPlainText();
+}
+
+void CGuiWizard::Answer(const CAnswer& answer)
+{
+    if (answer.m_eAction == CAnswer::Next) {
+        PressNext();
+        return;
+    }
+    QWidget* pWidget = ActivePage()->ControlWidget(answer.m_nId);
+    ASSERT_NE(pWidget, nullptr) << "control " << answer.m_nId;
+    ASSERT_TRUE(pWidget->isVisible() && pWidget->isEnabled()) << "control " << answer.m_nId << " not available";
+    switch (answer.m_eAction) {
+    case CAnswer::Choose: {
+        auto* pList = qobject_cast<QComboBox*>(pWidget);
+        const int nIndex = pList->findText(QString::fromStdString(answer.m_strValue));
+        ASSERT_GE(nIndex, 0) << answer.m_strValue;
+        pList->setCurrentIndex(nIndex);
+        emit pList->activated(nIndex);
+        break;
+    }
+    case CAnswer::Click:
+    case CAnswer::Toggle:
+        // On the indicator: the rest of a stretched button's width is not the button.
+        QTest::mouseClick(pWidget, Qt::LeftButton, {}, QPoint(8, pWidget->height() / 2));
+        break;
+    case CAnswer::Type:
+        qobject_cast<QLineEdit*>(pWidget)->clear();
+        QTest::keyClicks(pWidget, QString::fromStdString(answer.m_strValue));
+        break;
+    case CAnswer::Next:
+        break;
+    }
+    QCoreApplication::processEvents();
+}
+
+void CGuiWizard::Answer(const CAnswers& aAnswers)
+{
+    for (const CAnswer& answer : aAnswers) {
+        Answer(answer);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
+void CGuiWizard::PressNext() { Press("nextButton"); }
+
+void CGuiWizard::PressBack() { Press("backButton"); }
+
+void CGuiWizard::NextUntil(EPageKind eKind)
+{
+    for (int n = 0; n < 10 && ActiveKind() != eKind; ++n)
+        PressNext();
+    ASSERT_EQ(ActiveKind(), eKind);
+}
+
+void CGuiWizard::Press(const char* szButton)
+{
+    auto* pButton = m_sheet.findChild<QPushButton*>(QString::fromLatin1(szButton));
+    QTest::mouseClick(pButton, Qt::LeftButton);
+    QCoreApplication::processEvents();   // the pages' posted button requests
+}
+
+std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+{
+    CSheetModel sheet(commandLine);
+    sheet.Start();
+    for (const CAnswer& answer : aAnswers) {
+        CPageModel& page = sheet.CurrentPage();
+        switch (answer.m_eAction) {
+        case CAnswer::Choose: {
+            const std::vector<std::string>& astrItems = page.Control(answer.m_nId).m_astrItems;
+            const auto it = std::find(astrItems.begin(), astrItems.end(), answer.m_strValue);
+            page.SelectEntry(answer.m_nId, static_cast<int>(it - astrItems.begin()));
+            break;
+        }
+        case CAnswer::Click:
+            page.Click(answer.m_nId);
+            break;
+        case CAnswer::Toggle:
+            page.SetChecked(answer.m_nId, !page.Control(answer.m_nId).m_bChecked);
+            break;
+        case CAnswer::Type:
+            page.TypeText(answer.m_nId, answer.m_strValue);
+            break;
+        case CAnswer::Next:
+            sheet.Next();
+            break;
+        }
+    }
+    CPageModel& last = sheet.CurrentPage();
+    return last.Kind() == EPageKind::Finish ? last.Control(CFinishPageModel::kReport).m_strText : std::string();
+}
+
+QString AsShown(const std::string& strReport)
+{
+    return QString::fromStdString(strReport).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}

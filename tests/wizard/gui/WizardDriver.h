@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CommandLineInfo.h"
+#include "MoorplanPropSheet.h"
+#include "PageModel.h"
+#include "PlatformSeams.h"
+
+#include <string>
+#include <vector>
+
+// One answer of a person going through the wizard, in terms of the page
+// models' control ids, so that the same answers drive the real widgets and the
+// toolkit-free models.
+struct CAnswer {
+    enum EAction { Choose, Click, Toggle, Type, Next };
+    EAction m_eAction;
+    int m_nId = -1;
+    std::string m_strValue;   // Choose: the entry's text; Type: the text typed
+};
+using CAnswers = std::vector<CAnswer>;
+
+inline CAnswer Choose(int nId, const std::string& strEntry) { return {CAnswer::Choose, nId, strEntry}; }
+inline CAnswer Click(int nId) { return {CAnswer::Click, nId, {}}; }
+inline CAnswer Toggle(int nId) { return {CAnswer::Toggle, nId, {}}; }
+inline CAnswer Type(int nId, const std::string& strText) { return {CAnswer::Type, nId, strText}; }
+inline CAnswer NextPage() { return {CAnswer::Next, -1, {}}; }
+
+CMoorplanCommandLineInfo Switches(bool bTest, bool b485 = false);
+
+// The real wizard, shown headless, with the message boxes recorded instead of
+// shown. Every answer acts on the widgets as a person would.
+class CGuiWizard {
+public:
+    explicit CGuiWizard(const CMoorplanCommandLineInfo& commandLine = CMoorplanCommandLineInfo());
+    ~CGuiWizard();
+
+    CMoorplanPropSheet& Sheet() { return m_sheet; }
+    CModelPage* ActivePage() const;
+    EPageKind ActiveKind() const;
+    // The widget of control nId on the active page.
+    template <class TWidget>
+    TWidget* Control(int nId) const { return qobject_cast<TWidget*>(ActivePage()->ControlWidget(nId)); }
+    // The active page's report field (the finish page's too).
+    QString ReportText() const;
+
+    void Answer(const CAnswer& answer);
+    void Answer(const CAnswers& aAnswers);
+    void PressNext();
+    void PressBack();
+    // Presses Next until the page of that kind is active (at most ten times).
+    void NextUntil(EPageKind eKind);
+
+    const std::vector<BvUtility::Platform::MessageRequest>& Messages() const { return m_aMessages; }
+
+private:
+    void Press(const char* szButton);
+
+    std::vector<BvUtility::Platform::MessageRequest> m_aMessages;
+    CMoorplanPropSheet m_sheet;
+};
+
+// The same answers given to the toolkit-free sheet model; returns the finish
+// page's report (empty when the run did not end on the finish page).
+std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers);
+
+// The reports end their lines with "\r\n", the report field with "\n".
+QString AsShown(const std::string& strReport);

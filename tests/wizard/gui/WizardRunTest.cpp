@@ -1,0 +1,148 @@
+#include "FinishPageModel.h"
+#include "IntroPageModel.h"
+#include "MooredPumpSelectPageModel.h"
+#include "SensorListPageModel.h"
+#include "MoorModelPageModel.h"
+#include "PressureSelectPageModel.h"
+#include "SampleRatePageModel.h"
+#include "Sampling700PageModel.h"
+#include "BatterySelectPageModel.h"
+#include "WizardDriver.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Intro = CIntroPageModel;
+using Comm = CMoorModelPageModel;
+
+// The usual run: a Kelvo 700 with integral pump on RS-232, firmware 3.x.
+const CAnswers kaTypicalRun = {
+    Click(Intro::kModel700Pump), NextPage(),
+    Click(Comm::kRs232), Choose(Comm::kFirmware, "3.0 and higher, less than 4.0"), NextPage(),
+    Choose(CPressureSelectPageModel::kSensor, "Strain gauge"), NextPage(),
+    Type(C700SamplingPageModel::kInterval, "600"), NextPage(),
+    Choose(CBatterySelectPageModel::kBattery, "AA Lithium"), NextPage(),
+};
+
+QPushButton* SheetButton(CGuiWizard& wizard, const char* szName)
+{
+    return wizard.Sheet().findChild<QPushButton*>(QString::fromLatin1(szName));
+}
+
+TEST(WizardRun, TypicalRunEndsOnTheFinishPageWithTheEndurance)
+{
+    CGuiWizard wizard;
+    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Brevanta Moorplan 1.3"));
+    EXPECT_TRUE(wizard.Control<QRadioButton>(Intro::kModel620)->isChecked());
+    EXPECT_FALSE(SheetButton(wizard, "backButton")->isEnabled());
+
+    wizard.Answer(kaTypicalRun);
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
+    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Finish"));
+    EXPECT_EQ(wizard.Sheet().Instrument()->GetDescription().rfind("Model = Kelvo 700 LXP RS-232", 0), 0u);
+    EXPECT_TRUE(wizard.ReportText().contains(QStringLiteral("Battery Endurance is:")));
+    EXPECT_FALSE(SheetButton(wizard, "nextButton")->isVisible());
+    EXPECT_TRUE(SheetButton(wizard, "finishButton")->isVisible());
+    EXPECT_EQ(SheetButton(wizard, "finishButton")->text(), QStringLiteral("Exit"));
+    EXPECT_TRUE(wizard.Messages().empty());
+
+    QTest::mouseClick(SheetButton(wizard, "finishButton"), Qt::LeftButton);
+    EXPECT_FALSE(wizard.Sheet().isVisible());
+}
+
+TEST(WizardRun, Kelvo610SkipsTheCommunicationsPage)
+{
+    CGuiWizard wizard;
+    wizard.Answer({Click(Intro::kModel610), NextPage()});
+    EXPECT_EQ(wizard.ActiveKind(), EPageKind::PressureSelect);
+    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Pressure Sensor"));
+    EXPECT_EQ(wizard.Sheet().GetPageCount(), 7);
+    ASSERT_NE(wizard.Sheet().Instrument(), nullptr);
+    EXPECT_EQ(wizard.Sheet().Instrument()->GetModelIndex(), 0);
+
+    // Going back and choosing the Kelvo 620 leaves nothing of the 610 path.
+    wizard.PressBack();
+    EXPECT_EQ(wizard.Sheet().GetPageCount(), 1);
+    wizard.Answer({Click(Intro::kModel620), NextPage(), NextPage()});
+    EXPECT_EQ(wizard.Sheet().Instrument()->GetModelIndex(), 1);
+    const CPageSet& set610 = wizard.Sheet().Model().Set610();
+    const std::vector<const CPageModel*> ap610 = {set610.m_pBatterySelect.get(), set610.m_pPressureSelect.get(),
+                                                  set610.m_pSampleRate.get(), set610.m_pMooredPumpSelect.get(),
+                                                  set610.m_pSensorList.get(), set610.m_pFinish.get()};
+    for (const CPageModel* pPage : wizard.Sheet().Model().Pages())
+        EXPECT_EQ(std::count(ap610.begin(), ap610.end(), pPage), 0);
+    EXPECT_EQ(wizard.Sheet().GetPageCount(), static_cast<int>(wizard.Sheet().Model().Pages().size()));
+}
+
+TEST(WizardRun, BackAndForthKeepsTheInstrumentAndTheEntries)
+{
+    CGuiWizard wizard;
+    wizard.Answer({Click(Intro::kModel620), NextPage(), NextPage()});
+    const CInstrument* pInstrument = wizard.Sheet().Instrument();
+    wizard.NextUntil(EPageKind::SampleRate);
+    wizard.Answer(Type(CSampleRatePageModel::kInterval, "1200"));
+    wizard.PressNext();
+
+    while (wizard.ActiveKind() != EPageKind::Intro)
+        wizard.PressBack();
+    EXPECT_EQ(wizard.Sheet().GetPageCount(), 1);
+    wizard.PressNext();
+    wizard.PressNext();
+    wizard.NextUntil(EPageKind::SampleRate);
+    EXPECT_EQ(wizard.Sheet().Instrument(), pInstrument);
+    EXPECT_EQ(wizard.Control<QLineEdit>(CSampleRatePageModel::kInterval)->text(), QStringLiteral("1200"));
+}
+
+TEST(WizardRun, AnotherFirmwareRevisionStartsAFreshInstrument)
+{
+    CGuiWizard wizard;
+    wizard.Answer({Click(Intro::kModel700Pump), NextPage(), Choose(Comm::kFirmware, "3.0 and higher, less than 4.0"),
+                   NextPage(), NextPage(), Type(C700SamplingPageModel::kInterval, "1800"), NextPage()});
+    const int nFirstVariantFirmware = wizard.Sheet().Instrument()->GetFirmwareIndex();
+    EXPECT_EQ(wizard.Sheet().Instrument()->m_nSampleInterval, 1800);
+
+    while (wizard.ActiveKind() != EPageKind::MoorModel)
+        wizard.PressBack();
+    auto* pFirmware = wizard.Control<QComboBox>(Comm::kFirmware);
+    const std::string strOther = pFirmware->itemText(pFirmware->currentIndex() == 0 ? 1 : 0).toStdString();
+    wizard.Answer({Choose(Comm::kFirmware, strOther), NextPage(), NextPage()});
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling700);
+    EXPECT_NE(wizard.Sheet().Instrument()->GetFirmwareIndex(), nFirstVariantFirmware);
+    EXPECT_EQ(wizard.Control<QLineEdit>(C700SamplingPageModel::kInterval)->text(), QStringLiteral("600"));
+}
+
+TEST(WizardRun, Kelvo630OffersNoProtocolChoice)
+{
+    CGuiWizard wizard;
+    wizard.Answer({Click(Intro::kModel630), NextPage()});
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::MoorModel);
+    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Communications and Firmware"));
+    for (int nComm = 0; nComm < Comm::kCommCount; ++nComm)
+        EXPECT_FALSE(wizard.Control<QRadioButton>(Comm::CommButton(nComm))->isEnabled()) << nComm;
+    EXPECT_TRUE(wizard.Control<QRadioButton>(Comm::kRs232)->isChecked());
+    EXPECT_EQ(wizard.Control<QComboBox>(Comm::kFirmware)->currentText(), QStringLiteral("2.0 or higher"));
+}
+
+TEST(WizardRun, Rs485ForThePumpedKelvo700OnlyWithTheSwitch)
+{
+    CGuiWizard plain;
+    plain.Answer({Click(Intro::kModel700Pump), NextPage()});
+    EXPECT_FALSE(plain.Control<QRadioButton>(Comm::kRs485)->isEnabled());
+
+    CGuiWizard with485(Switches(false, true));
+    with485.Answer({Click(Intro::kModel700Pump), NextPage(), Click(Comm::kRs485)});
+    EXPECT_TRUE(with485.Control<QRadioButton>(Comm::kRs485)->isChecked());
+    EXPECT_FALSE(with485.Control<QRadioButton>(Comm::kRs232)->isChecked());
+    EXPECT_EQ(with485.Control<QComboBox>(Comm::kFirmware)->currentText(), QStringLiteral("3.0 and higher"));
+}
+
+}  // namespace
