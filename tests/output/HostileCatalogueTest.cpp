@@ -39,13 +39,6 @@ TEST_F(HostileCatalogueTest, EntityExpansionIsRefused)
     EXPECT_NE(m_seams.m_strDiagnostics.find("entity expansion limit"), std::string::npos) << m_seams.m_strDiagnostics;
 }
 
-TEST_F(HostileCatalogueTest, SelfReferencingEntityIsRefused)
-{
-    TimedLookUp("<!DOCTYPE M [<!ENTITY a '&b;'><!ENTITY b '&a;'>]>\n<M>" + kMatchingEntry + "<X>&a;</X></M>");
-    EXPECT_TRUE(m_seams.m_astrOpened.isEmpty());
-    EXPECT_EQ(m_seams.m_strDiagnostics.rfind("Parse error in file:", 0), 0u);
-}
-
 TEST_F(HostileCatalogueTest, ExternalEntityIsNeverFetched)
 {
     const QString strSecret = m_folder.filePath(QStringLiteral("secret.txt"));
