@@ -60,7 +60,10 @@ CPageResult CIntroPageModel::Leave(bool bNext)
     if (sheet.m_nSelModel == 0) {
         sheet.m_nSelComm = -1;
         sheet.m_nSelFirmware = -1;
-        sheet.CreateInstrument();
+        // Without an instrument object (its allocation failed) the pages
+        // that follow would have nothing to show: stay here instead.
+        if (!sheet.CreateInstrument())
+            return {true, {}};
         sheet.Add610Pages();
         return {};
     }
