@@ -15,11 +15,11 @@
 namespace {
 
 using BvUtility::CHelp;
-using BvUtility::Platform::MessageButtons;
 using BvUtility::Platform::MessageResult;
 using BvUtility::Platform::OpenFileRequest;
+using Strings = std::vector<QString>;
 
-std::vector<QString>* g_pDiagnostics = nullptr;
+Strings* g_pDiagnostics = nullptr;
 
 void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QString& strMessage)
 {
@@ -27,9 +27,8 @@ void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QStr
         g_pDiagnostics->push_back(strMessage);
 }
 
-// The help file is looked for beside the test program; each test uses its own
-// name there so parallel runs never meet. Viewer and dialog are observed
-// through the seams.
+// The help file is looked for beside the test program under a name of this
+// run's own; viewer, dialog and diagnostic lines are observed through seams.
 class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -61,20 +60,20 @@ protected:
         QFile::remove(m_strHelpPath);
     }
 
-    void CreateHelpFile() { ASSERT_TRUE(QFile(m_strHelpPath).open(QIODevice::WriteOnly)); }
-
-    QString AnotherHelpFile()
+    static void CreateFile(const QString& strPath) { ASSERT_TRUE(QFile(strPath).open(QIODevice::WriteOnly)); }
+    QString ChooseOtherFile()
     {
-        const QString strPath = m_folder.filePath(QStringLiteral("Other.chm"));
-        QFile(strPath).open(QIODevice::WriteOnly);
-        return strPath;
+        m_boxes.m_answer = MessageResult::Yes;
+        m_strChosen = m_folder.filePath(QStringLiteral("Other.chm"));
+        CreateFile(m_strChosen);
+        return m_strChosen;
     }
-
-    QString BrowseQuestion(const QString& strPath) const
+    static QString Question(const QString& strPath)
     {
-        return QStringLiteral("Failed to find help file, ") + strPath +
-               QStringLiteral(".  Would you like to browse for it?");
+        return "Failed to find help file, " + strPath + ".  Would you like to browse for it?";
     }
+    static QString Launched(const QString& strPath, const char* szRest) { return "Launching " + strPath + szRest; }
+    QString BoxText(size_t nBox) const { return m_boxes.m_aRequests.at(nBox).strText; }
 
     CMessageRecorder m_boxes;
     QWidget m_window;
@@ -82,9 +81,9 @@ protected:
     QString m_strHelpPath;
     bool m_bViewerWorks = true;
     QString m_strChosen;
-    std::vector<QString> m_astrOpened;
+    Strings m_astrOpened;
     std::vector<OpenFileRequest> m_aDialogs;
-    std::vector<QString> m_astrDiagnostics;
+    Strings m_astrDiagnostics;
     QtMessageHandler m_previousHandler = nullptr;
 };
 
@@ -97,8 +96,7 @@ TEST_F(HelpTest, NeedsAMainWindowAndAKnownCommand)
     CHelp::SetMainWindow(&m_window);
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 2), 0);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
-    EXPECT_EQ(m_boxes.m_aRequests[0].strText,
-              QStringLiteral("Error launching help file - contact support@moorplan.example"));
+    EXPECT_EQ(BoxText(0), QStringLiteral("Error launching help file - contact support@moorplan.example"));
     EXPECT_EQ(m_boxes.m_aRequests[0].icon, BvUtility::Platform::MessageIcon::None);
     EXPECT_EQ(m_boxes.m_aRequests[0].pOwner, &m_window);
     EXPECT_TRUE(m_astrOpened.empty());
@@ -106,87 +104,74 @@ TEST_F(HelpTest, NeedsAMainWindowAndAKnownCommand)
 
 TEST_F(HelpTest, OpensTheFileBesideTheProgram)
 {
-    CreateHelpFile();
+    CreateFile(m_strHelpPath);
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(m_astrOpened, std::vector<QString>{m_strHelpPath});
+    EXPECT_EQ(m_astrOpened, Strings{m_strHelpPath});
     EXPECT_TRUE(m_boxes.m_aRequests.empty());
-    EXPECT_EQ(m_astrDiagnostics,
-              std::vector<QString>{"Launching " + m_strHelpPath + ", ID=0, HH_DISPLAY_TOPIC, succeeded."});
+    EXPECT_EQ(m_astrDiagnostics, Strings{Launched(m_strHelpPath, ", ID=0, HH_DISPLAY_TOPIC, succeeded.")});
 }
 
 TEST_F(HelpTest, AViewerThatFailedIsNotTriedAgain)
 {
-    CreateHelpFile();
+    CreateFile(m_strHelpPath);
     m_bViewerWorks = false;
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
     EXPECT_EQ(CHelp::LaunchHtmlHelp(7, 1), 1);
     EXPECT_EQ(m_astrOpened.size(), 1u);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(m_boxes.m_aRequests[0].strText,
-              QStringLiteral("Error launching help file: topic = 0, command = HH_DISPLAY_TOPIC.\n"
-                             "Please contact support@moorplan.example"));
-    EXPECT_EQ(m_boxes.m_aRequests[1].strText,
-              QStringLiteral("Error launching help file: topic = 7, command = HH_HELP_CONTEXT.\n"
-                             "Please contact support@moorplan.example"));
-    EXPECT_EQ(m_astrDiagnostics.back(), "Launching " + m_strHelpPath + ", ID=7, HH_HELP_CONTEXT, FAILED.");
+    EXPECT_EQ(BoxText(0), QStringLiteral("Error launching help file: topic = 0, command = HH_DISPLAY_TOPIC.\n"
+                                         "Please contact support@moorplan.example"));
+    EXPECT_EQ(BoxText(1), QStringLiteral("Error launching help file: topic = 7, command = HH_HELP_CONTEXT.\n"
+                                         "Please contact support@moorplan.example"));
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=7, HH_HELP_CONTEXT, FAILED."));
 }
 
 TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
 {
-    m_boxes.m_answer = MessageResult::Yes;
-    m_strChosen = AnotherHelpFile();
+    ChooseOtherFile();
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
-    EXPECT_EQ(m_boxes.m_aRequests[0].strText, BrowseQuestion(m_strHelpPath));
-    EXPECT_EQ(m_boxes.m_aRequests[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(BoxText(0), Question(m_strHelpPath));
+    EXPECT_EQ(m_boxes.m_aRequests[0].buttons, BvUtility::Platform::MessageButtons::YesNo);
     ASSERT_EQ(m_aDialogs.size(), 1u);
     EXPECT_EQ(m_aDialogs[0].strDefaultSuffix, QStringLiteral("chm"));
-    EXPECT_EQ(m_aDialogs[0].strInitialName, QStringLiteral("help-test-") +
-                                                QString::number(QCoreApplication::applicationPid()));
+    EXPECT_EQ(m_aDialogs[0].strInitialName, "help-test-" + QString::number(QCoreApplication::applicationPid()));
     EXPECT_EQ(m_aDialogs[0].strFilter, QStringLiteral("Compiled HTML CHelp Files (*.chm)"));
     EXPECT_EQ(m_aDialogs[0].pOwner, nullptr);
-    EXPECT_EQ(m_astrOpened, std::vector<QString>{m_strChosen});
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strChosen, ", ID=0, HH_DISPLAY_TOPIC, succeeded."));
 
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
     EXPECT_EQ(m_boxes.m_aRequests.size(), 1u) << "no second question";
-    EXPECT_EQ(m_astrOpened, (std::vector<QString>{m_strChosen, m_strChosen}));
+    EXPECT_EQ(m_astrOpened, (Strings{m_strChosen, m_strChosen}));
 }
 
 TEST_F(HelpTest, DecliningOrCancellingLeavesThePath)
 {
+    CHelp::InitializeHtmlHelpPath("ab");
+    const QString strPath = QCoreApplication::applicationDirPath() + "/ab";
     m_boxes.m_answer = MessageResult::No;
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
     EXPECT_TRUE(m_aDialogs.empty());
 
-    m_boxes.m_answer = MessageResult::Yes;
+    m_boxes.m_answer = MessageResult::Yes;   // and the dialog is cancelled
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(m_aDialogs.size(), 1u);
+    ASSERT_EQ(m_aDialogs.size(), 1u);
+    EXPECT_EQ(m_aDialogs[0].strInitialName, QString()) << "a name shorter than its extension";
     EXPECT_TRUE(m_astrOpened.empty());
-    ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(m_boxes.m_aRequests[1].strText, BrowseQuestion(m_strHelpPath));
+    EXPECT_EQ(m_boxes.m_aRequests.size(), 2u);
+    EXPECT_EQ(BoxText(1), Question(strPath));
 }
 
 TEST_F(HelpTest, AChosenFileTheViewerCannotShowIsNotKept)
 {
-    m_boxes.m_answer = MessageResult::Yes;
-    m_strChosen = AnotherHelpFile();
+    ChooseOtherFile();
     m_bViewerWorks = false;
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(m_astrDiagnostics.back(), "Launching " + m_strChosen + ", ID=0, HH_DISPLAY_TOPIC, FAILED.");
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strChosen, ", ID=0, HH_DISPLAY_TOPIC, FAILED."));
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(m_boxes.m_aRequests[1].strText, BrowseQuestion(m_strHelpPath));
+    EXPECT_EQ(BoxText(1), Question(m_strHelpPath));
     EXPECT_EQ(m_astrOpened.size(), 1u) << "the viewer is not tried again";
-}
-
-TEST_F(HelpTest, AShortNameGivesAnEmptyInitialName)
-{
-    CHelp::InitializeHtmlHelpPath("ab");
-    m_boxes.m_answer = MessageResult::Yes;
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    ASSERT_EQ(m_aDialogs.size(), 1u);
-    EXPECT_EQ(m_aDialogs[0].strInitialName, QString());
-    EXPECT_EQ(m_boxes.m_aRequests[0].strText, BrowseQuestion(QCoreApplication::applicationDirPath() + "/ab"));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The widgets under test need an application object; tests never need a
-// screen, so the offscreen platform is the default.
+// One main for the widget test programs: an application object on the
+// offscreen platform unless the caller chose another.
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
