@@ -1,3 +1,4 @@
+#include "TraceCapture.h"
 #include "test_kelvo700_make.h"
 
 #include <gtest/gtest.h>
@@ -20,42 +21,6 @@ std::unique_ptr<CInstrument> PolledStrainGauge(KelvoMaker pfnMake)
     p->m_bTransmitRealTime = 1;
     p->SetBatteryIndex(0);
     return p;
-}
-
-// Expected days at 600 s, worked out term by term from the laws.
-TEST(Kelvo700Endurance, EveryChargeLawAtOneRecord)
-{
-    const struct {
-        KelvoMaker pfnMake;
-        double dDays;
-    } aCases[] = {
-        {&MakeKelvo<CInstrument700MxFwTo14>, 1980.19801980198},
-        {&MakeKelvo<CInstrument700MxFw30>, 2031.3942751615887},
-        {&MakeKelvo<CInstrument700MxpFw20>, 511.3230035756854},
-        {&MakeKelvo<CInstrument700MxpFw30>, 388.2704317132773},
-        {&MakeKelvo<CInstrument700MxpFw40>, 1810.8651911468814},
-        {&MakeKelvo<CInstrument700LxRs232FwTo16>, 3142.857142857143},
-        {&MakeKelvo<CInstrument700LxRs232Fw20>, 1535.7766143106455},
-        {&MakeKelvo<CInstrument700LxRs232Fw26Ext>, 1102.4805813079427},
-        {&MakeKelvo<CInstrument700LxRs232Fw26>, 992.466278702576},
-        {&MakeKelvo<CInstrument700LxRs232Fw30>, 3859.649122807018},
-        {&MakeKelvo<CInstrument700LxRs485FwTo13>, 2002.6398434299758},
-        {&MakeKelvo<CInstrument700LxRs485Fw20>, 2929.427430093209},
-        {&MakeKelvo<CInstrument700LxRs485Fw30>, 3849.518810148732},
-        {&MakeKelvo<CInstrument700LxpRs232FwPre26>, 490.9871244635194},
-        {&MakeKelvo<CInstrument700LxpRs232Fw26Ext>, 304.093567251462},
-        {&MakeKelvo<CInstrument700LxpRs232Fw26>, 281.2469269348019},
-        {&MakeKelvo<CInstrument700LxpRs232Fw30>, 451.1041009463723},
-        {&MakeKelvo<CInstrument700LxpRs232Fw40>, 2240.143369175627},
-        {&MakeKelvo<CInstrument700LxpRs485FwPre23>, 887.9321942688013},
-        {&MakeKelvo<CInstrument700LxpRs485Fw23>, 840.4431427479944},
-        {&MakeKelvo<CInstrument700LxpRs485Fw30>, 619.2240934465449},
-    };
-    for (const auto& c : aCases) {
-        std::unique_ptr<CInstrument> p = PolledStrainGauge(c.pfnMake);
-        SCOPED_TRACE(p->GetDescription());
-        EXPECT_EQ(p->CalculateEndurance(600), c.dDays);
-    }
 }
 
 TEST(Kelvo700Endurance, WorkedNumbers)
@@ -128,12 +93,10 @@ TEST(Kelvo700Endurance, CountsAtTheIntLimitsDoNotOverflow)
 TEST(Kelvo700Endurance, MxpFw40TracesItsTermsInOrder)
 {
     std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700MxpFw40>);
-    CKelvoTraceLog log;
+    CTraceCapture capture;
     p->CalculateEndurance(600);
-    const std::vector<std::string> astrExpected = {
-        "dSamplingAmpSec = 0.124800\r\n", "dPumpAmpSec = 0.151800\r\n",
-        "dCommunicationAmpSec = 0.022400\r\n", "dQuiescentAmpSecHour = 0.198000\r\n"};
-    EXPECT_EQ(log.m_astrLines, astrExpected);
+    EXPECT_EQ(capture.Text(), "dSamplingAmpSec = 0.124800\r\ndPumpAmpSec = 0.151800\r\n"
+                              "dCommunicationAmpSec = 0.022400\r\ndQuiescentAmpSecHour = 0.198000\r\n");
 }
 
 TEST(Kelvo700Endurance, LxpRs232Fw40HasAFixedCapacity)
@@ -144,13 +107,10 @@ TEST(Kelvo700Endurance, LxpRs232Fw40HasAFixedCapacity)
         p->SetBatteryIndex(nBattery);
         EXPECT_EQ(p->CalculateEndurance(600), dDays);
     }
-    CKelvoTraceLog log;
+    CTraceCapture capture;
     p->CalculateEndurance(600);
-    ASSERT_EQ(log.m_astrLines.size(), 4u);
-    EXPECT_EQ(log.m_astrLines[0], "dSamplingAmpSecHour = 0.141960\r\n");
-    EXPECT_EQ(log.m_astrLines[1], "dSamplesPerHour = 6.000000\r\n");
-    EXPECT_EQ(log.m_astrLines[2], "dQuiescentAmpSecHour = 0.108000\r\n");
-    EXPECT_EQ(log.m_astrLines[3], "dPumpAmpSecHour = 0.151800\r\n");
+    EXPECT_EQ(capture.Text(), "dSamplingAmpSecHour = 0.141960\r\ndSamplesPerHour = 6.000000\r\n"
+                              "dQuiescentAmpSecHour = 0.108000\r\ndPumpAmpSecHour = 0.151800\r\n");
 }
 
 std::unique_ptr<CInstrument> Kelvo710(KelvoMaker pfnMake, int nMode, int nSensor)

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Diagnostics.h"
 #include "Instruments700.h"
 
 #include <memory>
 #include <string>
-#include <vector>
 
 // Builds each Kelvo 700/710 class by name, as the catalogue would, with a
 // recognisable triple.
@@ -30,17 +28,3 @@ inline std::unique_ptr<CInstrument> MakeOxygenRecord(KelvoMaker pfnMake, double 
     p->SetTau20(dTau20);
     return p;
 }
-
-// Gathers every diagnostic line while alive; silent again afterwards.
-class CKelvoTraceLog {
-public:
-    CKelvoTraceLog()
-    {
-        Diagnostics::SetSink([this](const std::string& strText) { m_astrLines.push_back(strText); });
-    }
-    ~CKelvoTraceLog() { Diagnostics::SetSink(nullptr); }
-    CKelvoTraceLog(const CKelvoTraceLog&) = delete;
-    CKelvoTraceLog& operator=(const CKelvoTraceLog&) = delete;
-
-    std::vector<std::string> m_astrLines;
-};
