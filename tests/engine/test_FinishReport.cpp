@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -35,24 +34,12 @@ public:
 
 const char* const kRule = "===============================";
 
-std::vector<int> TableTargets()
-{
-    std::vector<int> anTargets;
-    for (int n = 1; n < 10; ++n)
-        anTargets.push_back(n);
-    for (int n = 10; n < 100; n += 10)
-        anTargets.push_back(n);
-    for (int n = 100; n <= 3600; n += 100)
-        anTargets.push_back(n);
-    return anTargets;
-}
-
 struct CRow {
     int nDays;
     std::string strCell;
 };
 
-// Splits the section into its head and rows, checking the fixed lines.
+// Splits the section into its rows, checking the fixed head and line ends.
 std::vector<CRow> ParseSection(const std::string& strSection, int nMin, int nMax)
 {
     const std::string strHead = std::string("\r\n") + kRule + "\r\nSample interval minimum = " + std::to_string(nMin) +
@@ -61,8 +48,7 @@ std::vector<CRow> ParseSection(const std::string& strSection, int nMin, int nMax
     EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
     std::vector<CRow> aRows;
     std::istringstream rows(strSection.substr(strHead.size()));
-    std::string strLine;
-    while (std::getline(rows, strLine)) {
+    for (std::string strLine; std::getline(rows, strLine);) {
         EXPECT_EQ(strLine.back(), '\r');
         const size_t nTab = strLine.find('\t');
         aRows.push_back({std::stoi(strLine.substr(0, nTab)), strLine.substr(nTab + 1, strLine.size() - nTab - 2)});
@@ -74,19 +60,20 @@ TEST(FinishReport, TableHas54RowsAndMarksUnreachableTargets)
 {
     CLinearInstrument instrument(10, 14400, 10.0);   // at most 1440 days
     const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 14400);
-    const std::vector<int> anTargets = TableTargets();
     ASSERT_EQ(aRows.size(), 54u);
+    std::vector<int> anTargets;   // 1..9, 10..90, 100..3600
+    for (int n = 1; n <= 3600; n += n < 10 ? 1 : n < 100 ? 10 : 100)
+        anTargets.push_back(n);
     for (size_t i = 0; i < aRows.size(); ++i) {
         const CRow& row = aRows[i];
         SCOPED_TRACE(row.nDays);
         EXPECT_EQ(row.nDays, anTargets[i]);
-        if (row.nDays > 1440) {
-            EXPECT_EQ(row.strCell, "*****");
-            continue;
-        }
-        const int nInterval = std::stoi(row.strCell);
         // The rounded endurance of the interval found is the target.
-        EXPECT_EQ(static_cast<int>(nInterval / 10.0 + 0.5), row.nDays);
+        if (row.nDays <= 1440) {
+            EXPECT_EQ(static_cast<int>(std::stoi(row.strCell) / 10.0 + 0.5), row.nDays);
+        } else {
+            EXPECT_EQ(row.strCell, "*****");
+        }
     }
 }
 
@@ -100,6 +87,11 @@ TEST(FinishReport, SectionPrintsTheStoredMinimumButSearchesFromTheEffectiveOne)
     EXPECT_EQ(aRows[27].nDays, 1000);
     EXPECT_EQ(aRows[27].strCell, "1000");
     EXPECT_EQ(aRows.back().strCell, "*****");
+
+    // Equal limits: every row shows that interval or stars.
+    CLinearInstrument fixed(900, 900, 1.0);   // always 900 days
+    for (const CRow& row : ParseSection(FinishReport::SampleIntervalSection(fixed), 900, 900))
+        EXPECT_EQ(row.strCell, row.nDays < 900 ? "900" : "*****") << row.nDays;
 }
 
 struct CSearchCase {
@@ -131,13 +123,6 @@ TEST(FinishReport, IntervalSearchStopsAfterTheHalvingsOfTheSpan)
     const int nInterval = instrument.IntervalForDays(3600);
     EXPECT_EQ(instrument.m_nCalls, 14);   // ceil(log2(14390))
     EXPECT_LE(nInterval, 14400);
-}
-
-TEST(FinishReport, EqualLimitsGiveThatIntervalOrStars)
-{
-    CLinearInstrument instrument(900, 900, 1.0);   // always 900 days
-    for (const CRow& row : ParseSection(FinishReport::SampleIntervalSection(instrument), 900, 900))
-        EXPECT_EQ(row.strCell, row.nDays < 900 ? "900" : "*****") << row.nDays;
 }
 
 struct CEntryCase {
