@@ -79,9 +79,7 @@ void CCatalogueScan::Take(const QXmlStreamReader& reader)
 
 void CCatalogueScan::TakeStartElement(const QXmlStreamReader& reader)
 {
-    if (m_nDepth == 0) {
-        m_bRootSeen = true;
-    } else if (m_nDepth == kEntryDepth) {
+    if (m_nDepth == kEntryDepth) {
         m_bRootHasChildren = true;
         if (!m_bEntryFound && reader.qualifiedName() == u"Instrument" && EntryMatches(reader))
             m_bEntryFound = m_bInEntry = true;

@@ -6,8 +6,8 @@
 class QXmlStreamReader;
 
 // Follows the token stream of the manual catalogue and keeps only what the
-// lookup needs: whether the root element was seen and has children, and the
-// Manual texts of the first entry whose indices match.
+// lookup needs: whether the root element has children, and the Manual texts
+// of the first entry whose indices match.
 //
 // Entries are the root's direct children named exactly "Instrument"; their
 // "model", "comm" and "rev" attributes must all read as the wanted indices.
@@ -27,7 +27,6 @@ public:
     // Takes the reader's current token.
     void Take(const QXmlStreamReader& reader);
 
-    bool RootSeen() const { return m_bRootSeen; }
     bool RootHasChildren() const { return m_bRootHasChildren; }
     const QStringList& Documents() const { return m_astrDocuments; }
 
@@ -44,7 +43,6 @@ private:
     int m_nComm;
     int m_nRev;
     int m_nDepth = 0;   // elements open around the current token
-    bool m_bRootSeen = false;
     bool m_bRootHasChildren = false;
     bool m_bEntryFound = false;
     bool m_bInEntry = false;

@@ -83,12 +83,8 @@ bool FindManuals(const QString& strCatalogue, int nModel, int nComm, int nRev, Q
         WriteFileError(strCatalogue, file);
         return false;
     }
-    // A file that ends before any element (empty, or a prolog alone) lacks
-    // the root element rather than being broken inside it.
-    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && !scan.RootSeen()) {
-        Diagnostics::Write(StrFormat("GetDocumentElement failed when parsing %s.\r\n", strCatalogue.toStdString().c_str()));
-        return false;
-    }
+    // A file without a root element (empty, or a prolog alone) is not a
+    // well-formed document either: the reader ends it early.
     if (reader.hasError()) {
         WriteParseError(strCatalogue, reader.errorString(), reader.error(), reader.lineNumber(), reader.columnNumber());
         return false;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "Diagnostics.h"
-#include "PlatformSeams.h"
+#include "MessageRecorder.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QStringList>
 
 #include <string>
@@ -13,7 +12,7 @@
 
 // Stands in for the desktop while it lives: records message boxes, opened
 // documents, started programs and diagnostic lines instead of acting.
-class CSeamRecorder
+class CSeamRecorder : public CMessageRecorder
 {
 public:
     struct CStarted {
@@ -23,16 +22,11 @@ public:
 
     CSeamRecorder()
     {
-        using namespace BvUtility::Platform;
-        SetMessageBoxHandler([this](const MessageRequest& request) {
-            m_aMessages.push_back(request);
-            return MessageResult::Ok;
-        });
-        SetOpenDocumentHandler([this](const QString& strDocument) {
+        BvUtility::Platform::SetOpenDocumentHandler([this](const QString& strDocument) {
             m_astrOpened.append(strDocument);
             return true;
         });
-        SetStartDetachedHandler([this](const QString& strProgram, const QStringList& astrArguments) {
+        BvUtility::Platform::SetStartDetachedHandler([this](const QString& strProgram, const QStringList& astrArguments) {
             m_aStarted.push_back({strProgram, astrArguments});
             return m_bStartSucceeds;
         });
@@ -40,16 +34,11 @@ public:
     }
     ~CSeamRecorder()
     {
-        using namespace BvUtility::Platform;
-        SetMessageBoxHandler({});
-        SetOpenDocumentHandler({});
-        SetStartDetachedHandler({});
+        BvUtility::Platform::SetOpenDocumentHandler({});
+        BvUtility::Platform::SetStartDetachedHandler({});
         Diagnostics::SetSink({});
     }
-    CSeamRecorder(const CSeamRecorder&) = delete;
-    CSeamRecorder& operator=(const CSeamRecorder&) = delete;
 
-    std::vector<BvUtility::Platform::MessageRequest> m_aMessages;
     QStringList m_astrOpened;
     std::vector<CStarted> m_aStarted;
     std::string m_strDiagnostics;
