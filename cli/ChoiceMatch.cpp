@@ -13,16 +13,22 @@ bool EqualNoCase(const std::string& strA, const std::string& strB)
     return true;
 }
 
-// A plain decimal index, or -1.
-int IndexOf(const std::string& strText)
+// A plain decimal index below nCount (leading zeros allowed), or -1.
+int IndexOf(const std::string& strText, int nCount)
 {
-    if (strText.empty() || strText.size() > 9)
+    if (strText.empty())
         return -1;
-    for (char c : strText)
+    long long nIndex = 0;
+    for (char c : strText) {
         if (!std::isdigit(static_cast<unsigned char>(c)))
             return -1;
-    return std::stoi(strText);
+        nIndex = nIndex * 10 + (c - '0');
+        if (nIndex >= nCount)
+            return -1;
+    }
+    return static_cast<int>(nIndex);
 }
+
 }  // namespace
 
 std::string TrimBlanks(const std::string& strText)
@@ -40,6 +46,5 @@ int MatchChoice(const std::string& strValue, const std::vector<std::string>& ast
     for (std::size_t i = 0; i < astrEntries.size(); ++i)
         if (EqualNoCase(TrimBlanks(astrEntries[i]), strWanted))
             return static_cast<int>(i);
-    const int nIndex = IndexOf(strWanted);
-    return nIndex < static_cast<int>(astrEntries.size()) ? nIndex : -1;
+    return IndexOf(strWanted, static_cast<int>(astrEntries.size()));
 }

@@ -105,16 +105,15 @@ TEST_P(Refused, PrintsThePageMessageAndExits1)
     EXPECT_EQ(run.strErr, std::string(GetParam().szMessage) + "\n");
 }
 
+// The pages' own messages are tested with the models; these check that a
+// plan reaches them in page and control order.
 INSTANTIATE_TEST_SUITE_P(
     Messages, Refused,
     ::testing::Values(
         CRefusal{{"--model", "0", "--interval", "14"}, "Sample interval must be between 15 and 32767 seconds."},
         CRefusal{{"--model", "1", "--comm", "2", "--firmware", "0", "--pressure-sensor", "digiquartz", "--ncycles", "3"},
                  "NCycles must be an even number"},
-        CRefusal{{"--model", "1", "--interval", "600"}, "Deployment temperature must be between -5 and 40 degrees C"},
-        CRefusal{{"--model", "5", "--temperature", "4", "--pressure", "1", "--tau20", "41"},
-                 "Oxygen Tau 20 must be between 0.5 and 40 seconds"},
-        CRefusal{{"--model", "3", "--firmware", "1", "--navg", "101"}, "NAvg must be between 1 and 100"},
+        CRefusal{{"--model", "3", "--firmware", "1", "--navg", "101", "--battery", "7"}, "NAvg must be between 1 and 100"},
         CRefusal{{"--model", "1", "--pump", "p4t low pwr 2000 rpm", "--battery", "2", "--temperature", "5"},
                  "Kelvo P4T or P4P pump not compatible with lithium battery packs."}));
 
@@ -136,11 +135,34 @@ INSTANTIATE_TEST_SUITE_P(
                       Args{"--model", "Kelvo 611"}, Args{"--model", "0", "--ncycles", "2"},
                       Args{"--model", "0", "--comm", "0"}, Args{"--model", "4", "--comm", "RS 485"},
                       Args{"--model", "3", "--sampling", "interval"}, Args{"--model", "1", "--battery", "3"},
+                      Args{"--model", "5", "--battery", "1"},   // another entry of a disabled single-entry list
                       Args{"--model", "0", "--aux", "1", "--aux", "1", "--aux", "1", "--aux", "1", "--aux", "1"},
                       Args{"--model", "0", "--aux", "Kelvo 810=0.5"}, Args{"--pump-mode", "3"},
                       Args{"--model", "0", "--pump-mode", "1"}, Args{"--test=1"},
+                      Args{"--model", "1", "--paros-time", "2"},   // shown only for the Digiquartz
+                      Args{"--model", "3", "--comm", "0", "--firmware", "0", "--navg", "4"},
+                      Args{"--model", "6", "--comm", "2", "--sampling", "polled-low", "--comms-per-hour", "1"},
                       Args{"--model", "5", "--receive-line-valid", "on"},
                       Args{"--sampling", "polled", "--sampling", "sideways"}, Args{"stray"}));
+
+class Accepted : public ::testing::TestWithParam<Args> {};
+
+TEST_P(Accepted, RunsToTheFinishPage)
+{
+    const CReportRun run = RunReport(GetParam());
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+}
+
+// Asking a control for what it already shows is no action, whatever its state.
+INSTANTIATE_TEST_SUITE_P(
+    Plans, Accepted,
+    ::testing::Values(Args{"--model", "2", "--comm", " rs 232 ", "--temperature", "10"},   // all protocols disabled
+                      Args{"--model", "5", "--battery", "aa lithium", "--temperature", "4", "--pressure", "1",
+                           "--tau20", "5"},   // a disabled single-entry list
+                      Args{"--model", "5", "--sampling", "polled", "--transmit-real-time", "on", "--temperature",
+                           "4", "--pressure", "1", "--tau20", "5"},   // checked and locked by the button
+                      Args{"--model", "3", "--comm", "0", "--firmware", "0", "--transmit-real-time", "off"},
+                      Args{"--model", "0000000001", "--temperature", "5"}));
 
 TEST(MoorplanReport, HelpExplainsTheOptionsWithAnExample)
 {
@@ -148,13 +170,6 @@ TEST(MoorplanReport, HelpExplainsTheOptionsWithAnExample)
     EXPECT_EQ(run.nStatus, 0);
     for (const char* szWord : {"--model", "--aux TYPE[=CURRENT]", "--485Nereids", "--trace", "Example:"})
         EXPECT_NE(run.strOut.find(szWord), std::string::npos) << szWord;
-}
-
-TEST(MoorplanReport, AskingAControlForWhatItAlreadyShowsIsAccepted)
-{
-    // The Kelvo 630's protocol buttons are all disabled, RS 232 checked.
-    const CReportRun run = RunReport({"--model", "2", "--comm", " rs 232 ", "--temperature", "10"});
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
 }
 
 }  // namespace

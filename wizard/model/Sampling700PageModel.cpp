@@ -76,14 +76,6 @@ C700SamplingPageModel::C700SamplingPageModel(CSheetModel& sheet)
 {
 }
 
-void C700SamplingPageModel::SetTransmit(bool bChecked, bool bEnabled, bool bVisible)
-{
-    CControlState& transmit = Control(kTransmit);
-    transmit.m_bChecked = bChecked;
-    transmit.m_bEnabled = bEnabled;
-    transmit.m_bVisible = bVisible;
-}
-
 void C700SamplingPageModel::LayOutByScheme()
 {
     CInstrument& instrument = *Instrument();

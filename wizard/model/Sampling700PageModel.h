@@ -33,6 +33,5 @@ private:
     void LayOutByScheme();
     void OnSamplingType(int nType);
     void OnTransmit();
-    void SetTransmit(bool bChecked, bool bEnabled, bool bVisible);
     CPageResult Leave(bool bNext) override;
 };
