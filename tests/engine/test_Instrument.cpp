@@ -25,10 +25,7 @@ TEST(Instrument, FreshRecordHoldsTheDefaults)
     EXPECT_EQ(record.GetPressureSensorIndex(), -1);
     EXPECT_EQ(record.m_nPumpIndex, -1);
     EXPECT_EQ(record.m_nAuxSensorCount, -1);
-    EXPECT_EQ(record.m_nMaxAuxSensors, -1);
-    EXPECT_EQ(record.GetDescription(), "none");
     EXPECT_EQ(record.GetNCyclesRangeMsg(), "NCycles must be between 1 and 100 seconds");
-    EXPECT_EQ(record.GetNAvgRangeMsg(), "NAvg must be between 1 and 100");
     EXPECT_EQ(record.GetSampleIntervalRangeMsg(), "Sample interval must be between 10 and 32767 seconds.");
     EXPECT_EQ(record.GetMinSampleInterval(), 10);
     // The ten constructor arguments land in their members.

@@ -12,14 +12,6 @@ std::string Summary(CInstrument& r, int bWithEndurance)
     return r.m_strSummary;
 }
 
-TEST(Kelvo700Report, FreshRecordShowsOnlyItsHead)
-{
-    std::unique_ptr<CInstrument> p = MakeKelvo<CInstrument700LxRs232Fw20>();
-    EXPECT_EQ(Summary(*p, 0), "Moorplan 1.3\r\nModel = Kelvo 700 LX RS-232\r\nFirmware > or = 2.0 and < 2.6\r\n");
-    p = MakeKelvo<CInstrument710Rs232Fw31>();
-    EXPECT_EQ(Summary(*p, 0), "Moorplan 1.3\r\nModel = Kelvo 710 RS-232\r\nFirmware 3.1 or higher\r\n");
-}
-
 TEST(Kelvo700Report, WorkedRecordWithTheShortTwoYearWarning)
 {
     std::unique_ptr<CInstrument> p = MakeKelvo<CInstrument700LxRs232Fw20>();
