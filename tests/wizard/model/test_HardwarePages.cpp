@@ -1,5 +1,7 @@
 #include "SheetDriver.h"
 
+#include <array>
+
 namespace {
 
 using PPressure = CPressureSelectPageModel;
@@ -7,48 +9,46 @@ using PPump = CMooredPumpSelectPageModel;
 using PSensors = CSensorListPageModel;
 using PComm = CMoorModelPageModel;
 
-TEST(CommunicationsPage, Kelvo630HasEveryProtocolDisabledAndRs232Checked)
+// ---- Communications page: enabled protocols by model, preselected revision ----
+
+struct CCommCase {
+    int nModel;
+    bool b485;
+    int nComm;                 // the protocol clicked, or -1 to keep RS 232
+    std::array<bool, 3> abEnabled;
+    const char* szFirmware;    // the preselected revision afterwards
+};
+
+class CommunicationsPage : public ::testing::TestWithParam<CCommCase> {};
+
+TEST_P(CommunicationsPage, EnablesTheModelsProtocolsAndPreselectsTheNewestRevision)
 {
-    CSheetDriver driver;
-    driver.Page().Click(CIntroPageModel::ModelButton(2));
+    const CCommCase& c = GetParam();
+    CMoorplanCommandLineInfo info;
+    info.m_b485 = c.b485;
+    CSheetDriver driver(info);
+    driver.Page().Click(CIntroPageModel::ModelButton(c.nModel));
     driver.m_sheet.Next();
     CPageModel& page = driver.Page();
     for (int i = 0; i < PComm::kCommCount; ++i)
-        EXPECT_FALSE(page.Control(PComm::CommButton(i)).m_bEnabled) << i;
-    EXPECT_TRUE(page.Control(PComm::kRs232).m_bChecked);
-    const CControlState& list = page.Control(PComm::kFirmware);
-    ASSERT_EQ(list.m_astrItems.size(), 2u);
-    EXPECT_EQ(list.m_astrItems[static_cast<std::size_t>(list.m_nSelection)], "2.0 or higher");
-}
-
-TEST(CommunicationsPage, Rs485ForThePumpedKelvo700NeedsTheSwitch)
-{
-    for (bool b485 : {false, true}) {
-        CMoorplanCommandLineInfo info;
-        info.m_b485 = b485;
-        CSheetDriver driver(info);
-        driver.Page().Click(CIntroPageModel::ModelButton(4));
-        driver.m_sheet.Next();
-        CPageModel& page = driver.Page();
-        EXPECT_EQ(page.Control(PComm::kRs485).m_bEnabled, b485);
-        EXPECT_EQ(page.Click(PComm::kRs485), b485 ? EActionResult::Done : EActionResult::Unavailable);
-        if (b485) {
-            const CControlState& list = page.Control(PComm::kFirmware);
-            EXPECT_EQ(list.m_astrItems.at(static_cast<std::size_t>(list.m_nSelection)), "3.0 and higher");
-        }
+        EXPECT_EQ(page.Control(PComm::CommButton(i)).m_bEnabled, c.abEnabled[static_cast<std::size_t>(i)]) << i;
+    if (c.nComm >= 0) {
+        ASSERT_EQ(page.Click(PComm::CommButton(c.nComm)), EActionResult::Done);
     }
+    EXPECT_TRUE(page.Control(PComm::CommButton(c.nComm < 0 ? 0 : c.nComm)).m_bChecked);
+    const CControlState& list = page.Control(PComm::kFirmware);
+    EXPECT_EQ(list.m_astrItems.at(static_cast<std::size_t>(list.m_nSelection)), c.szFirmware);
 }
 
-TEST(CommunicationsPage, TheModemPreselectsTheOxygenProductionRevision)
-{
-    CSheetDriver driver;
-    driver.Page().Click(CIntroPageModel::ModelButton(5));
-    driver.m_sheet.Next();
-    driver.Page().Click(PComm::kModem);
-    const CControlState& list = driver.Page().Control(PComm::kFirmware);
-    EXPECT_EQ(list.m_astrItems.at(static_cast<std::size_t>(list.m_nSelection)),
-              "1.1 and higher (production version, 2010 & later)");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Models, CommunicationsPage,
+    ::testing::Values(CCommCase{1, false, 2, {true, true, true}, "2.0 or higher"},
+                      CCommCase{2, false, -1, {false, false, false}, "2.0 or higher"},
+                      CCommCase{3, false, -1, {true, false, true}, "3.0 and higher"},
+                      CCommCase{4, false, 2, {true, false, true}, "4.0 and higher"},
+                      CCommCase{4, true, 1, {true, true, true}, "3.0 and higher"},
+                      CCommCase{5, false, 2, {true, false, true}, "1.1 and higher (production version, 2010 & later)"},
+                      CCommCase{6, false, -1, {true, false, true}, "3.1 or higher"}));
 
 TEST(IntroductionPage, FirstVisitChecksTheKelvo620)
 {
