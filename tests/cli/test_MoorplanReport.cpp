@@ -133,6 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
     Plans, UsageError,
     ::testing::Values(Args{"--colour", "red"}, Args{"--Model", "1"}, Args{"--model"}, Args{"--model="},
                       Args{"--model", "Kelvo 611"}, Args{"--model", "0", "--ncycles", "2"},
+                      Args{"--model", "0", "--delay", "1"}, Args{"--model", "6", "--sampling", "polled-low"},
                       Args{"--model", "0", "--comm", "0"}, Args{"--model", "4", "--comm", "RS 485"},
                       Args{"--model", "3", "--sampling", "interval"}, Args{"--model", "1", "--battery", "3"},
                       Args{"--model", "5", "--battery", "1"},   // another entry of a disabled single-entry list

@@ -145,21 +145,12 @@ TEST(Sampling700, NAvgIsCheckedAfterTheIntervalAndStoredAsNCyclesToo)
 
 // ---- Kelvo 710 ----
 
-TEST(Sampling710, FirstVisitWritesThe300SecondDefaultEvenOnBack)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(6, 2, 1);
-    driver.NextUntil(EPageKind::Sampling710);
-    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 300);
-    driver.m_sheet.Back();
-    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 300);
-}
-
 TEST(Sampling710, ModemLayoutAndPolledButtonsHideTheRate)
 {
     CSheetDriver driver;
     driver.ChooseInstrument(6, 2, 1);
     CPageModel& page = driver.NextUntil(EPageKind::Sampling710);
+    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 300) << "the first visit writes the default at once";
     EXPECT_TRUE(page.Control(P710::kRate).m_bVisible);
     EXPECT_FALSE(page.Control(P710::kContinuous).m_bEnabled);
     page.TypeText(P710::kRate, "12");
@@ -170,20 +161,6 @@ TEST(Sampling710, ModemLayoutAndPolledButtonsHideTheRate)
     EXPECT_EQ(driver.Instrument().m_nSamplingMode, 2);
     page.Click(P710::kIntervalSampling);
     EXPECT_TRUE(page.Control(P710::kRate).m_bVisible);
-}
-
-TEST(Sampling710, ContinuousSamplingPutsZeroIntoTheIntervalAndNextAcceptsIt)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(6, 0, 2);
-    CPageModel& page = driver.NextUntil(EPageKind::Sampling710);
-    EXPECT_FALSE(page.Control(P710::kPolledLow).m_bEnabled);
-    EXPECT_FALSE(page.Control(P710::kQueried).m_bVisible);
-    page.TypeText(P710::kInterval, "900");
-    ASSERT_EQ(page.Click(P710::kContinuous), EActionResult::Done);
-    EXPECT_EQ(page.Control(P710::kInterval).m_strText, "0");
-    EXPECT_FALSE(driver.m_sheet.Next().m_bStay);
-    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 0);
 }
 
 // ---- Kelvo 610/620/630 sample rate page ----
@@ -240,18 +217,6 @@ TEST(SampleRate, BackStoresAnOddNCyclesWithoutAMessageAndSkipsABadInterval)
     EXPECT_EQ(driver.Instrument().m_nNCycles, 3);
     EXPECT_EQ(driver.Instrument().m_dSamplingDelay, 0.0);
     EXPECT_EQ(driver.Instrument().m_nCommsPerHour, 6);
-}
-
-TEST(SampleRate, Kelvo610ShowsOnlyTheInterval)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(0);
-    CPageModel& page = driver.NextUntil(EPageKind::SampleRate);
-    EXPECT_TRUE(page.Control(PRate::kInterval).m_bVisible);
-    for (int nId : {PRate::kNCycles, PRate::kDelay, PRate::kQueried, PRate::kRate})
-        EXPECT_FALSE(page.Control(nId).m_bVisible) << nId;
-    page.TypeText(PRate::kInterval, "14");
-    EXPECT_EQ(driver.m_sheet.Next().m_strMessage, "Sample interval must be between 15 and 32767 seconds.");
 }
 
 // ---- The two pressure sensors that reset NCycles ----
