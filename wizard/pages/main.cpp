@@ -3,9 +3,14 @@
 
 #include <QApplication>
 
+#include <clocale>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The toolkit adopts the user's locale; numbers typed into the pages and
+    // printed in the reports always use the full stop, whatever that locale.
+    std::setlocale(LC_NUMERIC, "C");
     // The application's title: boxes outside the pages (the help launcher's)
     // are captioned with it. A display name is not set, so window titles stay
     // exactly the pages' captions.
