@@ -4,6 +4,8 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -189,11 +191,45 @@ bool CPropertySheet::ActivateFrom(int nIndex, int nStep)
         // OnSetActive may edit the page list (the page itself stays listed).
         if (pPage->OnSetActive()) {
             m_pStack->setCurrentWidget(pPage);
+            FocusFirstControl(pPage);
             return true;
         }
         nIndex = GetPageIndex(pPage);
     }
     return false;
+}
+
+void CPropertySheet::FocusFirstControl(CPropertyPage* pPage)
+{
+    // Focus would otherwise stay on a control of the page just left, now
+    // hidden, and drift to whatever follows it. Posted: controls built just
+    // now are shown only after the current event, and a sheet being shown
+    // first puts the focus on its default button.
+    QMetaObject::invokeMethod(
+        this,
+        [this, pPage] {
+            if (pPage == m_pActivePage)
+                FocusFirstControlNow(pPage);
+        },
+        Qt::QueuedConnection);
+}
+
+void CPropertySheet::FocusFirstControlNow(CPropertyPage* pPage)
+{
+    // A multi-line field is passed over: it keeps Enter for itself, and Enter
+    // must reach Next.
+    for (QWidget* pWidget = nextInFocusChain(); pWidget != this; pWidget = pWidget->nextInFocusChain()) {
+        if (pPage->isAncestorOf(pWidget) && pWidget->isVisibleTo(pPage) && pWidget->isEnabled()
+            && (pWidget->focusPolicy() & Qt::TabFocus) && !qobject_cast<QPlainTextEdit*>(pWidget)) {
+            pWidget->setFocus(Qt::TabFocusReason);
+            // Typing replaces the value shown, as after a Tab.
+            if (auto* pField = qobject_cast<QLineEdit*>(pWidget))
+                pField->selectAll();
+            return;
+        }
+    }
+    // Nothing to type into: keys go to the sheet, so Enter and Esc still work.
+    m_pStack->setFocus(Qt::OtherFocusReason);
 }
 
 void CPropertySheet::ApplyWizardButtons(int nFlags)

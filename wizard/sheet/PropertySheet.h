@@ -38,6 +38,10 @@ class QStackedWidget;
 // object names "backButton", "nextButton", "finishButton", "cancelButton" and
 // "helpButton"; the Finish button's text is "Finish" until a page changes it.
 //
+// Keyboard. The page that becomes active gets the focus on its first control
+// that takes Tab (never a multi-line field), so Enter presses the default
+// button (Next, or Finish where shown) and Esc cancels.
+//
 // Title. The window title becomes the active page's caption when the page is
 // activated; a page may then set another with SetTitle.
 class CPropertySheet : public QDialog {
@@ -79,6 +83,8 @@ private:
     void OnFinish();
     void MoveFrom(CPropertyPage* pPage, int nStep);
     bool ActivateFrom(int nIndex, int nStep);
+    void FocusFirstControl(CPropertyPage* pPage);
+    void FocusFirstControlNow(CPropertyPage* pPage);
     void ApplyWizardButtons(int nFlags);
 
     QList<CPropertyPage*> m_apPages;

@@ -59,6 +59,29 @@ TEST(WizardRun, TypicalRunEndsOnTheFinishPageWithTheEndurance)
     EXPECT_FALSE(wizard.Sheet().isVisible());
 }
 
+// Enter presses Next from whatever the sheet focused on arrival: the first
+// field, its value selected so that typing replaces it, and never the report,
+// even on a page whose only list is disabled.
+TEST(WizardRun, EnterGoesOnFromTheFocusGivenOnArrival)
+{
+    CGuiWizard wizard;
+    wizard.Answer({Click(Intro::kModel700Pump), NextPage(), Click(Comm::kRs232), NextPage(), NextPage()});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling700);
+    QWidget* pFocus = wizard.Sheet().focusWidget();
+    ASSERT_EQ(pFocus, wizard.Control<QLineEdit>(C700SamplingPageModel::kInterval));
+    QTest::keyClicks(pFocus, QStringLiteral("900"));
+    QTest::keyClick(pFocus, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::BatterySelect);
+    ASSERT_FALSE(wizard.Control<QComboBox>(CBatterySelectPageModel::kBattery)->isEnabled());
+
+    QTest::keyClick(wizard.Sheet().focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
+    EXPECT_TRUE(wizard.ReportText().contains(QStringLiteral("Sample Interval = 900\n")));
+}
+
 TEST(WizardRun, Kelvo610SkipsTheCommunicationsPage)
 {
     CGuiWizard wizard;
