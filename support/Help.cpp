@@ -15,8 +15,8 @@
 #include <iterator>
 
 // Launch lines for the diagnostic output; silent unless the rule
-// "moorplan.help.debug=true" enables them (e.g. through QT_LOGGING_RULES).
-Q_LOGGING_CATEGORY(lcMoorplanHelp, "moorplan.help", QtWarningMsg)
+// "moorplan.diagnostics.debug=true" enables them (e.g. through QT_LOGGING_RULES).
+Q_LOGGING_CATEGORY(lcMoorplanHelp, "moorplan.diagnostics", QtWarningMsg)
 
 namespace BvUtility {
 namespace {

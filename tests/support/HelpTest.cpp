@@ -23,7 +23,7 @@ Strings* g_pDiagnostics = nullptr;
 
 void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QString& strMessage)
 {
-    if (g_pDiagnostics && QByteArray(context.category) == "moorplan.help")
+    if (g_pDiagnostics && QByteArray(context.category) == "moorplan.diagnostics")
         g_pDiagnostics->push_back(strMessage);
 }
 
@@ -46,7 +46,7 @@ protected:
             return m_strChosen;
         });
         g_pDiagnostics = &m_astrDiagnostics;
-        QLoggingCategory::setFilterRules(QStringLiteral("moorplan.help.debug=true"));
+        QLoggingCategory::setFilterRules(QStringLiteral("moorplan.diagnostics.debug=true"));
         m_previousHandler = qInstallMessageHandler(CaptureDiagnostics);
     }
     void TearDown() override
