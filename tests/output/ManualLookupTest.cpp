@@ -19,8 +19,9 @@ protected:
     // A null catalogue leaves the file missing.
     void LookUp(const char* szCatalogue, int nModel, int nComm, int nRev)
     {
-        if (szCatalogue)
+        if (szCatalogue) {
             ASSERT_TRUE(WriteTestFile(CataloguePath(), szCatalogue));
+        }
         ManualLookup::OpenManuals(CataloguePath(), nModel, nComm, nRev);
     }
 

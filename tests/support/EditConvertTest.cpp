@@ -56,8 +56,9 @@ TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)
         m_pEdit->setText(QString::fromLatin1(c.szText));
         EXPECT_EQ(c.read(*m_pEdit), *c.szMessage ? 0 : 1) << "text '" << c.szText << "'";
         ASSERT_EQ(m_boxes.m_aRequests.size(), *c.szMessage ? 1u : 0u) << "text '" << c.szText << "'";
-        if (*c.szMessage)
+        if (*c.szMessage) {
             EXPECT_EQ(m_boxes.m_aRequests[0].strText, QString::fromLatin1(c.szMessage));
+        }
     }
 }
 
