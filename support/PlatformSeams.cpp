@@ -10,24 +10,11 @@
 namespace BvUtility::Platform {
 namespace {
 
-MessageBoxHandler& MessageHandler()
+// The installed handler of one seam (each handler type is its own seam).
+template <typename THandler>
+THandler& Installed()
 {
-    static MessageBoxHandler handler;
-    return handler;
-}
-OpenDocumentHandler& DocumentHandler()
-{
-    static OpenDocumentHandler handler;
-    return handler;
-}
-StartDetachedHandler& DetachedHandler()
-{
-    static StartDetachedHandler handler;
-    return handler;
-}
-OpenFileHandler& FileHandler()
-{
-    static OpenFileHandler handler;
+    static THandler handler;
     return handler;
 }
 
@@ -57,30 +44,30 @@ QUrl DocumentUrl(const QString& strPathOrUrl)
 
 MessageResult ShowMessage(const MessageRequest& request)
 {
-    return MessageHandler() ? MessageHandler()(request) : RealMessageBox(request);
+    return Installed<MessageBoxHandler>() ? Installed<MessageBoxHandler>()(request) : RealMessageBox(request);
 }
-void SetMessageBoxHandler(MessageBoxHandler handler) { MessageHandler() = std::move(handler); }
+void SetMessageBoxHandler(MessageBoxHandler handler) { Installed<MessageBoxHandler>() = std::move(handler); }
 
 bool OpenDocument(const QString& strPathOrUrl)
 {
-    if (DocumentHandler())
-        return DocumentHandler()(strPathOrUrl);
+    if (Installed<OpenDocumentHandler>())
+        return Installed<OpenDocumentHandler>()(strPathOrUrl);
     return QDesktopServices::openUrl(DocumentUrl(strPathOrUrl));
 }
-void SetOpenDocumentHandler(OpenDocumentHandler handler) { DocumentHandler() = std::move(handler); }
+void SetOpenDocumentHandler(OpenDocumentHandler handler) { Installed<OpenDocumentHandler>() = std::move(handler); }
 
 bool StartDetached(const QString& strProgram, const QStringList& astrArguments)
 {
-    if (DetachedHandler())
-        return DetachedHandler()(strProgram, astrArguments);
+    if (Installed<StartDetachedHandler>())
+        return Installed<StartDetachedHandler>()(strProgram, astrArguments);
     return QProcess::startDetached(strProgram, astrArguments);
 }
-void SetStartDetachedHandler(StartDetachedHandler handler) { DetachedHandler() = std::move(handler); }
+void SetStartDetachedHandler(StartDetachedHandler handler) { Installed<StartDetachedHandler>() = std::move(handler); }
 
 QString ChooseOpenFile(const OpenFileRequest& request)
 {
-    if (FileHandler())
-        return FileHandler()(request);
+    if (Installed<OpenFileHandler>())
+        return Installed<OpenFileHandler>()(request);
     QFileDialog dialog(request.pOwner);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
@@ -90,6 +77,6 @@ QString ChooseOpenFile(const OpenFileRequest& request)
         return QString();
     return dialog.selectedFiles().first();
 }
-void SetOpenFileHandler(OpenFileHandler handler) { FileHandler() = std::move(handler); }
+void SetOpenFileHandler(OpenFileHandler handler) { Installed<OpenFileHandler>() = std::move(handler); }
 
 }  // namespace BvUtility::Platform
