@@ -1,5 +1,5 @@
 #include "TraceCapture.h"
-#include "test_kelvo700_make.h"
+#include "Kelvo700Make.h"
 
 #include <gtest/gtest.h>
 

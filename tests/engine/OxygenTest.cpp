@@ -1,6 +1,6 @@
 #include "OxygenPump.h"
 #include "TraceCapture.h"
-#include "test_kelvo700_make.h"
+#include "Kelvo700Make.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@ struct CFactoryCase {
 };
 
 // The "any" positions and the triples without a row; every row of the table
-// is built in test_VariantTable.
+// is built in VariantTableTest.
 const CFactoryCase kFactoryCases[] = {
     {0, -1, -1, &typeid(CInstrument610)},
     {0, 2, 7, &typeid(CInstrument610)},

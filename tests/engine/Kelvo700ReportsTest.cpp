@@ -1,4 +1,4 @@
-#include "test_kelvo700_make.h"
+#include "Kelvo700Make.h"
 
 #include <gtest/gtest.h>
 
