@@ -49,9 +49,9 @@ case $step in
     done
     ;;
   report)
-    # The staged program finds the staged library through its RUNPATH alone.
-    env -u LD_LIBRARY_PATH ldd "$root/bin/moorplan-report" | grep -q "libmoorplan-support.so.1 => $root/$libdir/" \
-      || fail "moorplan-report does not load the installed library"
+    # The staged wizard finds the staged library through its RUNPATH alone.
+    env -u LD_LIBRARY_PATH ldd "$root/bin/moorplan" | grep -q "libmoorplan-support.so.1 => $root/$libdir/" \
+      || fail "moorplan does not load the installed library"
     report=$(env -u LD_LIBRARY_PATH "$root/bin/moorplan-report" --model "Kelvo 700 - Integral Pump" \
       --comm "RS 232" --firmware "3.0 and higher, less than 4.0" --pressure-sensor "Strain gauge" \
       --interval 600 --sampling autonomous --battery "AA Lithium")
