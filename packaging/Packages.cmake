@@ -28,7 +28,11 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME moorplan)
 # file goes through the desktop's default applications.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS xdg-utils)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
+# The support library: a shlibs file for programs built against it, and the
+# dynamic linker's cache refreshed through its trigger.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_SOURCE_DIR}/triggers)
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "battery endurance planner for moored oceanographic instruments
 Moorplan estimates how long a fresh battery pack keeps a moored instrument of
 the Kelvo line sampling. A wizard asks, page by page, for the model, its
@@ -47,8 +51,9 @@ The support library of Moorplan, the battery endurance planner for moored
 oceanographic instruments, offers edit-field conversion and validation, date
 and time text, path and list helpers and the help launcher to other programs.
 
-This package holds the headers, the CMake package (find_package(MoorplanSupport)
-gives the target Moorplan::Support) and the pkg-config file moorplan-support.")
+This package holds the headers, the CMake package (find_package of
+MoorplanSupport gives the target Moorplan::Support) and the pkg-config file
+moorplan-support.")
 
 # Debian's own files in each package: copyright, changelog, compressed manual
 # pages (a plain `cmake --install` keeps the pages uncompressed).
