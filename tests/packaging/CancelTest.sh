@@ -4,13 +4,16 @@
 #   CancelTest.sh MOORPLAN WORK
 set -euo pipefail
 moorplan=$1 work=$2
-rm -rf "$work" && mkdir -p "$work"
+rm -rf "$work" && mkdir -p -m 0700 "$work"
+export XDG_RUNTIME_DIR=$work   # as a desktop session sets it; the toolkit warns without it
 
 status=0
 timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$1" 2>"$2/stderr" &
   pid=$!
-  xdotool search --sync --onlyvisible --name "^Power Calculator$" windowfocus --sync key Escape
+  window=$(xdotool search --sync --onlyvisible --classname "^moorplan$" | head -n1)
+  xdotool windowfocus --sync "$window"
+  xdotool key Escape
   wait $pid' cancel "$moorplan" "$work" || status=$?
 [ "$status" -eq 0 ] || { echo "FAIL: exit status $status" >&2; cat "$work/stderr" >&2; exit 1; }
 [ ! -s "$work/stderr" ] || { echo "FAIL: standard error:" >&2; cat "$work/stderr" >&2; exit 1; }
