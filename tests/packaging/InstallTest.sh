@@ -50,8 +50,9 @@ case $step in
     ;;
   report)
     # The staged wizard finds the staged library through its RUNPATH alone.
-    env -u LD_LIBRARY_PATH ldd "$root/bin/moorplan" | grep -q "libmoorplan-support.so.1 => $root/$libdir/" \
-      || fail "moorplan does not load the installed library"
+    loaded=$(env -u LD_LIBRARY_PATH ldd "$root/bin/moorplan" | sed -n 's/.*libmoorplan-support.so.1 => \(.*\) (0x.*/\1/p')
+    [ "$(realpath "$loaded")" = "$(realpath "$root/$libdir/libmoorplan-support.so.1")" ] \
+      || fail "moorplan loads '$loaded', not the installed library"
     report=$(env -u LD_LIBRARY_PATH "$root/bin/moorplan-report" --model "Kelvo 700 - Integral Pump" \
       --comm "RS 232" --firmware "3.0 and higher, less than 4.0" --pressure-sensor "Strain gauge" \
       --interval 600 --sampling autonomous --battery "AA Lithium")
