@@ -6,6 +6,7 @@ set -euo pipefail
 moorplan=$1 work=$2
 rm -rf "$work" && mkdir -p -m 0700 "$work"
 export XDG_RUNTIME_DIR=$work   # as a desktop session sets it; the toolkit warns without it
+export QT_QPA_PLATFORM=xcb     # the virtual display, not the headless platform of the other tests
 
 status=0
 timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

@@ -49,7 +49,7 @@ expect_files "$dev" usr/include/moorplan-support/Help.h "usr/$libdir/libmoorplan
 # Each file belongs to one package only.
 both=$(comm -12 <(contents "$runtime" | sort) <(contents "$dev" | grep -v '^usr/share/doc/' | sort))
 [ -z "$both" ] || fail "in both packages: $both"
-dpkg-deb --ctrl-tarfile "$runtime" | tar -t | grep -qx './shlibs' || fail "no shlibs file for the library"
+grep -qx './shlibs' <<<"$(dpkg-deb --ctrl-tarfile "$runtime" | tar -t)" || fail "no shlibs file for the library"
 
 copyright=$(dpkg-deb --fsys-tarfile "$runtime" | tar -xO ./usr/share/doc/moorplan/copyright)
 [[ "$copyright" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"* ]] \

@@ -29,7 +29,7 @@ case $step in
     for f in "${expected[@]}"; do [ -e "$root/$f" ] || fail "not installed: $f"; done
     [ -f "$build/Moorplan.chm" ] && { [ -f "$root/share/moorplan/Moorplan.chm" ] || fail "help file not installed"; }
     for n in 16 32 48 64 128 256; do
-      file "$root/share/icons/hicolor/${n}x$n/apps/$id.png" | grep -q "PNG image data, $n x $n," \
+      grep -q "PNG image data, $n x $n," <<<"$(file "$root/share/icons/hicolor/${n}x$n/apps/$id.png")" \
         || fail "icon ${n}x$n has another size"
     done
     [ "$(readlink "$root/$libdir/libmoorplan-support.so.1")" = libmoorplan-support.so.1.3 ] || fail "SONAME link"
