@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 
 namespace BvUtility::HelpFile {
 namespace {
@@ -81,6 +82,99 @@ std::string Attribute(const std::string& strTag, const std::string& strName)
     }
     return {};
 }
+
+// The file's directory is a tree of fixed-size chunks. The reader follows
+// its index chunks down to a listing chunk; a child that is not an earlier
+// chunk could send it round in circles, and a directory that does not fit
+// in the file could send it reading past the end. Both are refused before
+// the library sees the file.
+class CDirectoryCheck {
+public:
+    explicit CDirectoryCheck(std::ifstream& file, std::uint64_t nFileSize) : m_file(file), m_nFileSize(nFileSize) {}
+
+    bool Passes()
+    {
+        std::string strHeader;
+        if (!ReadAt(0, 0x58, strHeader) || strHeader.compare(0, 4, "ITSF") != 0)
+            return false;
+        const std::uint64_t nDirectory = LittleEndian64(strHeader, 0x48);
+        const std::uint64_t nDirectoryLength = LittleEndian64(strHeader, 0x50);
+        std::string strItsp;
+        if (nDirectory > m_nFileSize || nDirectoryLength > m_nFileSize - nDirectory ||
+            !ReadAt(nDirectory, 0x54, strItsp) || strItsp.compare(0, 4, "ITSP") != 0)
+            return false;
+        const std::uint64_t nHeaderLength = LittleEndian(strItsp, 0x08, 4);
+        const std::uint64_t nChunkSize = LittleEndian(strItsp, 0x10, 4);
+        const std::int32_t nRoot = static_cast<std::int32_t>(LittleEndian(strItsp, 0x1C, 4));
+        const std::uint64_t nChunks = LittleEndian(strItsp, 0x2C, 4);
+        if (nChunkSize < 0x20 || nChunkSize > kMaxChunkBytes || nChunks > CHelpFile::kMaxObjectBytes / nChunkSize ||
+            nHeaderLength + nChunks * nChunkSize > nDirectoryLength || nRoot < -1 ||
+            (nRoot >= 0 && static_cast<std::uint64_t>(nRoot) >= nChunks))
+            return false;
+        for (std::uint64_t nChunk = 0; nChunk < nChunks; ++nChunk) {
+            std::string strChunk;
+            if (!ReadAt(nDirectory + nHeaderLength + nChunk * nChunkSize, nChunkSize, strChunk) ||
+                (strChunk.compare(0, 4, "PMGI") == 0 && !IndexPointsBack(strChunk, nChunk)))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::uint64_t kMaxChunkBytes = 64u << 10;
+
+    static std::uint64_t LittleEndian64(const std::string& strData, std::size_t nAt)
+    {
+        return LittleEndian(strData, nAt, 4) | (static_cast<std::uint64_t>(LittleEndian(strData, nAt + 4, 4)) << 32);
+    }
+
+    bool ReadAt(std::uint64_t nOffset, std::uint64_t nLength, std::string& strData)
+    {
+        if (nOffset > m_nFileSize || nLength > m_nFileSize - nOffset)
+            return false;
+        strData.assign(static_cast<std::size_t>(nLength), '\0');
+        m_file.clear();
+        m_file.seekg(static_cast<std::streamoff>(nOffset));
+        return static_cast<bool>(m_file.read(strData.data(), static_cast<std::streamsize>(nLength)));
+    }
+
+    // A variable-length number of the directory: seven bits a byte, high bit
+    // set on every byte but the last.
+    static bool EncodedNumber(const std::string& strChunk, std::size_t& nAt, std::size_t nEnd, std::uint64_t& nValue)
+    {
+        nValue = 0;
+        for (int nBytes = 0; nBytes < 9 && nAt < nEnd; ++nBytes) {
+            const unsigned char c = static_cast<unsigned char>(strChunk[nAt++]);
+            nValue = (nValue << 7) | (c & 0x7F);
+            if (!(c & 0x80))
+                return true;
+        }
+        return false;
+    }
+
+    // An index chunk's entries: a name and the chunk below; every chunk
+    // below must come earlier in the directory.
+    static bool IndexPointsBack(const std::string& strChunk, std::uint64_t nChunk)
+    {
+        const std::uint64_t nFree = LittleEndian(strChunk, 0x04, 4);
+        if (nFree > strChunk.size() - 8)
+            return false;
+        const std::size_t nEnd = strChunk.size() - static_cast<std::size_t>(nFree);
+        for (std::size_t nAt = 8; nAt < nEnd;) {
+            std::uint64_t nNameLength = 0;
+            std::uint64_t nChild = 0;
+            if (!EncodedNumber(strChunk, nAt, nEnd, nNameLength) || nNameLength > nEnd - nAt)
+                return false;
+            nAt += static_cast<std::size_t>(nNameLength);
+            if (!EncodedNumber(strChunk, nAt, nEnd, nChild) || nChild >= nChunk)
+                return false;
+        }
+        return true;
+    }
+
+    std::ifstream& m_file;
+    std::uint64_t m_nFileSize;
+};
 
 }  // namespace
 
@@ -171,8 +265,11 @@ bool CHelpFile::Open(const std::string& strPath)
     const auto nSize = std::filesystem::file_size(strPath, error);
     if (error || nSize > kMaxFileBytes)
         return false;
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file || !CDirectoryCheck(file, nSize).Passes())
+        return false;
     m_pFile.reset(chm_open(strPath.c_str()));
-    if (!m_pFile || !ReadSystem()) {
+    if (!m_pFile || !ContentComplete() || !ReadSystem()) {
         Close();
         return false;
     }
@@ -202,6 +299,18 @@ bool CHelpFile::ReadSystem()
         nAt += nLength;
     }
     return true;
+}
+
+// A file cut short still lists every page; its compressed pages are only
+// complete when the last byte of their stream is there.
+bool CHelpFile::ContentComplete() const
+{
+    chmUnitInfo unit{};
+    if (chm_resolve_object(m_pFile.get(), "::DataSpace/Storage/MSCompressed/Content", &unit) != CHM_RESOLVE_SUCCESS ||
+        unit.length == 0)
+        return true;
+    unsigned char cLast = 0;
+    return chm_retrieve_object(m_pFile.get(), &unit, &cLast, unit.length - 1, 1) == 1;
 }
 
 bool CHelpFile::Exists(const std::string& strObject) const

@@ -59,6 +59,7 @@ public:
 
 private:
     void Close();
+    bool ContentComplete() const;
     bool ReadSystem();
     bool Exists(const std::string& strObject) const;
     std::vector<CHelpEntry> ReadSitemap(const std::string& strObject) const;

@@ -188,8 +188,11 @@ TEST_F(HelpTest, ADamagedFileIsAFailureNeverASuccess)
         {"plain text", [](QByteArray) { return QByteArray("<html>not compiled</html>"); }},
         {"cut in half", [](QByteArray data) { return data.left(data.size() / 2); }},
         {"header wiped", [](QByteArray data) { return data.replace(0, 64, QByteArray(64, '\0')); }},
-        {"body overwritten", [](QByteArray data) {
-             return data.replace(data.size() / 3, data.size() / 3, QByteArray(data.size() / 3, '\x5a'));
+        {"directory scrambled", [](QByteArray data) { return data.replace(0x80, 0x1000, QByteArray(0x1000, '\x5a')); }},
+        // The compressed pages fill the file after its first few kilobytes.
+        {"pages scrambled", [](QByteArray data) {
+             const qsizetype nFrom = data.size() / 8;
+             return data.replace(nFrom, data.size() - nFrom, QByteArray(data.size() - nFrom, '\x5a'));
          }},
     };
     for (const CDamage& damage : kDamages) {
