@@ -16,6 +16,8 @@ constexpr unsigned kSystemContentsFile = 0;
 constexpr unsigned kSystemIndexFile = 1;
 constexpr unsigned kSystemDefaultTopic = 2;
 constexpr unsigned kSystemTitle = 3;
+// Compressed pages are decompressed in frames of this many bytes.
+constexpr std::uint64_t kFrameBytes = 0x8000;
 
 std::uint32_t LittleEndian(const std::string& strData, std::size_t nAt, std::size_t nBytes)
 {
@@ -302,7 +304,9 @@ bool CHelpFile::ReadSystem()
 }
 
 // A file cut short still lists every page; its compressed pages are only
-// complete when the last byte of their stream is there.
+// complete when the last byte of their stream is there. The library sizes
+// each decompressed frame by the file's reset table, so a frame must have
+// the usual size, not whatever the file claims.
 bool CHelpFile::ContentComplete() const
 {
     chmUnitInfo unit{};
@@ -310,7 +314,17 @@ bool CHelpFile::ContentComplete() const
         unit.length == 0)
         return true;
     unsigned char cLast = 0;
-    return chm_retrieve_object(m_pFile.get(), &unit, &cLast, unit.length - 1, 1) == 1;
+    if (chm_retrieve_object(m_pFile.get(), &unit, &cLast, unit.length - 1, 1) != 1)
+        return false;
+    std::string strResetTable;
+    if (!Read("::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+              "InstanceData/ResetTable",
+              strResetTable) ||
+        strResetTable.size() < 0x28)
+        return false;
+    const std::uint64_t nFrameBytes =
+        LittleEndian(strResetTable, 0x20, 4) | (static_cast<std::uint64_t>(LittleEndian(strResetTable, 0x24, 4)) << 32);
+    return nFrameBytes == kFrameBytes;
 }
 
 bool CHelpFile::Exists(const std::string& strObject) const
@@ -327,6 +341,11 @@ bool CHelpFile::Read(const std::string& strObject, std::string& strData) const
     if (!m_pFile || strObject.size() >= CHM_MAX_PATHLEN ||
         chm_resolve_object(m_pFile.get(), strObject.c_str(), &unit) != CHM_RESOLVE_SUCCESS ||
         unit.length > kMaxObjectBytes)
+        return false;
+    // Reaching a compressed page means decompressing everything before it
+    // since the last reset point: pages must lie within the first
+    // kMaxContentBytes, which bounds the time any read can take.
+    if (unit.space == CHM_COMPRESSED && (unit.start > kMaxContentBytes || unit.length > kMaxContentBytes - unit.start))
         return false;
     std::string strBuffer(static_cast<std::size_t>(unit.length), '\0');
     if (unit.length > 0 &&

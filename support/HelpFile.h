@@ -30,6 +30,7 @@ class CHelpFile {
 public:
     static constexpr std::size_t kMaxFileBytes = 64u << 20;
     static constexpr std::size_t kMaxObjectBytes = 4u << 20;
+    static constexpr std::size_t kMaxContentBytes = 64u << 20;
     static constexpr std::size_t kMaxEntries = 20000;
 
     CHelpFile();
