@@ -86,6 +86,27 @@ TEST(HelpFile, RefusesWhatIsNoHelpFile)
     EXPECT_FALSE(file.IsOpen());
 }
 
+// The compressed pages' reset table sets the size of every decompressed
+// frame; a file claiming frames of 2 GB is refused, not allocated for.
+TEST(HelpFile, RefusesAbsurdFrameSizes)
+{
+    std::string strData = ReadWhole(MOORPLAN_HELP_FILE);
+    const std::string strFrame("\x00\x80\0\0\0\0\0\0", 8);
+    std::size_t nTable = 0;
+    while (nTable + 40 <= strData.size() &&
+           !(strData.compare(nTable, 4, std::string("\x02\0\0\0", 4)) == 0 &&
+             strData.compare(nTable + 12, 4, std::string("\x28\0\0\0", 4)) == 0 &&
+             strData.compare(nTable + 32, 8, strFrame) == 0))
+        ++nTable;
+    ASSERT_LE(nTable + 40, strData.size()) << "the manual's reset table";
+    strData.replace(nTable + 32, 8, std::string("\xff\xff\xff\x7f\0\0\0\0", 8));
+    const std::string strCopy = testing::TempDir() + "help-file-frames.chm";
+    std::ofstream(strCopy, std::ios::binary | std::ios::trunc) << strData;
+    CHelpFile file;
+    EXPECT_FALSE(file.Open(strCopy));
+    std::remove(strCopy.c_str());
+}
+
 // Damaged copies of the real manual: every call ends, in bounded time,
 // without reading outside what it owns (the sanitizer build watches that).
 TEST(HelpFile, DamagedCopiesNeverCrash)
