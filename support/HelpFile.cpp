@@ -101,6 +101,16 @@ public:
             return false;
         const std::uint64_t nDirectory = LittleEndian64(strHeader, 0x48);
         const std::uint64_t nDirectoryLength = LittleEndian64(strHeader, 0x50);
+        // Newer headers name where the content starts; older ones start it
+        // right after the directory.
+        std::uint64_t nContent = nDirectory + nDirectoryLength;
+        if (LittleEndian(strHeader, 0x04, 4) >= 3) {
+            if (!ReadAt(0, 0x60, strHeader))
+                return false;
+            nContent = LittleEndian64(strHeader, 0x58);
+        }
+        if (nContent > m_nFileSize)
+            return false;
         std::string strItsp;
         if (nDirectory > m_nFileSize || nDirectoryLength > m_nFileSize - nDirectory ||
             !ReadAt(nDirectory, 0x54, strItsp) || strItsp.compare(0, 4, "ITSP") != 0)
@@ -116,7 +126,8 @@ public:
         for (std::uint64_t nChunk = 0; nChunk < nChunks; ++nChunk) {
             std::string strChunk;
             if (!ReadAt(nDirectory + nHeaderLength + nChunk * nChunkSize, nChunkSize, strChunk) ||
-                (strChunk.compare(0, 4, "PMGI") == 0 && !IndexPointsBack(strChunk, nChunk)))
+                (strChunk.compare(0, 4, "PMGI") == 0 && !IndexPointsBack(strChunk, nChunk)) ||
+                (strChunk.compare(0, 4, "PMGL") == 0 && !CompressionSound(strChunk, nContent)))
                 return false;
         }
         return true;
@@ -172,6 +183,52 @@ private:
                 return false;
         }
         return true;
+    }
+
+    // A listing chunk's entries: name, section, offset and length. The
+    // library sets up its decompressor from the control data when it opens
+    // the file and trusts its window and reset figures; every copy of that
+    // entry must hold figures the decompressor can work with.
+    bool CompressionSound(const std::string& strChunk, std::uint64_t nContent)
+    {
+        static const std::string kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+        const std::uint64_t nFree = LittleEndian(strChunk, 0x04, 4);
+        if (nFree > strChunk.size() - 0x14)
+            return false;
+        const std::size_t nEnd = strChunk.size() - static_cast<std::size_t>(nFree);
+        for (std::size_t nAt = 0x14; nAt < nEnd;) {
+            std::uint64_t nNameLength = 0;
+            std::uint64_t anPlace[3] = {};   // section, offset, length
+            if (!EncodedNumber(strChunk, nAt, nEnd, nNameLength) || nNameLength > nEnd - nAt)
+                return false;
+            const bool bControlData = strChunk.compare(nAt, static_cast<std::size_t>(nNameLength), kControlData) == 0;
+            nAt += static_cast<std::size_t>(nNameLength);
+            for (std::uint64_t& nValue : anPlace) {
+                if (!EncodedNumber(strChunk, nAt, nEnd, nValue))
+                    return false;
+            }
+            std::string strControl;
+            if (bControlData && (anPlace[0] != 0 || anPlace[2] > 0x40 || anPlace[1] > m_nFileSize ||
+                                 !ReadAt(nContent + anPlace[1], anPlace[2], strControl) || !ControlSound(strControl)))
+                return false;
+        }
+        return true;
+    }
+
+    // "LZXC" control data: a window of 2^15 to 2^21 bytes, reset points a
+    // whole number of half windows apart, at least one frame per reset.
+    static bool ControlSound(const std::string& strControl)
+    {
+        if (strControl.size() < 0x18 || strControl.compare(4, 4, "LZXC") != 0)
+            return false;
+        const std::uint64_t nVersion = LittleEndian(strControl, 0x08, 4);
+        const std::uint64_t nUnit = nVersion == 2 ? 0x8000 : 1;
+        const std::uint64_t nReset = LittleEndian(strControl, 0x0C, 4) * nUnit;
+        const std::uint64_t nWindow = LittleEndian(strControl, 0x10, 4) * nUnit;
+        const std::uint64_t nWindowsPerReset = LittleEndian(strControl, 0x14, 4);
+        const bool bWindowSound = nWindow >= (1u << 15) && nWindow <= (1u << 21) && (nWindow & (nWindow - 1)) == 0;
+        return (nVersion == 1 || nVersion == 2) && bWindowSound && nReset > 0 && nReset % (nWindow / 2) == 0 &&
+               nWindowsPerReset > 0 && nReset / (nWindow / 2) * nWindowsPerReset <= (1u << 16);
     }
 
     std::ifstream& m_file;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -86,6 +87,29 @@ TEST(HelpFile, RefusesWhatIsNoHelpFile)
     EXPECT_FALSE(file.IsOpen());
 }
 
+void ExpectRefused(const std::string& strData)
+{
+    const std::string strCopy = testing::TempDir() + "help-file-refused.chm";
+    std::ofstream(strCopy, std::ios::binary | std::ios::trunc) << strData;
+    CHelpFile file;
+    EXPECT_FALSE(file.Open(strCopy));
+    std::remove(strCopy.c_str());
+}
+
+// The decompressor's window comes from the file's control data; a window the
+// decompressor cannot set up is refused before the library sees it.
+TEST(HelpFile, RefusesAnUnusableDecompressionWindow)
+{
+    for (const std::uint32_t nWindow : {0u, 10u, 0x4000u}) {
+        std::string strData = ReadWhole(MOORPLAN_HELP_FILE);
+        const std::size_t nControl = strData.find("LZXC");
+        ASSERT_NE(nControl, std::string::npos);
+        for (int n = 0; n < 4; ++n)
+            strData[nControl + 0x0C + n] = static_cast<char>(nWindow >> (8 * n));
+        ExpectRefused(strData);
+    }
+}
+
 // The compressed pages' reset table sets the size of every decompressed
 // frame; a file claiming frames of 2 GB is refused, not allocated for.
 TEST(HelpFile, RefusesAbsurdFrameSizes)
@@ -100,11 +124,7 @@ TEST(HelpFile, RefusesAbsurdFrameSizes)
         ++nTable;
     ASSERT_LE(nTable + 40, strData.size()) << "the manual's reset table";
     strData.replace(nTable + 32, 8, std::string("\xff\xff\xff\x7f\0\0\0\0", 8));
-    const std::string strCopy = testing::TempDir() + "help-file-frames.chm";
-    std::ofstream(strCopy, std::ios::binary | std::ios::trunc) << strData;
-    CHelpFile file;
-    EXPECT_FALSE(file.Open(strCopy));
-    std::remove(strCopy.c_str());
+    ExpectRefused(strData);
 }
 
 // Damaged copies of the real manual: every call ends, in bounded time,
