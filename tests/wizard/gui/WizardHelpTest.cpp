@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,21 +23,17 @@ using Intro = CIntroPageModel;
 // beside the test program as beside the wizard).
 void ExpectHelpOnThisPage(CGuiWizard& wizard)
 {
-    const auto ShowsWelcome = [&](const char* szHow) {
+    const auto Press = [&](const char* szHow, const std::function<void()>& press) {
         if (QWidget* pViewer = HelpViewer(&wizard.Sheet()))
             pViewer->hide();
-        EXPECT_EQ(ShownHeading(&wizard.Sheet()), QString()) << szHow;
-        return szHow;
+        press();
+        EXPECT_EQ(ShownHeading(&wizard.Sheet()), QStringLiteral("Welcome to Moorplan"))
+            << szHow << " on page " << static_cast<int>(wizard.ActiveKind());
     };
-    const char* szHow = ShowsWelcome("F1");
-    QTest::keyClick(wizard.ActivePage(), Qt::Key_F1);
-    EXPECT_EQ(ShownHeading(&wizard.Sheet()), QStringLiteral("Welcome to Moorplan"))
-        << szHow << " on page " << static_cast<int>(wizard.ActiveKind());
-
-    szHow = ShowsWelcome("Help button");
-    QTest::mouseClick(wizard.Sheet().findChild<QPushButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
-    EXPECT_EQ(ShownHeading(&wizard.Sheet()), QStringLiteral("Welcome to Moorplan"))
-        << szHow << " on page " << static_cast<int>(wizard.ActiveKind());
+    Press("F1", [&] { QTest::keyClick(wizard.ActivePage(), Qt::Key_F1); });
+    Press("Help button", [&] {
+        QTest::mouseClick(wizard.Sheet().findChild<QPushButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+    });
 }
 
 // Three runs that between them visit every kind of page.
