@@ -3,6 +3,7 @@
 #include <chm_lib.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -165,24 +166,40 @@ private:
         return false;
     }
 
+    // Walks a chunk's entries, each a name and then N numbers, up to the
+    // chunk's free space; visit sees where the name lies and the numbers and
+    // may refuse the entry, which refuses the chunk.
+    template <std::size_t N, class TVisit>
+    static bool EachEntry(const std::string& strChunk, std::size_t nHeader, TVisit visit)
+    {
+        const std::uint64_t nFree = LittleEndian(strChunk, 0x04, 4);
+        if (nFree > strChunk.size() - nHeader)
+            return false;
+        const std::size_t nEnd = strChunk.size() - static_cast<std::size_t>(nFree);
+        for (std::size_t nAt = nHeader; nAt < nEnd;) {
+            std::uint64_t nNameLength = 0;
+            if (!EncodedNumber(strChunk, nAt, nEnd, nNameLength) || nNameLength > nEnd - nAt)
+                return false;
+            const std::size_t nName = nAt;
+            nAt += static_cast<std::size_t>(nNameLength);
+            std::array<std::uint64_t, N> anNumbers{};
+            for (std::uint64_t& nValue : anNumbers) {
+                if (!EncodedNumber(strChunk, nAt, nEnd, nValue))
+                    return false;
+            }
+            if (!visit(nName, static_cast<std::size_t>(nNameLength), anNumbers))
+                return false;
+        }
+        return true;
+    }
+
     // An index chunk's entries: a name and the chunk below; every chunk
     // below must come earlier in the directory.
     static bool IndexPointsBack(const std::string& strChunk, std::uint64_t nChunk)
     {
-        const std::uint64_t nFree = LittleEndian(strChunk, 0x04, 4);
-        if (nFree > strChunk.size() - 8)
-            return false;
-        const std::size_t nEnd = strChunk.size() - static_cast<std::size_t>(nFree);
-        for (std::size_t nAt = 8; nAt < nEnd;) {
-            std::uint64_t nNameLength = 0;
-            std::uint64_t nChild = 0;
-            if (!EncodedNumber(strChunk, nAt, nEnd, nNameLength) || nNameLength > nEnd - nAt)
-                return false;
-            nAt += static_cast<std::size_t>(nNameLength);
-            if (!EncodedNumber(strChunk, nAt, nEnd, nChild) || nChild >= nChunk)
-                return false;
-        }
-        return true;
+        return EachEntry<1>(strChunk, 8, [&](std::size_t, std::size_t, const std::array<std::uint64_t, 1>& anChild) {
+            return anChild[0] < nChunk;
+        });
     }
 
     // A listing chunk's entries: name, section, offset and length. The
@@ -192,27 +209,15 @@ private:
     bool CompressionSound(const std::string& strChunk, std::uint64_t nContent)
     {
         static const std::string kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
-        const std::uint64_t nFree = LittleEndian(strChunk, 0x04, 4);
-        if (nFree > strChunk.size() - 0x14)
-            return false;
-        const std::size_t nEnd = strChunk.size() - static_cast<std::size_t>(nFree);
-        for (std::size_t nAt = 0x14; nAt < nEnd;) {
-            std::uint64_t nNameLength = 0;
-            std::uint64_t anPlace[3] = {};   // section, offset, length
-            if (!EncodedNumber(strChunk, nAt, nEnd, nNameLength) || nNameLength > nEnd - nAt)
-                return false;
-            const bool bControlData = strChunk.compare(nAt, static_cast<std::size_t>(nNameLength), kControlData) == 0;
-            nAt += static_cast<std::size_t>(nNameLength);
-            for (std::uint64_t& nValue : anPlace) {
-                if (!EncodedNumber(strChunk, nAt, nEnd, nValue))
-                    return false;
-            }
+        return EachEntry<3>(strChunk, 0x14, [&](std::size_t nName, std::size_t nNameLength,
+                                                const std::array<std::uint64_t, 3>& anPlace) {
+            if (strChunk.compare(nName, nNameLength, kControlData) != 0)
+                return true;
+            const auto [nSection, nOffset, nLength] = anPlace;
             std::string strControl;
-            if (bControlData && (anPlace[0] != 0 || anPlace[2] > 0x40 || anPlace[1] > m_nFileSize ||
-                                 !ReadAt(nContent + anPlace[1], anPlace[2], strControl) || !ControlSound(strControl)))
-                return false;
-        }
-        return true;
+            return nSection == 0 && nLength <= 0x40 && nOffset <= m_nFileSize &&
+                   ReadAt(nContent + nOffset, nLength, strControl) && ControlSound(strControl);
+        });
     }
 
     // "LZXC" control data: a window of 2^15 to 2^21 bytes, reset points a
