@@ -1,6 +1,7 @@
 #include "Help.h"
 
 #include "FormatC.h"
+#include "HelpViewer.h"
 #include "PathUtil.h"
 #include "PlatformSeams.h"
 
@@ -37,9 +38,6 @@ struct CHelpState {
     QString strFileName;
     QString strFilePath;
     QPointer<QWidget> pMainWindow;
-    // Once the desktop could not open an existing help file, it has no viewer
-    // for it: later requests fail at once instead of trying again.
-    bool bViewerFailed = false;
 };
 
 CHelpState& State()
@@ -48,15 +46,10 @@ CHelpState& State()
     return state;
 }
 
-bool ShowInViewer(const QString& strPath)
+// The program's own viewer shows the topic; true only with the page on screen.
+bool ShowInViewer(const QString& strPath, const CHelpCommand& command, unsigned long nTopic)
 {
-    CHelpState& state = State();
-    if (state.bViewerFailed || !IsFile(strPath))
-        return false;
-    if (Platform::OpenDocument(strPath))
-        return true;
-    state.bViewerFailed = true;
-    return false;
+    return Detail::ShowHelpTopic(State().pMainWindow, strPath, command.nCommand, nTopic);
 }
 
 void TraceLaunch(const QString& strPath, unsigned long nTopic, const char* szCommand, bool bSucceeded)
@@ -93,7 +86,7 @@ QString LocateHelpFile(const QString& strFolder, const QString& strName)
 
 // The user browses for the help file; a file the viewer then shows becomes
 // the help file for the rest of the run.
-void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
+void BrowseForHelpFile(unsigned long nTopic, const CHelpCommand& command)
 {
     CHelpState& state = State();
     const int nStem = std::max(0, static_cast<int>(state.strFileName.size()) - 4);
@@ -102,10 +95,10 @@ void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
          QStringLiteral("Compiled HTML CHelp Files (*.chm)")});
     if (strChosen.isEmpty())
         return;
-    const bool bShown = ShowInViewer(strChosen);
+    const bool bShown = ShowInViewer(strChosen, command, nTopic);
     if (bShown)
         state.strFilePath = strChosen;
-    TraceLaunch(strChosen, nTopic, szCommand, bShown);
+    TraceLaunch(strChosen, nTopic, command.szName, bShown);
 }
 
 }  // namespace
@@ -121,7 +114,6 @@ void CHelp::InitializeHtmlHelpPath(const char* szHelpFileName)
     if (!strFolder.endsWith('\\') && !strFolder.endsWith('/'))
         strFolder += QDir::separator();
     state.strFilePath = LocateHelpFile(strFolder, state.strFileName);
-    state.bViewerFailed = false;
 }
 
 void CHelp::SetMainWindow(QWidget* pMainWindow) { State().pMainWindow = pMainWindow; }
@@ -138,7 +130,7 @@ int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
         return 0;
     }
     const QString strPath = state.strFilePath;
-    const bool bShown = ShowInViewer(strPath);
+    const bool bShown = ShowInViewer(strPath, *pCommand, nTopic);
     TraceLaunch(strPath, nTopic, pCommand->szName, bShown);
     if (bShown)
         return 1;
@@ -151,7 +143,7 @@ int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
     const QString strQuestion =
         QStringLiteral("Failed to find help file, %1.  Would you like to browse for it?").arg(strPath);
     if (Tell(strQuestion, MessageButtons::YesNo) == MessageResult::Yes)
-        BrowseForHelpFile(nTopic, pCommand->szName);
+        BrowseForHelpFile(nTopic, *pCommand);
     return 1;
 }
 

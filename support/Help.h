@@ -6,9 +6,9 @@ class QWidget;
 
 namespace BvUtility {
 
-// Opens the program's help file with the desktop's help viewer (the default
-// application for the file). Never instantiated: all work is done by the
-// static operations on the process-wide help file path and viewer link.
+// Opens the program's compiled help file in the program's own help viewer
+// window. Never instantiated: all work is done by the static operations on
+// the process-wide help file path.
 class MOORPLAN_SUPPORT_EXPORT CHelp {
 public:
     CHelp(const CHelp&) = default;

@@ -21,13 +21,18 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
 
     BvUtility::CHelp::InitializeHtmlHelpPath("Moorplan.chm");
     BvUtility::CHelp::SetMainWindow(&sheet);
-    QObject::connect(&sheet, &CPropertySheet::HelpRequested, &CMoorplanApp::OnHelp);
-    auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, &sheet, &CMoorplanApp::OnHelp);
-    pHelpKey->setContext(Qt::ApplicationShortcut);
+    ConnectHelp(sheet);
 
     sheet.exec();
     BvUtility::CHelp::SetMainWindow(nullptr);
     return 0;
+}
+
+void CMoorplanApp::ConnectHelp(CPropertySheet& sheet)
+{
+    QObject::connect(&sheet, &CPropertySheet::HelpRequested, &CMoorplanApp::OnHelp);
+    auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, &sheet, &CMoorplanApp::OnHelp);
+    pHelpKey->setContext(Qt::ApplicationShortcut);
 }
 
 void CMoorplanApp::OnHelp()

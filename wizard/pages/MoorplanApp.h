@@ -2,6 +2,8 @@
 
 #include "CommandLineInfo.h"
 
+class CPropertySheet;
+
 // The application: reads the switches, runs the wizard sheet modally and ends
 // when the sheet closes. Every help request (F1 anywhere, the Help button)
 // opens the help file's default topic.
@@ -13,6 +15,10 @@ public:
 
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
+
+    // Routes the sheet's help requests to OnHelp: its Help button, and F1
+    // anywhere in the program.
+    static void ConnectHelp(CPropertySheet& sheet);
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
 
