@@ -136,6 +136,11 @@ void CPropertySheet::SetTitle(const QString& strTitle)
     m_pHeader->SetTitle(strTitle);
 }
 
+void CPropertySheet::SetFinishText(const QString& strText)
+{
+    m_pFinishButton->setText(strText);
+}
+
 void CPropertySheet::SetPicture(const QPixmap& picture)
 {
     m_pHeader->SetPicture(picture);

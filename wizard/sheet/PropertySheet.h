@@ -69,6 +69,8 @@ public:
     void SetTitle(const QString& strTitle);
     // The one picture behind the watermark and the header band.
     void SetPicture(const QPixmap& picture);
+    // The caption of the Finish button (MFC's SetFinishText keeps the name).
+    void SetFinishText(const QString& strText);
 
 signals:
     void HelpRequested();
