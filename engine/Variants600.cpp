@@ -25,16 +25,6 @@ const std::vector<C600AuxTypeRow> kAux620 = {
     {"none", "0.0"},        {"Kelvo 810", "0.015"}, {"Kelvo 830", "0.010"}, {"Kelvo 840", "0.015"},
     {"Kelvo 820", "0.006"}, {"Kelvo 850", "0.040"}, {"Other", "0.0"}};
 
-enum E600Variant {
-    k610,
-    k620Rs232FwTo18,
-    k620Rs232Fw20,
-    k620Rs485FwTo12,
-    k620ModemFwTo12,
-    k620ModemFw20,
-    k630FwTo16,
-    k630Fw20,
-};
 
 // clang-format off
 const C600VariantConstants kVariants[] = {
@@ -44,21 +34,21 @@ const C600VariantConstants kVariants[] = {
 //   comm current (A), comm time (s), base sampling time (s), max aux sensors,
 //   pump chosen, pump mode, pressure sensors, pumps, aux types
     {"Kelvo 610\r\n",
-     3, 4, 0, 0, 5e-05,    15, 32767, 0, 1, 0, 0, 0, 0.0,    0.0, 0.0, 4, -1, 0, &kPressure610,       &kPumps610, &kAux610},
+     3, 4, CommScheme::kNotQueried, 0, 5e-05,    15, 32767, 0, 1, 0, 0, 0, 0.0,    0.0, 0.0, 4, -1, 0, &kPressure610,       &kPumps610, &kAux610},
     {"Model = Kelvo 620 RS-232\r\nFirmware = 1.8c or less\r\n",
-     3, 4, 0, 1, 3e-05,    10, 14400, 1, 1, 1, 1, 1, 0.06,   0.0, 2.2, 4, -1, 0, &kPressure620Low,    &kPumps610, &kAux620},
+     3, 4, CommScheme::kNotQueried, 1, 3e-05,    10, 14400, 1, 1, 1, 1, 1, 0.06,   0.0, 2.2, 4, -1, 0, &kPressure620Low,    &kPumps610, &kAux620},
     {"Model = Kelvo 620 RS-232\r\nFirmware = 2.0 or higher\r\n",
-     3, 4, 0, 1, 2e-05,    10, 14400, 1, 1, 1, 1, 1, 0.065,  0.0, 2.2, 8, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
+     3, 4, CommScheme::kNotQueried, 1, 2e-05,    10, 14400, 1, 1, 1, 1, 1, 0.065,  0.0, 2.2, 8, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
     {"Model = Kelvo 620 RS-485\r\nFirmware = 1.2 or less\r\n",
-     3, 4, 1, 1, 6e-05,    10, 14400, 1, 1, 1, 1, 1, 0.0017, 0.5, 2.2, 4, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
+     3, 4, CommScheme::kQueried,    1, 6e-05,    10, 14400, 1, 1, 1, 1, 1, 0.0017, 0.5, 2.2, 4, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
     {"Model = Kelvo 620 MX\r\nFirmware = 1.2c or less\r\n",
-     3, 4, 1, 1, 0.000135, 10, 14400, 1, 1, 1, 0, 0, 0.005,  0.5, 2.2, 4, -1, 0, &kPressure620Low,    &kPumps610, &kAux620},
+     3, 4, CommScheme::kQueried,    1, 0.000135, 10, 14400, 1, 1, 1, 0, 0, 0.005,  0.5, 2.2, 4, -1, 0, &kPressure620Low,    &kPumps610, &kAux620},
     {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
-     3, 4, 1, 1, 0.00014,  10, 14400, 1, 1, 1, 1, 1, 0.004,  0.5, 2.2, 8, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
+     3, 4, CommScheme::kQueried,    1, 0.00014,  10, 14400, 1, 1, 1, 1, 1, 0.004,  0.5, 2.2, 8, -1, 0, &kPressure620High,   &kPumps610, &kAux620},
     {"Model = Kelvo 630 Moored Mode\r\nFirmware = 1.6b or less\r\n",
-     1, 3, 0, 1, 3e-05,    10, 14400, 1, 1, 1, 1, 0, 0.06,   0.0, 2.5, 4,  0, 1, &kPressure630FwTo16, &kPumps630, &kAux610},
+     1, 3, CommScheme::kNotQueried, 1, 3e-05,    10, 14400, 1, 1, 1, 1, 0, 0.06,   0.0, 2.5, 4,  0, 1, &kPressure630FwTo16, &kPumps630, &kAux610},
     {"Model = Kelvo 630 Moored Mode\r\nFirmware = 2.0 or higher\r\n",
-     2, 3, 0, 1, 2e-05,    10, 14400, 1, 1, 1, 1, 0, 0.06,   0.0, 2.5, 8,  0, 1, &kPressure630Fw20,   &kPumps630, &kAux630Fw20},
+     2, 3, CommScheme::kNotQueried, 1, 2e-05,    10, 14400, 1, 1, 1, 1, 0, 0.06,   0.0, 2.5, 8,  0, 1, &kPressure630Fw20,   &kPumps630, &kAux630Fw20},
 };
 // clang-format on
 
@@ -77,21 +67,15 @@ constexpr double kBaseTime630Digiquartz = 2.45;
 
 }  // namespace
 
-// Each constructor hands its row of constants to the family.
-#define MOORPLAN_600_CONSTRUCTOR(ClassName, FamilyClass, Row)                                 \
-    ClassName::ClassName(int nModelIndex, int nCommIndex, int nFirmwareIndex)                 \
-        : FamilyClass(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[Row])                \
-    {                                                                                         \
-    }
+const C600VariantConstants& Variant600Constants(E600Variant eRow)
+{
+    return kVariants[static_cast<int>(eRow)];
+}
 
-MOORPLAN_600_CONSTRUCTOR(CInstrument610, CInstrument600Series, k610)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs232FwTo18, CInstrument620, k620Rs232FwTo18)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs232Fw20, CInstrument620, k620Rs232Fw20)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs485FwTo12, CInstrument620, k620Rs485FwTo12)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620ModemFwTo12, CInstrument620, k620ModemFwTo12)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620ModemFw20, CInstrument620, k620ModemFw20)
-MOORPLAN_600_CONSTRUCTOR(CInstrument630FwTo16, CInstrument630, k630FwTo16)
-MOORPLAN_600_CONSTRUCTOR(CInstrument630Fw20, CInstrument630, k630Fw20)
+CInstrument610::CInstrument610(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument600Series(nModelIndex, nCommIndex, nFirmwareIndex, Variant600Constants(E600Variant::k610))
+{
+}
 
 void CInstrument620ModemFwTo12::SetPressureSensorIndex(int nIndex)
 {

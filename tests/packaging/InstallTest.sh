@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # One step of installing Moorplan as a user would, into a temporary DESTDIR:
-#   InstallTest.sh STEP BUILD_DIR SOURCE_DIR STAGE LIBDIR SANITIZE
+#   InstallTest.sh STEP BUILD_DIR SOURCE_DIR STAGE LIBDIR SANITIZE HEADERS
+# (HEADERS: the support library's public headers, separated by ';').
 # "stage" installs; the other steps check the staged tree.
 set -euo pipefail
-step=$1 build=$2 source=$3 stage=$4 libdir=$5 sanitize=$6
+step=$1 build=$2 source=$3 stage=$4 libdir=$5 sanitize=$6 headers=$7
 prefix=/opt/moorplan          # not a system prefix: nothing may come from /usr by chance
 root=$stage$prefix
 id=org.moorplan.Moorplan
@@ -21,11 +22,12 @@ case $step in
               share/applications/$id.desktop share/metainfo/$id.metainfo.xml
               share/icons/hicolor/scalable/apps/$id.svg
               share/man/man1/moorplan.1 share/man/man1/moorplan-report.1
-              include/moorplan-support/Help.h include/moorplan-support/PathUtil.h
               "$libdir/cmake/MoorplanSupport/MoorplanSupportConfig.cmake"
               "$libdir/cmake/MoorplanSupport/MoorplanSupportConfigVersion.cmake"
               "$libdir/pkgconfig/moorplan-support.pc")
     for n in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
+    IFS=';' read -ra aHeaders <<<"$headers"
+    for h in "${aHeaders[@]}"; do expected+=("include/moorplan-support/$h"); done
     for f in "${expected[@]}"; do [ -e "$root/$f" ] || fail "not installed: $f"; done
     [ -f "$root/share/moorplan/Moorplan.chm" ] || fail "help file not installed"
     for n in 16 32 48 64 128 256; do
