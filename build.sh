@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Moorplan's one entry point for building, running and testing.
 #   ./build.sh run    install what is missing, build into build/, start the wizard
+#   ./build.sh web    install what is missing, build the browser page build-web/moorplan.html
 #   ./build.sh test   install what is missing, build into build/ with the address and
-#                     undefined-behaviour sanitizers, run every test through CTest
+#                     undefined-behaviour sanitizers, build the browser page, run every
+#                     test through CTest
 # Extra arguments after "run" are passed to the wizard (e.g. ./build.sh run /TEST).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
+          emscripten chromium chromium-driver python3-selenium)
 
 install_missing() {
   local missing=()
@@ -28,6 +31,14 @@ configure_and_build() {
   cmake --build build -j"$(nproc)"
 }
 
+# The page is its own tree: the engine and the page models in WebAssembly.
+# NODE_PATH lets a Node.js from outside Debian find Debian's JavaScript modules.
+build_web() {
+  export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
+  emcmake cmake -S . -B build-web >/dev/null
+  cmake --build build-web -j"$(nproc)"
+}
+
 case "${1:-}" in
   run)
     shift
@@ -35,9 +46,14 @@ case "${1:-}" in
     configure_and_build
     exec ./build/moorplan "$@"
     ;;
+  web)
+    install_missing
+    build_web
+    ;;
   test)
     install_missing
     configure_and_build -DMOORPLAN_SANITIZE=ON
+    build_web
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
@@ -45,7 +61,7 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
   *)
-    echo "usage: ./build.sh run [wizard switches] | ./build.sh test" >&2
+    echo "usage: ./build.sh run [wizard switches] | ./build.sh web | ./build.sh test" >&2
     exit 2
     ;;
 esac
