@@ -256,6 +256,14 @@ class BrowserWizardTest(unittest.TestCase):
             titles.append(self.title())
         self.assertEqual(len(titles), 4)
 
+    def test_485_setting_offers_rs485_on_the_communications_page(self):
+        self.walk([[("Kelvo 700 - Integral Pump", True)], []])
+        self.assertFalse(self.control("RS 485").is_enabled())
+        self.by_id("switch-485").send_keys(Keys.SPACE)
+        self.act("RS 485", True)
+        self.press("next")
+        self.assertIn("RS-485", self.by_id("report").text)
+
 
 if __name__ == "__main__":
     PAGE, REPORT = sys.argv[1], sys.argv[2]
