@@ -42,3 +42,4 @@ for _ in range(runs):
 print(f"page size: {os.path.getsize(page)} bytes ({os.path.getsize(page) / 1024 / 1024:.2f} MB)")
 print(f"time to interactive over {runs} fresh browsers: median {statistics.median(times):.0f} ms, "
       f"min {min(times):.0f} ms, max {max(times):.0f} ms")
+print("each run (ms):", " ".join(f"{t:.0f}" for t in times))
