@@ -2,8 +2,10 @@
 # Moorplan's one entry point for building, running, testing and packaging.
 #   ./build.sh run      install what is missing, build the release (with debug info)
 #                       into build/, start the wizard
+#   ./build.sh web      install what is missing, build the browser page build-web/moorplan.html
 #   ./build.sh test     install what is missing, build into build-test/ with the address
-#                       and undefined-behaviour sanitizers, run every test through CTest
+#                       and undefined-behaviour sanitizers, build the browser page, run
+#                       every test through CTest
 #   ./build.sh package  install what is missing, build build/, make the Debian packages
 #                       (build/moorplan_*.deb, build/libmoorplan-support-dev_*.deb)
 # Extra arguments after "run" are passed to the wizard (e.g. ./build.sh run /TEST).
@@ -14,7 +16,8 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
-          xvfb xauth xdotool libchm-dev fp-utils-3.2.2)
+          xvfb xauth xdotool libchm-dev fp-utils-3.2.2
+          emscripten chromium chromium-driver python3-selenium)
 
 install_missing() {
   local missing=()
@@ -42,6 +45,14 @@ release_build() {
   configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOORPLAN_SANITIZE=OFF
 }
 
+# The page is its own tree: the engine and the page models in WebAssembly.
+# NODE_PATH lets a Node.js from outside Debian find Debian's JavaScript modules.
+build_web() {
+  export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
+  emcmake cmake -S . -B build-web >/dev/null
+  cmake --build build-web -j"$(nproc)"
+}
+
 case "${1:-}" in
   run)
     shift
@@ -49,9 +60,14 @@ case "${1:-}" in
     release_build
     exec ./build/moorplan "$@"
     ;;
+  web)
+    install_missing
+    build_web
+    ;;
   test)
     install_missing
     configure_and_build build-test -DMOORPLAN_SANITIZE=ON
+    build_web
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
@@ -64,7 +80,7 @@ case "${1:-}" in
     (cd build && cpack -G DEB)
     ;;
   *)
-    echo "usage: ./build.sh run [wizard switches] | ./build.sh test | ./build.sh package" >&2
+    echo "usage: ./build.sh run [wizard switches] | ./build.sh web | ./build.sh test | ./build.sh package" >&2
     exit 2
     ;;
 esac

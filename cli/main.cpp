@@ -1,6 +1,7 @@
 // moorplan-report: plans a deployment from options exactly as the wizard's
 // pages would, and prints the finish page's report.
 #include "Diagnostics.h"
+#include "FinishReport.h"
 #include "PlanHelp.h"
 #include "PlanOptions.h"
 #include "PlanRunner.h"
@@ -27,10 +28,11 @@ int main(int argc, char** argv)
     std::string strMessage;
     const EPlanStatus eStatus = RunPlan(options, strReport, strMessage);
     switch (eStatus) {
-    case kPlanDone:
-        std::fwrite(strReport.data(), 1, strReport.size(), stdout);
-        std::fputc('\n', stdout);
+    case kPlanDone: {
+        const std::string strFile = FinishReport::ExportText(strReport);
+        std::fwrite(strFile.data(), 1, strFile.size(), stdout);
         break;
+    }
     case kPlanRefused:
         std::fprintf(stderr, "%s\n", strMessage.c_str());
         break;

@@ -1,6 +1,7 @@
 #include "ReportExport.h"
 
 #include "AppStrings.h"
+#include "FinishReport.h"
 #include "PlatformSeams.h"
 
 #include <QDir>
@@ -63,7 +64,7 @@ bool WriteReportFile(const QString& strPath, const std::string& strReport)
     QTemporaryFile file(strPath + QStringLiteral(".XXXXXX"));
     if (!file.open())
         return false;
-    const QByteArray content = QByteArray::fromStdString(strReport) + '\n';
+    const QByteArray content = QByteArray::fromStdString(FinishReport::ExportText(strReport));
     const bool bWritten = file.write(content) == content.size() && file.flush();
     file.close();
     if (!bWritten)

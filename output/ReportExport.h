@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FinishReport.h"
+
 #include <QString>
 
 #include <string>
@@ -10,7 +12,7 @@ class QWidget;
 // temporary-files folder and opened in the desktop's text editor.
 namespace ReportExport {
 
-inline constexpr const char* kFileName = "Kelvobatteryend.txt";
+inline constexpr const char* kFileName = FinishReport::kExportFileName;
 
 // The export file's full path, or an empty string when the platform has no
 // usable temporary-files folder.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `./build.sh test` then `./build.sh run`: the wizard that starts must come from
 # a tree configured without sanitizers, and the test tree must be another one.
-# build.sh runs in a copy with stand-ins for cmake, ctest and dpkg-query that
+# build.sh runs in a copy with stand-ins for cmake, emcmake, ctest and dpkg-query that
 # keep a cache per tree the way CMake does (a -D value stays until changed).
 #   BuildTreesTest.sh SOURCE_DIR WORK
 set -euo pipefail
@@ -28,6 +28,7 @@ mkdir -p "$tree" && printf '%s\n' "${options[@]}" >>"$tree/cache"
 STUB
 printf '#!/bin/sh\necho "ctest $*"\n' >"$work/bin/ctest"
 printf '#!/bin/sh\necho "install ok installed"\n' >"$work/bin/dpkg-query"
+printf '#!/bin/sh\nexec "$@"\n' >"$work/bin/emcmake"
 chmod +x "$work/bin"/*
 
 cd "$work/project"

@@ -49,6 +49,9 @@ public:
     CSheetModel& operator=(const CSheetModel&) = delete;
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_commandLine; }
+    // The switches can change while the wizard runs (the browser page offers
+    // them as settings); pages read them on their next activation.
+    CMoorplanCommandLineInfo& CommandLine() { return m_commandLine; }
 
     // Makes m_pInstrument the variant of (m_nSelModel, m_nSelComm,
     // m_nSelFirmware). Keeps the current object while its triple is the same;
