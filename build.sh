@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
+          nlohmann-json3-dev)
 
 install_missing() {
   local missing=()

@@ -1,5 +1,7 @@
 #include "PlanOptions.h"
 
+#include "PlanFile.h"
+
 #include <algorithm>
 
 namespace {
@@ -34,6 +36,8 @@ const std::vector<COptionSpec>& ValueOptions()
         {"temperature", {}},
         {"pressure", {}},
         {"tau20", {}},
+        {"plan", {}},
+        {"save-plan", {}},
     };
     return aSpecs;
 }
@@ -59,6 +63,13 @@ bool* FindSwitch(const std::string& strName, CPlanOptions& options)
     return nullptr;
 }
 
+// A mistake in the options themselves: the help text tells how to write them.
+bool UsageError(std::string& strError, const std::string& strText)
+{
+    strError = strText + " (see --help)";
+    return false;
+}
+
 }  // namespace
 
 bool ParsePlanOptions(int argc, const char* const* argv, CPlanOptions& options, std::string& strError)
@@ -66,23 +77,20 @@ bool ParsePlanOptions(int argc, const char* const* argv, CPlanOptions& options, 
     for (int i = 1; i < argc; ++i) {
         const std::string strArg = argv[i];
         if (strArg.compare(0, 2, "--") != 0) {
-            strError = "unexpected argument '" + strArg + "'";
-            return false;
+            return UsageError(strError, "unexpected argument '" + strArg + "'");
         }
         const auto nEquals = strArg.find('=');
         const std::string strName = strArg.substr(2, nEquals == std::string::npos ? std::string::npos : nEquals - 2);
         if (bool* pSwitch = FindSwitch(strName, options)) {
             if (nEquals != std::string::npos) {
-                strError = "option --" + strName + " takes no value";
-                return false;
+                return UsageError(strError, "option --" + strName + " takes no value");
             }
             *pSwitch = true;
             continue;
         }
         const COptionSpec* pSpec = FindValueOption(strName);
         if (!pSpec) {
-            strError = "unknown option --" + strName;
-            return false;
+            return UsageError(strError, "unknown option --" + strName);
         }
         std::string strValue;
         if (nEquals != std::string::npos) {
@@ -90,23 +98,38 @@ bool ParsePlanOptions(int argc, const char* const* argv, CPlanOptions& options, 
         } else if (i + 1 < argc) {
             strValue = argv[++i];
         } else {
-            strError = "option --" + strName + " needs a value";
-            return false;
+            return UsageError(strError, "option --" + strName + " needs a value");
+        }
+        if (strName == "plan") {
+            if (!PlanFile::Read(strValue, options.m_answers, strError))
+                return false;
+            continue;
+        }
+        if (strName == "save-plan") {
+            options.m_strSavePlan = strValue;
+            continue;
         }
         if (strName == "aux") {
-            options.m_astrAux.push_back(strValue);
+            const auto nRowEquals = strValue.find('=');
+            CAuxAnswer row;
+            row.m_strType = strValue.substr(0, nRowEquals);
+            row.m_bHasCurrent = nRowEquals != std::string::npos;
+            if (row.m_bHasCurrent)
+                row.m_strCurrent = strValue.substr(nRowEquals + 1);
+            options.m_answers.AddAux(row);
             continue;
         }
-        options.m_mapValues[strName] = strValue;
+        options.m_answers.Set(strName, strValue);
     }
-    // Only the last value of a repeated option counts, so keywords are checked last.
+    // Only the last value of a repeated option counts, so keywords are checked
+    // last. A plan file's keywords are checked by the page that reads them.
     for (const COptionSpec& spec : ValueOptions()) {
-        if (spec.astrKeywords.empty() || !options.Has(spec.szName))
+        if (spec.astrKeywords.empty() || !options.m_answers.Has(spec.szName)
+            || options.m_answers.Subject(spec.szName) != "--" + std::string(spec.szName))
             continue;
-        const std::string& strValue = options.Value(spec.szName);
+        const std::string& strValue = options.m_answers.Value(spec.szName);
         if (std::find(spec.astrKeywords.begin(), spec.astrKeywords.end(), strValue) == spec.astrKeywords.end()) {
-            strError = "--" + std::string(spec.szName) + ": '" + strValue + "' is not one of its keywords";
-            return false;
+            return UsageError(strError, "--" + std::string(spec.szName) + ": '" + strValue + "' is not one of its keywords");
         }
     }
     return true;

@@ -1,6 +1,9 @@
 // moorplan-report: plans a deployment from options exactly as the wizard's
 // pages would, and prints the finish page's report.
+#include "CommandLineInfo.h"
 #include "Diagnostics.h"
+#include "FileReplace.h"
+#include "PlanFile.h"
 #include "PlanOptions.h"
 #include "PlanRunner.h"
 
@@ -11,6 +14,7 @@ namespace {
 
 const char* const kHelp =
     "Usage: moorplan-report [--model M] [--comm C] [--firmware F] [page answers...]\n"
+    "                       [--plan FILE] [--save-plan FILE]\n"
     "                       [--test] [--485Nereids] [--trace]\n"
     "\n"
     "Answers the wizard's pages from options, in page order, and prints the finish\n"
@@ -42,13 +46,17 @@ const char* const kHelp =
     "  --temperature X         deployment temperature (deg C)\n"
     "  --pressure X            deployment pressure (decibars)\n"
     "  --tau20 X               oxygen sensor Tau20 (seconds)\n"
+    "  --plan FILE             the answers of a plan file (.moorplan); options before\n"
+    "                          it give way to the file, options after it override it\n"
+    "  --save-plan FILE        once the report is done, write the plan of the run\n"
+    "                          (every answer the pages hold) to FILE\n"
     "  --test                  append the table of sample interval against days\n"
     "  --485Nereids            offer RS 485 for the Kelvo 700 without oxygen\n"
     "  --trace                 write the diagnostic lines to standard error\n"
     "  --help                  show this text\n"
     "\n"
     "Exit status: 0 report printed; 1 a page refused an entry (its message on\n"
-    "standard error); 2 usage error.\n"
+    "standard error); 2 usage error, or a plan file that cannot be read or saved.\n"
     "\n"
     "Example:\n"
     "  moorplan-report --model \"Kelvo 700 - Integral Pump\" --comm \"RS 232\" \\\n"
@@ -62,7 +70,7 @@ int main(int argc, char** argv)
     CPlanOptions options;
     std::string strError;
     if (!ParsePlanOptions(argc, argv, options, strError)) {
-        std::fprintf(stderr, "moorplan-report: %s (see --help)\n", strError.c_str());
+        std::fprintf(stderr, "moorplan-report: %s\n", strError.c_str());
         return kPlanUsageError;
     }
     if (options.m_bHelp) {
@@ -72,9 +80,21 @@ int main(int argc, char** argv)
     if (options.m_bTrace)
         Diagnostics::SetSink([](const std::string& strText) { std::fwrite(strText.data(), 1, strText.size(), stderr); });
 
+    CMoorplanCommandLineInfo switches;
+    switches.m_bTest = options.m_bTest;
+    switches.m_b485 = options.m_b485;
     std::string strReport;
     std::string strMessage;
-    const EPlanStatus eStatus = RunPlan(options, strReport, strMessage);
+    CPlanAnswers saved;
+    EPlanStatus eStatus =
+        RunPlan(options.m_answers, switches, strReport, strMessage, options.m_strSavePlan.empty() ? nullptr : &saved);
+    if (eStatus == kPlanDone && !options.m_strSavePlan.empty()) {
+        std::string strError;
+        if (!FileReplace::Write(options.m_strSavePlan, PlanFile::Text(saved), FileReplace::EAccess::Document, strError)) {
+            strMessage = options.m_strSavePlan + ": the plan could not be saved (" + strError + "); the file is unchanged";
+            eStatus = kPlanUsageError;
+        }
+    }
     switch (eStatus) {
     case kPlanDone:
         std::fwrite(strReport.data(), 1, strReport.size(), stdout);

@@ -95,3 +95,13 @@ bool PageReads(EPageKind eKind, const std::string& strOption)
             return true;
     return false;
 }
+
+const CPlanStep* FindStep(const std::string& strOption)
+{
+    for (EPageKind eKind : {EPageKind::Intro, EPageKind::MoorModel, EPageKind::PressureSelect, EPageKind::MooredPumpSelect,
+                            EPageKind::SampleRate, EPageKind::Sampling700, EPageKind::Sampling710, EPageKind::BatterySelect})
+        for (const CPlanStep& step : StepsOf(eKind))
+            if (strOption == step.szOption)
+                return &step;
+    return nullptr;
+}

@@ -33,3 +33,7 @@ const std::vector<CPlanStep>& StepsOf(EPageKind eKind);
 
 // Whether some page of the kind reads the option.
 bool PageReads(EPageKind eKind, const std::string& strOption);
+
+// The step of some page that reads the option, or null ("aux" has none: the
+// sensor rows are read by the sensor list page).
+const CPlanStep* FindStep(const std::string& strOption);
