@@ -2,7 +2,6 @@
 // pages would, and prints the finish page's report.
 #include "CommandLineInfo.h"
 #include "Diagnostics.h"
-#include "FileReplace.h"
 #include "PlanFile.h"
 #include "PlanOptions.h"
 #include "PlanRunner.h"
@@ -89,11 +88,8 @@ int main(int argc, char** argv)
     EPlanStatus eStatus =
         RunPlan(options.m_answers, switches, strReport, strMessage, options.m_strSavePlan.empty() ? nullptr : &saved);
     if (eStatus == kPlanDone && !options.m_strSavePlan.empty()) {
-        std::string strError;
-        if (!FileReplace::Write(options.m_strSavePlan, PlanFile::Text(saved), FileReplace::EAccess::Document, strError)) {
-            strMessage = options.m_strSavePlan + ": the plan could not be saved (" + strError + "); the file is unchanged";
+        if (!PlanFile::Save(options.m_strSavePlan, saved, strMessage))
             eStatus = kPlanUsageError;
-        }
     }
     switch (eStatus) {
     case kPlanDone:

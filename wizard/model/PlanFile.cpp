@@ -1,6 +1,7 @@
 #include "PlanFile.h"
 
 #include "ChoiceMatch.h"
+#include "FileReplace.h"
 #include "PlanSteps.h"
 
 #include <nlohmann/json.hpp>
@@ -28,7 +29,7 @@ std::string Describe(const Json& value)
     case Json::value_t::object: return "an object";
     case Json::value_t::string: {
         const std::string& strText = value.get_ref<const std::string&>();
-        return strText.size() <= 40 ? value.dump() : Json(strText.substr(0, 40) + "...").dump();
+        return (strText.size() <= 40 ? value : Json(strText.substr(0, 40) + "...")).dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     default: return value.dump();
     }
@@ -294,7 +295,16 @@ std::string Text(const CPlanAnswers& answers)
         const CPlanStep* pStep = FindStep(aValues[i].first);
         document[aValues[i].first] = pStep ? StepValue(*pStep, aValues[i].second.m_strText) : Json(aValues[i].second.m_strText);
     }
-    return document.dump(2) + "\n";
+    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool Save(const std::string& strPath, const CPlanAnswers& answers, std::string& strError)
+{
+    std::string strReason;
+    if (FileReplace::Write(strPath, Text(answers), FileReplace::EAccess::Document, strReason))
+        return true;
+    strError = strPath + ": the plan could not be saved (" + strReason + "); the file is unchanged";
+    return false;
 }
 
 }  // namespace PlanFile

@@ -44,4 +44,8 @@ bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strErr
 // The plan document for the answers, ending in a newline.
 std::string Text(const CPlanAnswers& answers);
 
+// Writes the plan document to strPath, replacing the file whole or not at all
+// (see FileReplace). False with one line that names the file in strError.
+bool Save(const std::string& strPath, const CPlanAnswers& answers, std::string& strError);
+
 }  // namespace PlanFile

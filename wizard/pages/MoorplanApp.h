@@ -2,6 +2,8 @@
 
 #include "CommandLineInfo.h"
 
+#include <QString>
+
 // The application: reads the switches, runs the wizard sheet modally and ends
 // when the sheet closes. Every help request (F1 anywhere, the Help button)
 // opens the help file's default topic.
@@ -15,6 +17,10 @@ public:
     static void OnHelp();
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
+
+    // The plan file named on the command line: the first parameter without a
+    // leading slash or dash (the switches take no part in it), or empty.
+    static QString PlanArgument(int argc, const char* const* argv);
 
 private:
     CMoorplanCommandLineInfo m_cmdInfo;
