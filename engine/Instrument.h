@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstrumentCodes.h"
 #include "InstrumentOption.h"
 
 #include <string>

@@ -11,6 +11,8 @@
 
 namespace {
 
+using Args = std::vector<std::string>;
+
 struct CVariant {
     int nModel;
     int nComm;
@@ -142,10 +144,12 @@ TEST(PlanRoundTrip, EveryVariantSavedByMoorplanReportOpensInASessionWithTheSameR
         if (variant.nModel != 0)
             astrArgs.insert(astrArgs.end(), {"--comm", std::to_string(variant.nComm), "--firmware",
                                              std::to_string(variant.nFirmware)});
-        // The deployment temperature has no default; only some variants ask for it.
+        // The deployment conditions have no defaults; only some variants ask for them.
         CReportRun run = RunReport(astrArgs);
-        if (run.nStatus == 1) {
-            astrArgs.insert(astrArgs.end(), {"--temperature", "10"});
+        for (const Args& aDeployment : {Args{"--temperature", "10"}, Args{"--pressure", "1500", "--tau20", "5.5"}}) {
+            if (run.nStatus != 1)
+                break;
+            astrArgs.insert(astrArgs.end(), aDeployment.begin(), aDeployment.end());
             run = RunReport(astrArgs);
         }
         ASSERT_EQ(run.nStatus, 0) << VariantName(variant) << ": " << run.strErr;
@@ -184,9 +188,9 @@ TEST(PlanRoundTrip, OptionsAfterThePlanOverrideItAndBadFilesExitWithStatusTwo)
     EXPECT_EQ(refused.nStatus, 1);
     EXPECT_EQ(refused.strErr, "Sample interval must be between 6 and 14400 seconds.\n");
 
-    const CReportRun wrongPath = RunReport({"--plan", kPlanPath, "--navg", "3"});
+    const CReportRun wrongPath = RunReport({"--plan", kPlanPath, "--ncycles", "3"});
     EXPECT_EQ(wrongPath.nStatus, 2);
-    EXPECT_EQ(wrongPath.strErr, "moorplan-report: --navg does not apply to this instrument\n");
+    EXPECT_EQ(wrongPath.strErr, "moorplan-report: --ncycles does not apply to this instrument\n");
 
     const CReportRun missing = RunReport({"--plan", kPlanPath + ".gone"});
     EXPECT_EQ(missing.nStatus, 2);

@@ -16,7 +16,6 @@ void CPlanAnswers::SetAux(std::vector<CAuxAnswer> aRows, const std::string& strF
     m_aAux = std::move(aRows);
     m_strAuxFile = strFile;
     m_bAuxGiven = true;
-    m_nAuxPosition = m_aValues.size();
 }
 
 void CPlanAnswers::AddAux(const CAuxAnswer& row)

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-// The answers of one plan: for each page option (named as moorplan-report
-// names it) the text typed, the entry chosen or the button named, and the
+// The answers of one plan: for each page answer of the option table (named
+// as moorplan-report names it) the text typed, the entry chosen or the button named, and the
 // auxiliary sensor rows. A plan file, moorplan-report's options and a wizard
 // session all come down to these answers.
 struct CPlanAnswer {
@@ -39,9 +39,8 @@ public:
     void AddAux(const CAuxAnswer& row);
     const std::vector<CAuxAnswer>& Aux() const { return m_aAux; }
     bool HasAux() const { return m_bAuxGiven; }
-    // How many of Values() came before the rows were set: where a plan file
-    // lists them.
-    std::size_t AuxPosition() const { return m_nAuxPosition; }
+    // Whether the answer was given on the command line (not by a plan file).
+    bool FromCommandLine(const std::string& strName) const { return Find(strName) && Find(strName)->m_strFile.empty(); }
 
     // How messages name the answer: "--name" for the command line, or the
     // file's name and the field, FILE: "name".
@@ -56,5 +55,4 @@ private:
     std::vector<CAuxAnswer> m_aAux;
     std::string m_strAuxFile;
     bool m_bAuxGiven = false;
-    std::size_t m_nAuxPosition = 0;
 };

@@ -1,6 +1,6 @@
 #include "ChoiceMatch.h"
 #include "PlanRunner.h"
-#include "PlanSteps.h"
+#include "OptionTable.h"
 #include "WizardModel.h"
 
 namespace {
@@ -15,9 +15,9 @@ std::string ChoiceText(const std::vector<std::string>& astrEntries, int nIndex)
 
 // The answer the step's control shows, where a person can see it; false when
 // there is none to give.
-bool CaptureStep(const CPageModel& page, const CPlanStep& step, std::string& strValue)
+bool CaptureStep(const CPageModel& page, const CPageReading& step, std::string& strValue)
 {
-    switch (step.eKind) {
+    switch (step.eStep) {
     case EStepKind::RadioChoice: {
         std::vector<std::string> astrLabels;
         int nChecked = -1;
@@ -64,15 +64,17 @@ bool CaptureStep(const CPageModel& page, const CPlanStep& step, std::string& str
         strValue = box.m_bChecked ? "on" : "off";
         return true;
     }
+    case EStepKind::SensorRows:
+        break;
     }
     return false;
 }
 
-std::vector<CAuxAnswer> CaptureAux(const CPageModel& page)
+std::vector<CAuxAnswer> CaptureAux(const CPageModel& page, const CPageReading& step)
 {
     using Sensors = CSensorListPageModel;
     std::vector<CAuxAnswer> aRows;
-    const int nCount = page.Control(Sensors::kCount).m_nSelection;
+    const int nCount = page.Control(step.nControl).m_nSelection;
     for (int k = 0; k < nCount && k < Sensors::kRows; ++k) {
         const CControlState& type = page.Control(Sensors::TypeId(k));
         if (type.m_nSelection < 0 || type.m_nSelection >= static_cast<int>(type.m_astrItems.size()))
@@ -94,14 +96,16 @@ CPlanAnswers CapturePlan(const CSheetModel& sheet)
 {
     CPlanAnswers answers;
     for (const CPageModel* pPage : sheet.Pages()) {
-        if (pPage->Kind() == EPageKind::SensorList) {
-            answers.SetAux(CaptureAux(*pPage));
-            continue;
-        }
-        for (const CPlanStep& step : StepsOf(pPage->Kind())) {
-            std::string strValue;
-            if (CaptureStep(*pPage, step, strValue))
-                answers.Set(step.szOption, strValue);
+        for (const COptionRow& row : OptionTable()) {
+            for (const CPageReading& reading : row.aReadings) {
+                if (reading.ePage != pPage->Kind())
+                    continue;
+                std::string strValue;
+                if (row.eKind == EOptionKind::PageRows)
+                    answers.SetAux(CaptureAux(*pPage, reading));
+                else if (CaptureStep(*pPage, reading, strValue))
+                    answers.Set(row.szName, strValue);
+            }
         }
     }
     return answers;

@@ -2,7 +2,7 @@
 
 #include "ChoiceMatch.h"
 #include "FileReplace.h"
-#include "PlanSteps.h"
+#include "OptionTable.h"
 
 #include <nlohmann/json.hpp>
 
@@ -64,9 +64,9 @@ std::string TextValue(const std::string& strSubject, const Json& value)
     WrongType(strSubject, "a number or a text", value);
 }
 
-std::string AnswerValue(const std::string& strSubject, const CPlanStep& step, const Json& value)
+std::string AnswerValue(const std::string& strSubject, EStepKind eStep, const Json& value)
 {
-    switch (step.eKind) {
+    switch (eStep) {
     case EStepKind::RadioChoice:
     case EStepKind::ListChoice:
         return ChoiceValue(strSubject, value);
@@ -81,6 +81,7 @@ std::string AnswerValue(const std::string& strSubject, const CPlanStep& step, co
             WrongType(strSubject, "true or false", value);
         return value.get<bool>() ? "on" : "off";
     case EStepKind::Text:
+    case EStepKind::SensorRows:
         break;
     }
     return TextValue(strSubject, value);
@@ -161,14 +162,15 @@ CPlanAnswers AnswersOf(const std::string& strText, const std::string& strFile)
         const std::string& strName = field.key();
         if (strName == kVersionKey)
             continue;
-        if (strName == "aux") {
-            answers.SetAux(AuxRows(strFile, field.value()), strFile);
-            continue;
-        }
-        const CPlanStep* pStep = FindStep(strName);
-        if (!pStep)
+        const COptionRow* pRow = FindOption(strName);
+        if (!pRow || !pRow->IsPageAnswer() || pRow->aReadings.empty())
             throw CPlanError{strFile + ": unknown field \"" + strName + "\""};
-        answers.Set(strName, AnswerValue(CPlanAnswers::Subject(strName, strFile), *pStep, field.value()), strFile);
+        if (pRow->eKind == EOptionKind::PageRows)
+            answers.SetAux(AuxRows(strFile, field.value()), strFile);
+        else
+            answers.Set(strName, AnswerValue(CPlanAnswers::Subject(strName, strFile), pRow->aReadings.front().eStep,
+                                             field.value()),
+                        strFile);
     }
     return answers;
 }
@@ -207,9 +209,9 @@ Json TypedValue(const std::string& strTyped)
     return Json(std::strtod(strText.c_str(), nullptr));
 }
 
-Json StepValue(const CPlanStep& step, const std::string& strText)
+Json StepValue(EStepKind eStep, const std::string& strText)
 {
-    switch (step.eKind) {
+    switch (eStep) {
     case EStepKind::Check:
         return strText == "on";
     case EStepKind::Text:
@@ -284,16 +286,14 @@ bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strErr
 
 std::string Text(const CPlanAnswers& answers)
 {
+    // In the table's order, which is the pages' order.
     Json document = Json::object();
     document[kVersionKey] = kVersion;
-    const auto& aValues = answers.Values();
-    for (std::size_t i = 0; i <= aValues.size(); ++i) {
-        if (answers.HasAux() && answers.AuxPosition() == i)
-            document["aux"] = AuxValue(answers.Aux());
-        if (i == aValues.size())
-            break;
-        const CPlanStep* pStep = FindStep(aValues[i].first);
-        document[aValues[i].first] = pStep ? StepValue(*pStep, aValues[i].second.m_strText) : Json(aValues[i].second.m_strText);
+    for (const COptionRow& row : OptionTable()) {
+        if (row.eKind == EOptionKind::PageRows && answers.HasAux())
+            document[row.szName] = AuxValue(answers.Aux());
+        else if (row.eKind == EOptionKind::PageAnswer && answers.Has(row.szName) && !row.aReadings.empty())
+            document[row.szName] = StepValue(row.aReadings.front().eStep, answers.Value(row.szName));
     }
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -1,7 +1,7 @@
 #include "PlanRunner.h"
 
 #include "ChoiceMatch.h"
-#include "PlanSteps.h"
+#include "OptionTable.h"
 #include "WizardModel.h"
 
 namespace {
@@ -41,9 +41,9 @@ int MatchOrFail(const std::string& strSubject, const std::string& strValue, cons
     return nIndex;
 }
 
-void ApplyStep(CPageModel& page, const CPlanStep& step, const std::string& strValue, const std::string& strSubject)
+void ApplyStep(CPageModel& page, const CPageReading& step, const std::string& strValue, const std::string& strSubject)
 {
-    switch (step.eKind) {
+    switch (step.eStep) {
     case EStepKind::RadioChoice: {
         std::vector<std::string> astrLabels;
         for (int i = 0; i < step.nCount; ++i)
@@ -73,6 +73,8 @@ void ApplyStep(CPageModel& page, const CPlanStep& step, const std::string& strVa
     case EStepKind::Check:
         Require(page.SetChecked(step.nControl, strValue == "on"), strSubject, strValue);
         break;
+    case EStepKind::SensorRows:
+        break;   // the rows come all at once, see ApplyAux
     }
 }
 
@@ -80,7 +82,7 @@ std::string AuxText(const CAuxAnswer& row) { return row.m_bHasCurrent ? row.m_st
 
 // The sensor rows: their number is the count, then each row's type and the
 // current typed into its field where one is given.
-void ApplyAux(CPageModel& page, const CPlanAnswers& answers)
+void ApplyAux(CPageModel& page, const CPageReading& step, const CPlanAnswers& answers)
 {
     using Sensors = CSensorListPageModel;
     if (!answers.HasAux())
@@ -88,11 +90,11 @@ void ApplyAux(CPageModel& page, const CPlanAnswers& answers)
     const std::string strSubject = answers.Subject("aux");
     const std::vector<CAuxAnswer>& aRows = answers.Aux();
     const int nCount = static_cast<int>(aRows.size());
-    const int nMax = static_cast<int>(page.Control(Sensors::kCount).m_astrItems.size()) - 1;
+    const int nMax = static_cast<int>(page.Control(step.nControl).m_astrItems.size()) - 1;
     if (nCount > nMax)
         throw CUsageError{strSubject + " given " + std::to_string(nCount) + " times, but this instrument takes at most "
                           + std::to_string(nMax < 0 ? 0 : nMax) + " auxiliary sensors"};
-    Require(page.SelectEntry(Sensors::kCount, nCount), strSubject, std::to_string(nCount));
+    Require(page.SelectEntry(step.nControl, nCount), strSubject, std::to_string(nCount));
     for (int k = 0; k < nCount; ++k) {
         const CAuxAnswer& row = aRows[static_cast<std::size_t>(k)];
         const std::vector<std::string> astrTypes = page.Control(Sensors::TypeId(k)).m_astrItems;
@@ -103,32 +105,36 @@ void ApplyAux(CPageModel& page, const CPlanAnswers& answers)
     }
 }
 
+// The answers the page reads, in its control order.
 void ApplyPage(CPageModel& page, const CPlanAnswers& answers)
 {
-    if (page.Kind() == EPageKind::SensorList) {
-        ApplyAux(page, answers);
-        return;
+    for (const COptionRow& row : OptionTable()) {
+        for (const CPageReading& reading : row.aReadings) {
+            if (reading.ePage != page.Kind())
+                continue;
+            if (row.eKind == EOptionKind::PageRows)
+                ApplyAux(page, reading, answers);
+            else if (answers.Has(row.szName))
+                ApplyStep(page, reading, answers.Value(row.szName), answers.Subject(row.szName));
+        }
     }
-    for (const CPlanStep& step : StepsOf(page.Kind()))
-        if (answers.Has(step.szOption))
-            ApplyStep(page, step, answers.Value(step.szOption), answers.Subject(step.szOption));
 }
 
 // Once the instrument is built the page list is complete: an answer that no
 // page of it reads could not be given on this path.
 void RequireAnswersOnPath(const CSheetModel& sheet, const CPlanAnswers& answers)
 {
-    auto onPath = [&](const std::string& strOption) {
+    auto require = [&](const std::string& strOption) {
+        const COptionRow* pRow = FindOption(strOption);
         for (const CPageModel* pPage : sheet.Pages())
-            if (PageReads(pPage->Kind(), strOption))
-                return true;
-        return false;
+            if (pRow && pRow->ReadBy(pPage->Kind()))
+                return;
+        throw CUsageError{answers.Subject(strOption) + " does not apply to this instrument"};
     };
     for (const auto& entry : answers.Values())
-        if (!onPath(entry.first))
-            throw CUsageError{answers.Subject(entry.first) + " does not apply to this instrument"};
-    if (answers.HasAux() && !onPath("aux"))
-        throw CUsageError{answers.Subject("aux") + " does not apply to this instrument"};
+        require(entry.first);
+    if (answers.HasAux())
+        require("aux");
 }
 
 bool IsModelPage(EPageKind eKind) { return eKind == EPageKind::Intro || eKind == EPageKind::MoorModel; }
