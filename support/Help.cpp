@@ -81,6 +81,16 @@ QString ExecutableFolder()
     return strFolder;
 }
 
+// The help file beside the program (a build tree, or a program kept together
+// with its help) comes first; an installed program keeps it in
+// <prefix>/share/moorplan. When neither exists the path beside the program stays.
+QString LocateHelpFile(const QString& strFolder, const QString& strName)
+{
+    const QString strBeside = strFolder + strName;
+    const QString strInstalled = QDir::cleanPath(strFolder + QStringLiteral("../share/moorplan/") + strName);
+    return !IsFile(strBeside) && IsFile(strInstalled) ? strInstalled : strBeside;
+}
+
 // The user browses for the help file; a file the viewer then shows becomes
 // the help file for the rest of the run.
 void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
@@ -110,7 +120,7 @@ void CHelp::InitializeHtmlHelpPath(const char* szHelpFileName)
     QString strFolder = ExecutableFolder();
     if (!strFolder.endsWith('\\') && !strFolder.endsWith('/'))
         strFolder += QDir::separator();
-    state.strFilePath = strFolder + state.strFileName;
+    state.strFilePath = LocateHelpFile(strFolder, state.strFileName);
     state.bViewerFailed = false;
 }
 

@@ -15,8 +15,9 @@ public:
     CHelp& operator=(const CHelp&) = default;
 
     // Places the help file beside the running executable (or in the current
-    // folder when the executable's path is unknown) and starts a fresh viewer
-    // link. Called once at start-up, e.g. with "Moorplan.chm".
+    // folder when the executable's path is unknown), or, when it is not there,
+    // in ../share/moorplan from the executable's folder if it is found there;
+    // starts a fresh viewer link. Called once at start-up, e.g. with "Moorplan.chm".
     static void InitializeHtmlHelpPath(const char* szHelpFileName);
 
     // The window that owns help requests; without one LaunchHtmlHelp does

@@ -3,6 +3,7 @@
 #include "MessageRecorder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -33,9 +34,8 @@ class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QByteArray name = "help-test-" + QByteArray::number(QCoreApplication::applicationPid()) + ".chm";
-        CHelp::InitializeHtmlHelpPath(name.constData());
-        m_strHelpPath = QCoreApplication::applicationDirPath() + '/' + QString::fromLatin1(name);
+        CHelp::InitializeHtmlHelpPath(m_name.constData());
+        m_strHelpPath = QCoreApplication::applicationDirPath() + '/' + QString::fromLatin1(m_name);
         CHelp::SetMainWindow(&m_window);
         BvUtility::Platform::SetOpenDocumentHandler([this](const QString& strPath) {
             m_astrOpened.push_back(strPath);
@@ -75,6 +75,7 @@ protected:
     static QString Launched(const QString& strPath, const char* szRest) { return "Launching " + strPath + szRest; }
     QString BoxText(size_t nBox) const { return m_boxes.m_aRequests.at(nBox).strText; }
 
+    const QByteArray m_name = "help-test-" + QByteArray::number(QCoreApplication::applicationPid()) + ".chm";
     CMessageRecorder m_boxes;
     QWidget m_window;
     QTemporaryDir m_folder;
@@ -109,6 +110,25 @@ TEST_F(HelpTest, OpensTheFileBesideTheProgram)
     EXPECT_EQ(m_astrOpened, Strings{m_strHelpPath});
     EXPECT_TRUE(m_boxes.m_aRequests.empty());
     EXPECT_EQ(m_astrDiagnostics, Strings{Launched(m_strHelpPath, ", ID=0, HH_DISPLAY_TOPIC, succeeded.")});
+}
+
+// The test program stands in for <prefix>/bin/moorplan: its build folder keeps
+// it in a bin/ of its own, so ../share/moorplan stays inside the build tree.
+TEST_F(HelpTest, AnInstalledProgramFindsItsHelpUnderShare)
+{
+    const QString strShared = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/moorplan");
+    ASSERT_TRUE(QDir().mkpath(strShared));
+    const QString strInstalled = strShared + '/' + QString::fromLatin1(m_name);
+    CreateFile(strInstalled);
+    CHelp::InitializeHtmlHelpPath(m_name.constData());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+
+    CreateFile(m_strHelpPath);   // a file beside the program comes first
+    CHelp::InitializeHtmlHelpPath(m_name.constData());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(m_astrOpened, (Strings{strInstalled, m_strHelpPath}));
+    EXPECT_TRUE(m_boxes.m_aRequests.empty());
+    QFile::remove(strInstalled);
 }
 
 TEST_F(HelpTest, AViewerThatFailedIsNotTriedAgain)

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Starts the wizard on a virtual display, presses Escape (Cancel) on its first
+# page and expects exit status 0 with nothing on standard error:
+#   CancelTest.sh MOORPLAN WORK
+set -euo pipefail
+moorplan=$1 work=$2
+rm -rf "$work" && mkdir -p "$work"
+
+status=0
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  "$1" 2>"$2/stderr" &
+  pid=$!
+  xdotool search --sync --onlyvisible --name "^Power Calculator$" windowfocus --sync key Escape
+  wait $pid' cancel "$moorplan" "$work" || status=$?
+[ "$status" -eq 0 ] || { echo "FAIL: exit status $status" >&2; cat "$work/stderr" >&2; exit 1; }
+[ ! -s "$work/stderr" ] || { echo "FAIL: standard error:" >&2; cat "$work/stderr" >&2; exit 1; }
