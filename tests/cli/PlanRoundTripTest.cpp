@@ -31,27 +31,11 @@ std::vector<CVariant> AllVariants()
     return aVariants;
 }
 
-// What a person types into a field the page shows, other than its default.
-const char* TypedAnswer(const std::string& strOption, const CInstrument& instrument)
-{
-    if (strOption == "interval")
-        return instrument.m_nMinSampleInterval <= 1200 && 1200 <= instrument.m_nMaxSampleInterval ? "1200" : nullptr;
-    if (strOption == "ncycles" || strOption == "navg")
-        return "2";
-    if (strOption == "delay")
-        return "2.5";
-    if (strOption == "instruments-queried")
-        return "3";
-    if (strOption == "comms-per-hour")
-        return "4";
-    if (strOption == "temperature")
-        return "7.5";
-    if (strOption == "pressure")
-        return "1500";
-    if (strOption == "tau20")
-        return "5.5";
-    return nullptr;
-}
+// What a person types into the fields a page shows, other than their defaults.
+const std::pair<const char*, const char*> kaTyped[] = {
+    {"interval", "1200"},  {"ncycles", "2"},         {"navg", "2"},           {"delay", "2.5"}, {"instruments-queried", "3"},
+    {"comms-per-hour", "4"}, {"temperature", "7.5"}, {"pressure", "1500"}, {"tau20", "5.5"},
+};
 
 // A person's run: the variant, then on each page new texts in the fields it
 // shows, the last pressure sensor and two auxiliary sensors of another maker
@@ -86,14 +70,18 @@ void WalkSession(CSheetModel& sheet, const CVariant& variant)
             }
             break;
         }
-        default:
-            for (const char* szOption : {"interval", "ncycles", "navg", "delay", "instruments-queried", "comms-per-hour",
-                                         "temperature", "pressure", "tau20"}) {
-                CPlanAnswers answer;
-                if (const char* szText = TypedAnswer(szOption, *sheet.Instrument()))
-                    answer.Set(szOption, szText);
-                ReapplyPageAnswers(page, answer);
+        default: {
+            // Each typed where the page shows its field; 1200 s is beyond a few variants' limits.
+            const CInstrument& instrument = *sheet.Instrument();
+            const bool bIntervalFits = instrument.m_nMinSampleInterval <= 1200 && 1200 <= instrument.m_nMaxSampleInterval;
+            for (const auto& answer : kaTyped) {
+                CPlanAnswers typed;
+                typed.Set(answer.first, bIntervalFits || std::string(answer.first) != "interval"
+                                            ? answer.second
+                                            : std::to_string(instrument.m_nMinSampleInterval));
+                ReapplyPageAnswers(page, typed);
             }
+        }
         }
         const CPageResult result = sheet.Next();
         ASSERT_EQ(result.m_strMessage, "") << "page " << static_cast<int>(page.Kind());

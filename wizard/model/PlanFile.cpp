@@ -40,51 +40,53 @@ std::string Describe(const Json& value)
     throw CPlanError{strSubject + " must be " + szWanted + ", not " + Describe(value)};
 }
 
-// A number as the text a person would type for it: whole numbers as they
-// are, others in the shortest form that reads back as the same double.
-std::string NumberText(const Json& value) { return value.dump(); }
+// What a field may hold: a text, or a number of the kind a person could give
+// there (written as the text they would type), or a check box's true or false.
+enum class EValueKind { Choice, Typed, Keyword, Flag };
 
-// The value of a choice: the entry's text or its position.
-std::string ChoiceValue(const std::string& strSubject, const Json& value)
+struct CValueRule {
+    bool (Json::*pfnNumberFits)() const noexcept;
+    const char* szWanted;
+};
+
+const CValueRule& RuleOf(EValueKind eKind)
 {
-    if (value.is_string())
-        return value.get<std::string>();
-    if (value.is_number_unsigned())
-        return NumberText(value);
-    WrongType(strSubject, "a text or a list position", value);
+    static const CValueRule aRules[] = {
+        {&Json::is_number_unsigned, "a text or a list position"},
+        {&Json::is_number, "a number or a text"},
+        {&Json::is_number_integer, "one of its keywords"},
+        {nullptr, "true or false"},
+    };
+    return aRules[static_cast<int>(eKind)];
 }
 
-// The value of a typed field: what a person types.
-std::string TextValue(const std::string& strSubject, const Json& value)
+// A number becomes the text a person would type for it: whole numbers as
+// they are, others in the shortest form that reads back as the same double.
+std::string ValueText(const std::string& strSubject, EValueKind eKind, const Json& value)
 {
-    if (value.is_string())
+    const CValueRule& rule = RuleOf(eKind);
+    if (eKind == EValueKind::Flag && value.is_boolean())
+        return value.get<bool>() ? "on" : "off";
+    if (eKind != EValueKind::Flag && value.is_string())
         return value.get<std::string>();
-    if (value.is_number())
-        return NumberText(value);
-    WrongType(strSubject, "a number or a text", value);
+    if (rule.pfnNumberFits && (value.*rule.pfnNumberFits)())
+        return value.dump();
+    WrongType(strSubject, rule.szWanted, value);
 }
 
-std::string AnswerValue(const std::string& strSubject, EStepKind eStep, const Json& value)
+EValueKind ValueKindOf(EStepKind eStep)
 {
     switch (eStep) {
     case EStepKind::RadioChoice:
     case EStepKind::ListChoice:
-        return ChoiceValue(strSubject, value);
+        return EValueKind::Choice;
     case EStepKind::Keyword:
-        if (value.is_string())
-            return value.get<std::string>();
-        if (value.is_number_integer())
-            return NumberText(value);
-        WrongType(strSubject, "one of its keywords", value);
+        return EValueKind::Keyword;
     case EStepKind::Check:
-        if (!value.is_boolean())
-            WrongType(strSubject, "true or false", value);
-        return value.get<bool>() ? "on" : "off";
-    case EStepKind::Text:
-    case EStepKind::SensorRows:
-        break;
+        return EValueKind::Flag;
+    default:
+        return EValueKind::Typed;
     }
-    return TextValue(strSubject, value);
 }
 
 std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
@@ -101,10 +103,10 @@ std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
         bool bHasType = false;
         for (const auto& field : item.items()) {
             if (field.key() == "type") {
-                row.m_strType = ChoiceValue(strRow + " \"type\"", field.value());
+                row.m_strType = ValueText(strRow + " \"type\"", EValueKind::Choice, field.value());
                 bHasType = true;
             } else if (field.key() == "current") {
-                row.m_strCurrent = TextValue(strRow + " \"current\"", field.value());
+                row.m_strCurrent = ValueText(strRow + " \"current\"", EValueKind::Typed, field.value());
                 row.m_bHasCurrent = true;
             } else {
                 throw CPlanError{strRow + ": unknown field \"" + field.key() + "\""};
@@ -168,8 +170,9 @@ CPlanAnswers AnswersOf(const std::string& strText, const std::string& strFile)
         if (pRow->eKind == EOptionKind::PageRows)
             answers.SetAux(AuxRows(strFile, field.value()), strFile);
         else
-            answers.Set(strName, AnswerValue(CPlanAnswers::Subject(strName, strFile), pRow->aReadings.front().eStep,
-                                             field.value()),
+            answers.Set(strName,
+                        ValueText(CPlanAnswers::Subject(strName, strFile), ValueKindOf(pRow->aReadings.front().eStep),
+                                  field.value()),
                         strFile);
     }
     return answers;
