@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
