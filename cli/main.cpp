@@ -1,9 +1,12 @@
 // moorplan-report: plans a deployment from options exactly as the wizard's
 // pages would, and prints the finish page's report.
+#include "CommandLineInfo.h"
 #include "Diagnostics.h"
 #include "FinishReport.h"
+#include "OptionParser.h"
+#include "OptionTable.h"
+#include "PlanFile.h"
 #include "PlanHelp.h"
-#include "PlanOptions.h"
 #include "PlanRunner.h"
 
 #include <cstdio>
@@ -14,7 +17,7 @@ int main(int argc, char** argv)
     CPlanOptions options;
     std::string strError;
     if (!ParsePlanOptions(argc, argv, options, strError)) {
-        std::fprintf(stderr, "moorplan-report: %s (see --help)\n", strError.c_str());
+        std::fprintf(stderr, "moorplan-report: %s\n", strError.c_str());
         return kPlanUsageError;
     }
     if (options.m_bHelp) {
@@ -24,9 +27,16 @@ int main(int argc, char** argv)
     if (options.m_bTrace)
         Diagnostics::SetSink([](const std::string& strText) { std::fwrite(strText.data(), 1, strText.size(), stderr); });
 
+    CMoorplanCommandLineInfo switches;
+    switches.m_bTest = options.m_bTest;
+    switches.m_b485 = options.m_b485;
+    const bool bSave = options.Has(kSavePlanOption);
     std::string strReport;
     std::string strMessage;
-    const EPlanStatus eStatus = RunPlan(options, strReport, strMessage);
+    CPlanAnswers saved;
+    EPlanStatus eStatus = RunPlan(options.m_answers, switches, strReport, strMessage, bSave ? &saved : nullptr);
+    if (eStatus == kPlanDone && bSave && !PlanFile::Save(options.Value(kSavePlanOption), saved, strMessage))
+        eStatus = kPlanUsageError;
     switch (eStatus) {
     case kPlanDone: {
         const std::string strFile = FinishReport::ExportText(strReport);

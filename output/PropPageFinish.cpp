@@ -1,14 +1,19 @@
 #include "PropPageFinish.h"
 
+#include "AppStrings.h"
 #include "FinishPageModel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
+#include "PlanFile.h"
+#include "PlanRunner.h"
+#include "PlatformSeams.h"
 #include "PropertySheet.h"
 #include "ReportExport.h"
 #include "SheetModel.h"
 #include "ui_PropPageFinish.h"
 
 #include <QAbstractButton>
+#include <QFile>
 
 CPropPageFinish::CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet)
     : CPropertyPage(QString::fromStdString(model.Title())),
@@ -30,6 +35,7 @@ void CPropPageFinish::CreateControls(QWidget* pBody)
     m_binder.Bind(CFinishPageModel::kViewManual, m_ui->buttonViewManual);
     connect(m_ui->buttonViewInNotepad, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewInNotepad);
     connect(m_ui->buttonViewManual, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewManual);
+    connect(m_ui->buttonSavePlan, &QAbstractButton::clicked, this, &CPropPageFinish::OnSavePlan);
 }
 
 int CPropPageFinish::OnSetActive()
@@ -53,4 +59,24 @@ void CPropPageFinish::OnViewManual()
     if (const CInstrument* pInstrument = m_sheet.Instrument())
         ManualLookup::OpenManuals(QString::fromLatin1(ManualLookup::kCatalogueName), pInstrument->m_nModelIndex,
                                   pInstrument->m_nCommIndex, pInstrument->m_nFirmwareIndex);
+}
+
+void CPropPageFinish::OnSavePlan()
+{
+    BvUtility::Platform::SaveFileRequest request;
+    request.pOwner = this;
+    request.strDefaultSuffix = QString::fromLatin1(PlanFile::kExtension);
+    request.strInitialName = QStringLiteral("plan.") + request.strDefaultSuffix;
+    request.strFilter = QString::fromLatin1(AppStrings::kPlanFilter);
+    const QString strPath = BvUtility::Platform::ChooseSaveFile(request);
+    if (strPath.isEmpty())
+        return;
+    std::string strError;
+    if (PlanFile::Save(QFile::encodeName(strPath).toStdString(), CapturePlan(m_sheet), strError))
+        return;
+    BvUtility::Platform::MessageRequest message;
+    message.pOwner = this;
+    message.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
+    message.strText = QString::fromStdString(strError);
+    BvUtility::Platform::ShowMessage(message);
 }

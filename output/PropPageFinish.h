@@ -29,6 +29,9 @@ public:
     void OnViewInNotepad();
     // Opens the instrument's manuals named in the catalogue of the current folder.
     void OnViewManual();
+    // "Save Plan…": asks for a file and writes the plan of the pages' answers
+    // to it, replacing an old file whole or not at all.
+    void OnSavePlan();
 
 protected:
     void CreateControls(QWidget* pBody) override;

@@ -19,9 +19,8 @@ inline constexpr const char* kFileName = FinishReport::kExportFileName;
 QString ExportPath();
 
 // Replaces the file at strPath by the report followed by one newline, byte
-// for byte. The new content is written to a freshly created file beside it
-// and renamed over the old name, so a link planted at that name is replaced
-// rather than followed. Returns false when the file could not be replaced.
+// for byte, readable by the user only (see FileReplace). Returns false when
+// the file could not be replaced.
 bool WriteReportFile(const QString& strPath, const std::string& strReport);
 
 // The whole button: writes the report and starts the editor on it. Failures

@@ -39,7 +39,7 @@ icons=()
 for n in 16 32 48 64 128 256; do icons+=("usr/share/icons/hicolor/${n}x$n/apps/$id.png"); done
 expect_files "$runtime" usr/bin/moorplan usr/bin/moorplan-report \
   "usr/$libdir/libmoorplan-support.so.1" "usr/$libdir/libmoorplan-support.so.1.3" \
-  usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+  usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml usr/share/mime/packages/$id.xml \
   "${icons[@]}" usr/share/icons/hicolor/scalable/apps/$id.svg \
   usr/share/man/man1/moorplan.1.gz usr/share/man/man1/moorplan-report.1.gz \
   usr/share/doc/moorplan/copyright usr/share/doc/moorplan/changelog.gz

@@ -20,6 +20,7 @@ case $step in
     expected=(bin/moorplan bin/moorplan-report
               "$libdir/libmoorplan-support.so.1" "$libdir/libmoorplan-support.so"
               share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+              share/mime/packages/$id.xml
               share/icons/hicolor/scalable/apps/$id.svg
               share/man/man1/moorplan.1 share/man/man1/moorplan-report.1
               "$libdir/cmake/MoorplanSupport/MoorplanSupportConfig.cmake"
@@ -43,6 +44,16 @@ case $step in
   desktop)
     desktop-file-validate "$root/share/applications/$id.desktop"
     appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
+    grep -qx 'MimeType=application/x-moorplan;' "$root/share/applications/$id.desktop" || fail "no MimeType"
+    ;;
+  mime)
+    # The staged type database names *.moorplan as a plan.
+    db=$(mktemp -d)
+    mkdir -p "$db/packages"
+    cp "$root/share/mime/packages/$id.xml" "$db/packages/"
+    update-mime-database "$db" 2>/dev/null
+    grep -q '^50:application/x-moorplan:\*\.moorplan$' "$db/globs2" || { rm -rf "$db"; fail "no glob for *.moorplan"; }
+    rm -rf "$db"
     ;;
   man)
     for page in moorplan moorplan-report; do

@@ -75,6 +75,9 @@ public:
     // Moving through the list as the wizard buttons do.
     // Start activates the introduction page.
     void Start();
+    // Starts again as a new run of the wizard would: no instrument, no choice,
+    // every page as freshly made, the introduction page active.
+    void Restart();
     int CurrentIndex() const { return m_nCurrent; }
     CPageModel& CurrentPage() const { return *m_apPages.at(static_cast<std::size_t>(m_nCurrent)); }
     // Runs the current page's Next; unless it stays, moves to the following

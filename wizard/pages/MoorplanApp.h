@@ -2,6 +2,8 @@
 
 #include "CommandLineInfo.h"
 
+#include <QString>
+
 class CPropertySheet;
 
 // The application: reads the switches, runs the wizard sheet modally and ends
@@ -21,6 +23,10 @@ public:
     static void ConnectHelp(CPropertySheet& sheet);
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
+
+    // The plan file named on the command line: the first parameter without a
+    // leading slash or dash (the switches take no part in it), or empty.
+    static QString PlanArgument(int argc, const char* const* argv);
 
 private:
     CMoorplanCommandLineInfo m_cmdInfo;

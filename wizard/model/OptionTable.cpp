@@ -34,7 +34,7 @@ COptionRow HelpSwitch(const char* szName, bool CPlanOptions::*pFlag, const char*
 {
     return {szName, EOptionKind::Help, {}, pFlag, {}, "", szHelp};
 }
-[[maybe_unused]] COptionRow Setting(const char* szName, const char* szArg, std::vector<std::string> astrKeywords,
+COptionRow Setting(const char* szName, const char* szArg, std::vector<std::string> astrKeywords,
                                     const char* szHelp)
 {
     return {szName, EOptionKind::Setting, {}, nullptr, std::move(astrKeywords), szArg, szHelp};
@@ -106,6 +106,12 @@ const std::vector<COptionRow>& OptionTable()
         Answer("temperature", "X", "deployment temperature (deg C)", {Text(kBattery, Battery::kTemperature)}),
         Answer("pressure", "X", "deployment pressure (decibars)", {Text(kBattery, Battery::kPressure)}),
         Answer("tau20", "X", "oxygen sensor Tau20 (seconds)", {Text(kBattery, Battery::kTau20)}),
+        Setting(kPlanOption, "FILE", {},
+                "the answers of a plan file (.moorplan); options\n"
+                "before it give way to it, options after override it"),
+        Setting(kSavePlanOption, "FILE", {},
+                "write the plan of the run (every answer the pages\n"
+                "hold) to FILE once the report is done"),
         Switch("test", &CPlanOptions::m_bTest, "append the table of sample interval against days"),
         Switch("485Nereids", &CPlanOptions::m_b485, "offer RS 485 for the Kelvo 700 without oxygen"),
         Switch("trace", &CPlanOptions::m_bTrace, "write the diagnostic lines to standard error"),

@@ -8,7 +8,9 @@
 
 // Every option of moorplan-report, one row each. The one table feeds the
 // parser (names, values, keywords), the page steps (which page reads an
-// answer, and how) and --help (the usage line and the option list).
+// answer, and how) and --help (the usage line and the option list). The page
+// answers' names are also the fields of a plan file, and the wizard replays
+// and saves plans through the same rows.
 //
 // Adding an option is adding a row in OptionTable.cpp:
 //  - a page answer: Answer("name", "ARG", "help", {Text(EPageKind::..., Page::kField)});
@@ -69,6 +71,10 @@ struct COptionRow {
     // Whether a page of the kind reads this option.
     bool ReadBy(EPageKind eKind) const;
 };
+
+// The settings that read and write plan files.
+inline constexpr const char* kPlanOption = "plan";
+inline constexpr const char* kSavePlanOption = "save-plan";
 
 // The rows in --help order. A page applies the answers it reads in this
 // order, which is its own top-to-bottom control order.
