@@ -2,13 +2,17 @@
 # Moorplan's one entry point for building, running and testing.
 #   ./build.sh run    install what is missing, build into build/, start the wizard
 #   ./build.sh test   install what is missing, build into build/ with the address and
-#                     undefined-behaviour sanitizers, run every test through CTest
+#                     undefined-behaviour sanitizers, run every test through CTest,
+#                     then build the fuzz targets into build-fuzz/ and smoke-run each
+#   ./build.sh fuzz [SECONDS]   build the fuzz targets and run each for SECONDS
+#                     (default 60), growing its corpus in build-fuzz/corpus/
 # Extra arguments after "run" are passed to the wizard (e.g. ./build.sh run /TEST).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
+          clang libclang-rt-dev locales)
 
 install_missing() {
   local missing=()
@@ -21,6 +25,19 @@ install_missing() {
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+# The number and date tests also run under a comma-decimal locale.
+ensure_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "de_DE.UTF-8 not available: its test runs are skipped" >&2
+}
+
+configure_and_build_fuzz() {
+  CXX=clang++ cmake -S fuzz -B build-fuzz "$@" >/dev/null
+  cmake --build build-fuzz -j"$(nproc)"
 }
 
 configure_and_build() {
@@ -37,15 +54,34 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    ensure_test_locale
     configure_and_build -DMOORPLAN_SANITIZE=ON
+    configure_and_build_fuzz
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
+    ;;
+  fuzz)
+    seconds="${2:-60}"
+    install_missing
+    configure_and_build_fuzz
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    for target in build-fuzz/fuzz_*; do
+      name="${target#build-fuzz/fuzz_}"
+      mkdir -p "build-fuzz/corpus/$name" "build-fuzz/findings/$name"
+      echo "== $name: $seconds s"
+      "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/findings/$name/" "build-fuzz/corpus/$name" "fuzz/corpus/$name" 2>&1 |
+        grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Test unit written" || true
+    done
     ;;
   *)
-    echo "usage: ./build.sh run [wizard switches] | ./build.sh test" >&2
+    echo "usage: ./build.sh run [wizard switches] | ./build.sh test | ./build.sh fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

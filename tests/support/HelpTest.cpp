@@ -116,14 +116,14 @@ TEST_F(HelpTest, AViewerThatFailedIsNotTriedAgain)
     CreateFile(m_strHelpPath);
     m_bViewerWorks = false;
     EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(7, 1), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(4294967295ul, 1), 1);   // "%d" of the topic's 32 bits
     EXPECT_EQ(m_astrOpened.size(), 1u);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
     EXPECT_EQ(BoxText(0), QStringLiteral("Error launching help file: topic = 0, command = HH_DISPLAY_TOPIC.\n"
                                          "Please contact support@moorplan.example"));
-    EXPECT_EQ(BoxText(1), QStringLiteral("Error launching help file: topic = 7, command = HH_HELP_CONTEXT.\n"
+    EXPECT_EQ(BoxText(1), QStringLiteral("Error launching help file: topic = -1, command = HH_HELP_CONTEXT.\n"
                                          "Please contact support@moorplan.example"));
-    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=7, HH_HELP_CONTEXT, FAILED."));
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=-1, HH_HELP_CONTEXT, FAILED."));
 }
 
 TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)

@@ -19,15 +19,19 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
 
     CMoorplanPropSheet sheet(QString::fromLatin1(AppStrings::kSheetCaption), m_cmdInfo);
 
+    ConnectHelp(sheet);
+    sheet.exec();
+    BvUtility::CHelp::SetMainWindow(nullptr);
+    return 0;
+}
+
+void CMoorplanApp::ConnectHelp(CPropertySheet& sheet)
+{
     BvUtility::CHelp::InitializeHtmlHelpPath("Moorplan.chm");
     BvUtility::CHelp::SetMainWindow(&sheet);
     QObject::connect(&sheet, &CPropertySheet::HelpRequested, &CMoorplanApp::OnHelp);
     auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, &sheet, &CMoorplanApp::OnHelp);
     pHelpKey->setContext(Qt::ApplicationShortcut);
-
-    sheet.exec();
-    BvUtility::CHelp::SetMainWindow(nullptr);
-    return 0;
 }
 
 void CMoorplanApp::OnHelp()

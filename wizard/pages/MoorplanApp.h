@@ -2,6 +2,8 @@
 
 #include "CommandLineInfo.h"
 
+class CPropertySheet;
+
 // The application: reads the switches, runs the wizard sheet modally and ends
 // when the sheet closes. Every help request (F1 anywhere, the Help button)
 // opens the help file's default topic.
@@ -11,6 +13,9 @@ public:
     // process exit code.
     int InitInstance(int argc, const char* const* argv);
 
+    // Sends the sheet's Help button and F1 (anywhere in the program) to
+    // OnHelp, with the help file beside the program.
+    static void ConnectHelp(CPropertySheet& sheet);
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
 

@@ -52,8 +52,8 @@ QString CGuiWizard::ReportText() const
 
 void CGuiWizard::Answer(const CAnswer& answer)
 {
-    if (answer.m_eAction == CAnswer::Next) {
-        PressNext();
+    if (answer.m_eAction == CAnswer::Next || answer.m_eAction == CAnswer::Back) {
+        answer.m_eAction == CAnswer::Next ? PressNext() : PressBack();
         return;
     }
     QWidget* pWidget = ActivePage()->ControlWidget(answer.m_nId);
@@ -78,6 +78,7 @@ void CGuiWizard::Answer(const CAnswer& answer)
         QTest::keyClicks(pWidget, QString::fromStdString(answer.m_strValue));
         break;
     case CAnswer::Next:
+    case CAnswer::Back:
         break;
     }
     QCoreApplication::processEvents();
@@ -110,10 +111,8 @@ void CGuiWizard::Press(const char* szButton)
     QCoreApplication::processEvents();   // the pages' posted button requests
 }
 
-std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
 {
-    CSheetModel sheet(commandLine);
-    sheet.Start();
     for (const CAnswer& answer : aAnswers) {
         CPageModel& page = sheet.CurrentPage();
         switch (answer.m_eAction) {
@@ -135,8 +134,18 @@ std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnsw
         case CAnswer::Next:
             sheet.Next();
             break;
+        case CAnswer::Back:
+            sheet.Back();
+            break;
         }
     }
+}
+
+std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+{
+    CSheetModel sheet(commandLine);
+    sheet.Start();
+    ModelAnswer(sheet, aAnswers);
     CPageModel& last = sheet.CurrentPage();
     return last.Kind() == EPageKind::Finish ? last.Control(CFinishPageModel::kReport).m_strText : std::string();
 }
