@@ -73,8 +73,12 @@ public:
     }
 
     int m_nRestarts = 0;
+    // The events since the last start, for the failure message.
+    std::string m_strEvents;
 
 private:
+    void Log(const std::string& strEvent) { m_strEvents += strEvent + "; "; }
+
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
     void Restart()
@@ -85,10 +89,14 @@ private:
         m_pModel = std::make_unique<CSheetModel>(commandLine);
         m_pModel->Start();
         ++m_nRestarts;
+        m_strEvents = commandLine.m_bTest ? "start /TEST; " : "start; ";
     }
 
     void Both(const CAnswer& answer)
     {
+        Log(answer.m_eAction == CAnswer::Next   ? std::string("Next")
+            : answer.m_eAction == CAnswer::Back ? std::string("Back")
+                                                : "control " + std::to_string(answer.m_nId) + " '" + answer.m_strValue + "'");
         m_pWizard->Answer(answer);
         ModelAnswer(*m_pModel, {answer});
     }
@@ -97,6 +105,7 @@ private:
     // Escape cancels. A closed wizard is started afresh.
     void Key(Qt::Key key, int nButtons)
     {
+        Log(key == Qt::Key_Return ? "Enter" : "Escape");
         QWidget* pFocus = QApplication::focusWidget();
         QTest::keyClick(pFocus ? pFocus : &m_pWizard->Sheet(), key);
         QCoreApplication::processEvents();
@@ -153,11 +162,11 @@ private:
 
 TEST(Monkey, RandomEventsKeepTheWizardAndItsModelsAlike)
 {
-    const int nEvents = EnvOr("MOORPLAN_MONKEY_EVENTS", 400);
+    const int nEvents = EnvOr("MOORPLAN_MONKEY_EVENTS", 1000);
     CMonkey monkey(static_cast<unsigned>(EnvOr("MOORPLAN_MONKEY_SEED", 11)));
     for (int n = 0; n < nEvents; ++n) {
-        SCOPED_TRACE(testing::Message() << "event " << n);
         monkey.Step();
+        SCOPED_TRACE(testing::Message() << "event " << n << ": " << monkey.m_strEvents);
         ASSERT_FALSE(HasFailure());
         monkey.Check();
         ASSERT_FALSE(HasFailure());

@@ -47,7 +47,13 @@ EPageKind CGuiWizard::ActiveKind() const
 
 QString CGuiWizard::ReportText() const
 {
-    return m_sheet.GetActivePage()->findChild<QPlainTextEdit*>(QStringLiteral("report"))->toPlainText();
+    // The page's controls of an earlier visit may still wait for deletion,
+    // hidden: the report shown is the visible one.
+    for (const QPlainTextEdit* pReport : m_sheet.GetActivePage()->findChildren<QPlainTextEdit*>(QStringLiteral("report"))) {
+        if (pReport->isVisible())
+            return pReport->toPlainText();
+    }
+    return QString();
 }
 
 void CGuiWizard::Answer(const CAnswer& answer)
