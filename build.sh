@@ -70,8 +70,10 @@ case "${1:-}" in
     configure_and_build_fuzz
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     for target in build-fuzz/fuzz_*; do
+      [ -f "$target" ] && [ -x "$target" ] || continue
       name="${target#build-fuzz/fuzz_}"
       mkdir -p "build-fuzz/corpus/$name" "build-fuzz/findings/$name"
       echo "== $name: $seconds s"

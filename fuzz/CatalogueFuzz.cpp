@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -30,20 +31,24 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// The first byte picks the triple, the rest is the catalogue.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
+    if (nSize == 0)
+        return 0;
+    const auto& triple = kaTriples[pData[0] % std::size(kaTriples)];
     {
         QFile file(g_strCatalogue);
+        const qint64 nBytes = static_cast<qint64>(nSize - 1);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(pData), static_cast<qint64>(nSize)) != static_cast<qint64>(nSize))
+            file.write(reinterpret_cast<const char*>(pData + 1), nBytes) != nBytes)
             std::abort();
     }
-    for (const auto& triple : kaTriples) {
-        QStringList astrDocuments;
-        const bool bRead = ManualLookup::FindManuals(g_strCatalogue, triple[0], triple[1], triple[2], astrDocuments);
-        if ((!bRead && !astrDocuments.isEmpty()) || astrDocuments.size() > 16)
-            std::abort();
-    }
-    ManualLookup::OpenManuals(g_strCatalogue, 3, 1, 2);
+    QStringList astrDocuments;
+    const bool bRead = ManualLookup::FindManuals(g_strCatalogue, triple[0], triple[1], triple[2], astrDocuments);
+    if ((!bRead && !astrDocuments.isEmpty()) || astrDocuments.size() > 16)
+        std::abort();
+    if (!astrDocuments.isEmpty())
+        ManualLookup::OpenManuals(g_strCatalogue, triple[0], triple[1], triple[2]);
     return 0;
 }
