@@ -65,6 +65,27 @@ bool TooLarge(const char* p, const char* pEnd, bool bHex)
     return nOrder >= 0;
 }
 
+// The end of the hexadecimal number text at p (after "0x"): digits with one
+// point, then a binary exponent only when a digit follows its 'p' and sign.
+// The standard library's hex reader is given no more than this, as some
+// versions take "p+-1" for an exponent.
+const char* HexNumberEnd(const char* p, const char* pEnd)
+{
+    bool bPoint = false;
+    for (; p < pEnd && (IsHexDigit(*p) || (*p == '.' && !bPoint)); ++p)
+        bPoint = bPoint || *p == '.';
+    if (p < pEnd && (*p == 'p' || *p == 'P')) {
+        const char* pDigits = p + 1;
+        if (pDigits < pEnd && (*pDigits == '+' || *pDigits == '-'))
+            ++pDigits;
+        if (pDigits < pEnd && IsDigit(*pDigits)) {
+            for (p = pDigits; p < pEnd && IsDigit(*p); ++p) {
+            }
+        }
+    }
+    return p;
+}
+
 }  // namespace
 
 std::size_t ScanInteger(std::string_view strText, CInteger& integer)
@@ -99,9 +120,10 @@ bool ScanDecimal(std::string_view strText, double& dValue)
     const bool bHex = pEnd - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') &&
                       (IsHexDigit(*pHex) || (*pHex == '.' && pHex + 1 < pEnd && IsHexDigit(pHex[1])));
     const char* const pNumber = bHex ? pHex : p;
+    const char* const pNumberEnd = bHex ? HexNumberEnd(pHex, pEnd) : pEnd;
     double dMagnitude = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(pNumber, pEnd, dMagnitude, bHex ? std::chars_format::hex : std::chars_format::general);
+    const std::from_chars_result result = std::from_chars(pNumber, pNumberEnd, dMagnitude,
+                                                          bHex ? std::chars_format::hex : std::chars_format::general);
     if (result.ec == std::errc::invalid_argument)
         return false;
     if (result.ec == std::errc::result_out_of_range)
