@@ -128,11 +128,19 @@ private:
         if (!control.m_bVisible || !control.m_bEnabled)
             return {CAnswer::Next, -1, {}};
         switch (control.m_eKind) {
-        case EControlKind::List:
-            if (control.m_astrItems.empty())
+        // Picking the entry shown or clicking the checked button runs the
+        // page's handler on screen but is no action for the models: not an
+        // event both can be given.
+        case EControlKind::List: {
+            const int nEntry = control.m_astrItems.empty() ? -1 : Below(static_cast<int>(control.m_astrItems.size()));
+            if (nEntry < 0 || nEntry == control.m_nSelection)
                 break;
-            return Choose(nId, control.m_astrItems[static_cast<std::size_t>(Below(static_cast<int>(control.m_astrItems.size())))]);
-        case EControlKind::Radio: return Click(nId);
+            return Choose(nId, control.m_astrItems[static_cast<std::size_t>(nEntry)]);
+        }
+        case EControlKind::Radio:
+            if (control.m_bChecked)
+                break;
+            return Click(nId);
         case EControlKind::Check: return Toggle(nId);
         case EControlKind::Edit: return Type(nId, RandomText());
         default: break;
