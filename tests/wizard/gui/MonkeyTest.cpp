@@ -5,6 +5,7 @@
 #include "ModelPage.h"
 #include "WizardDriver.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -109,6 +110,12 @@ private:
         QWidget* pFocus = QApplication::focusWidget();
         QTest::keyClick(pFocus ? pFocus : &m_pWizard->Sheet(), key);
         QCoreApplication::processEvents();
+        // The report field keeps Enter to itself (it gets the focus when the
+        // focused button is hidden): the wizard stays where it is.
+        if (key == Qt::Key_Return && qobject_cast<QPlainTextEdit*>(pFocus)) {
+            EXPECT_TRUE(m_pWizard->Sheet().isVisible());
+            return;
+        }
         if (key == Qt::Key_Return && (nButtons & kWizFinish) == 0) {
             if ((nButtons & kWizNext) != 0)
                 m_pModel->Next();
