@@ -107,15 +107,13 @@ private:
     void Key(Qt::Key key, int nButtons)
     {
         Log(key == Qt::Key_Return ? "Enter" : "Escape");
+        // The report field takes a typed line break (it gets the focus when
+        // the focused button is hidden); the keys then go to the sheet itself.
         QWidget* pFocus = QApplication::focusWidget();
-        QTest::keyClick(pFocus ? pFocus : &m_pWizard->Sheet(), key);
+        if (!pFocus || qobject_cast<QPlainTextEdit*>(pFocus))
+            pFocus = &m_pWizard->Sheet();
+        QTest::keyClick(pFocus, key);
         QCoreApplication::processEvents();
-        // The report field keeps Enter to itself (it gets the focus when the
-        // focused button is hidden): the wizard stays where it is.
-        if (key == Qt::Key_Return && qobject_cast<QPlainTextEdit*>(pFocus)) {
-            EXPECT_TRUE(m_pWizard->Sheet().isVisible());
-            return;
-        }
         if (key == Qt::Key_Return && (nButtons & kWizFinish) == 0) {
             if ((nButtons & kWizNext) != 0)
                 m_pModel->Next();
