@@ -47,9 +47,12 @@ bool ShowInViewer(const QString& strPath, const CHelpCommand& command, unsigned 
     return Detail::ShowHelpTopic(State().pMainWindow, strPath, command.nCommand, nTopic);
 }
 
+// The topic as the box and the diagnostic line show it: "%d" of its 32 bits.
+int ShownTopic(unsigned long nTopic) { return static_cast<int>(static_cast<unsigned int>(nTopic)); }
+
 void TraceLaunch(const QString& strPath, unsigned long nTopic, const char* szCommand, bool bSucceeded)
 {
-    qCDebug(lcDiagnostics, "Launching %s, ID=%lu, %s, %s.", qUtf8Printable(strPath), nTopic, szCommand,
+    qCDebug(lcDiagnostics, "Launching %s, ID=%d, %s, %s.", qUtf8Printable(strPath), ShownTopic(nTopic), szCommand,
             bSucceeded ? "succeeded" : "FAILED");
 }
 
@@ -130,7 +133,7 @@ int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
     if (bShown)
         return 1;
     if (IsFile(strPath)) {
-        Tell(FormatC("Error launching help file: topic = %lu, command = %s.\nPlease contact ", nTopic,
+        Tell(FormatC("Error launching help file: topic = %d, command = %s.\nPlease contact ", ShownTopic(nTopic),
                      pCommand->szName) + kSupportAddress,
              MessageButtons::Ok);
         return 1;

@@ -190,9 +190,11 @@ TEST_F(HelpTest, AContextNotInTheMapIsAFailure)
 {
     WriteFile(m_strHelpPath, BuiltManual());
     EXPECT_EQ(CHelp::LaunchHtmlHelp(7, kHelpContext), 1);
-    ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(4294967295ul, kHelpContext), 1);   // "%d" of the topic's 32 bits
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
     EXPECT_EQ(BoxText(0), LaunchError("topic = 7, command = HH_HELP_CONTEXT"));
-    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=7, HH_HELP_CONTEXT, FAILED."));
+    EXPECT_EQ(BoxText(1), LaunchError("topic = -1, command = HH_HELP_CONTEXT"));
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=-1, HH_HELP_CONTEXT, FAILED."));
     EXPECT_EQ(Heading(), QString());
 }
 

@@ -27,9 +27,6 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
     DiagnosticsLog::Install();
 
     CMoorplanPropSheet sheet(QString::fromLatin1(AppStrings::kSheetCaption), m_cmdInfo);
-
-    BvUtility::CHelp::InitializeHtmlHelpPath("Moorplan.chm");
-    BvUtility::CHelp::SetMainWindow(&sheet);
     ConnectHelp(sheet);
 
     // "moorplan FILE": the plan opens once the sheet is on screen.
@@ -44,6 +41,8 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
 
 void CMoorplanApp::ConnectHelp(CPropertySheet& sheet)
 {
+    BvUtility::CHelp::InitializeHtmlHelpPath("Moorplan.chm");
+    BvUtility::CHelp::SetMainWindow(&sheet);
     QObject::connect(&sheet, &CPropertySheet::HelpRequested, &CMoorplanApp::OnHelp);
     auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, &sheet, &CMoorplanApp::OnHelp);
     pHelpKey->setContext(Qt::ApplicationShortcut);

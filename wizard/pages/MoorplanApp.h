@@ -15,6 +15,9 @@ public:
     // process exit code.
     int InitInstance(int argc, const char* const* argv);
 
+    // Sends the sheet's Help button and F1 (anywhere in the program) to
+    // OnHelp, with the help file beside the program.
+    static void ConnectHelp(CPropertySheet& sheet);
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
 
