@@ -47,6 +47,9 @@ public:
     // Makes the sheet's page list the pages of the model's page list.
     void SyncPageList();
 
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
 private:
     CSheetModel m_model;
     CPropPageIntro m_pageIntro;
@@ -54,4 +57,5 @@ private:
     CPropPageSet m_set610;
     CPropPageSet m_setOther;
     QHash<const CPageModel*, CPropertyPage*> m_mapPages;
+    bool m_bIconGiven = false;
 };
