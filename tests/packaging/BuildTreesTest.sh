@@ -34,7 +34,9 @@ chmod +x "$work/bin"/*
 cd "$work/project"
 tested=$(PATH=$work/bin:$PATH ./build.sh test)
 started=$(PATH=$work/bin:$PATH ./build.sh run /TEST)
-tree=$(sed -n 's/^ctest --test-dir \([^ ]*\) .*/\1/p' <<<"$tested")
-[ -n "$tree" ] && [ "$tree" != build ] || { echo "FAIL: tests ran in '$tree'" >&2; exit 1; }
+# The program's suite runs first; the fuzz targets' smoke runs follow in a tree of their own.
+trees=$(sed -n 's/^ctest --test-dir \([^ ]*\) .*/\1/p' <<<"$tested")
+tree=$(head -n 1 <<<"$trees")
+[ -n "$tree" ] && ! grep -qx build <<<"$trees" || { echo "FAIL: tests ran in '$trees'" >&2; exit 1; }
 grep -qx "MOORPLAN_SANITIZE=ON" "$tree/cache" || { echo "FAIL: the test tree is not sanitized" >&2; exit 1; }
 [ "$started" = "started build MOORPLAN_SANITIZE=OFF" ] || { echo "FAIL: run gave '$started'" >&2; exit 1; }
