@@ -2,6 +2,7 @@
 
 #include "AppStrings.h"
 #include "FinishReport.h"
+#include "PlanFile.h"
 #include "WizardModel.h"
 
 #include <cstdio>
@@ -149,6 +150,9 @@ std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
     strJson += ",\"test\":" + std::string(Bool(sheet.CommandLine().m_bTest));
     strJson += ",\"b485\":" + std::string(Bool(sheet.CommandLine().m_b485));
     strJson += ",\"exportName\":" + Quote(FinishReport::kExportFileName);
+    strJson += ",\"planName\":" + Quote(std::string("plan.") + PlanFile::kExtension);
+    strJson += ",\"planMaxBytes\":" + std::to_string(PlanFile::kMaxBytes);
+    strJson += ",\"openPlan\":" + std::string(Bool(sheet.CurrentIndex() == 0));
     strJson += ",\"message\":" + Quote(strMessage);
     strJson += ",\"controls\":[";
     AppendControls(strJson, page);

@@ -1,6 +1,12 @@
 #include "NumberRead.h"
 
 #include <charconv>
+#if !defined(__cpp_lib_to_chars)
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#endif
 
 namespace NumberRead {
 namespace {
@@ -107,6 +113,38 @@ std::size_t ScanInteger(std::string_view strText, CInteger& integer)
     return static_cast<std::size_t>(p - strText.data());
 }
 
+namespace {
+
+#if defined(__cpp_lib_to_chars)
+std::from_chars_result DoubleFromChars(const char* pFirst, const char* pLast, double& dValue, bool bHex)
+{
+    return std::from_chars(pFirst, pLast, dValue, bHex ? std::chars_format::hex : std::chars_format::general);
+}
+#else
+// The same reading for a standard library without from_chars for doubles (the
+// browser page's): strtod on the number's own characters, its extra freedoms
+// (leading blanks, a sign, "0x") refused or supplied here.
+std::from_chars_result DoubleFromChars(const char* pFirst, const char* pLast, double& dValue, bool bHex)
+{
+    if (pFirst == pLast || IsCSpace(*pFirst) || *pFirst == '+' || *pFirst == '-')
+        return {pFirst, std::errc::invalid_argument};
+    const std::string strNumber = (bHex ? "0x" : "") + std::string(pFirst, pLast);
+    char* pStop = nullptr;
+    errno = 0;
+    const double dRead = std::strtod(strNumber.c_str(), &pStop);
+    const std::size_t nUsed = static_cast<std::size_t>(pStop - strNumber.c_str());
+    if (nUsed == 0 || (bHex && nUsed <= 2))
+        return {pFirst, std::errc::invalid_argument};
+    const char* const pStopped = pFirst + (nUsed - (bHex ? 2 : 0));
+    if (errno == ERANGE && (dRead == 0.0 || std::isinf(dRead)))
+        return {pStopped, std::errc::result_out_of_range};
+    dValue = dRead;
+    return {pStopped, std::errc()};
+}
+#endif
+
+}  // namespace
+
 bool ScanDecimal(std::string_view strText, double& dValue)
 {
     const char* p = strText.data();
@@ -122,8 +160,7 @@ bool ScanDecimal(std::string_view strText, double& dValue)
     const char* const pNumber = bHex ? pHex : p;
     const char* const pNumberEnd = bHex ? HexNumberEnd(pHex, pEnd) : pEnd;
     double dMagnitude = 0.0;
-    const std::from_chars_result result = std::from_chars(pNumber, pNumberEnd, dMagnitude,
-                                                          bHex ? std::chars_format::hex : std::chars_format::general);
+    const std::from_chars_result result = DoubleFromChars(pNumber, pNumberEnd, dMagnitude, bHex);
     if (result.ec == std::errc::invalid_argument)
         return false;
     if (result.ec == std::errc::result_out_of_range)
