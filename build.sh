@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
+          nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3)
 
 install_missing() {

@@ -1,6 +1,7 @@
 #include "PropPageFinish.h"
 
 #include "FinishPageModel.h"
+#include "InsightPanel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
 #include "PropertySheet.h"
@@ -41,6 +42,7 @@ int CPropPageFinish::OnSetActive()
     QString strReport = QString::fromStdString(m_model.Control(CFinishPageModel::kReport).m_strText);
     strReport.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_ui->report->setPlainText(strReport);
+    m_ui->insight->Show(m_model.Insight());
     return CPropertyPage::OnSetActive();
 }
 
@@ -65,3 +67,5 @@ void CPropPageFinish::OnViewManual()
         ManualLookup::OpenManuals(QString::fromLatin1(ManualLookup::kCatalogueName), pInstrument->m_nModelIndex,
                                   pInstrument->m_nCommIndex, pInstrument->m_nFirmwareIndex);
 }
+
+CInsightPanel* CPropPageFinish::Insight() const { return m_ui->insight; }

@@ -8,6 +8,7 @@ namespace Ui {
 class PropPageFinish;
 }
 class CFinishPageModel;
+class CInsightPanel;
 class CSheetModel;
 
 // The last page: the complete report with the endurance (and the table of
@@ -27,6 +28,9 @@ public:
     void OnViewInNotepad();
     // Opens the instrument's manuals named in the catalogue of the current folder.
     void OnViewManual();
+
+    // Where the endurance goes, days per interval and the expected end date.
+    CInsightPanel* Insight() const;
 
 protected:
     void CreateControls(QWidget* pBody) override;
