@@ -1,7 +1,7 @@
 #include "PlanRunner.h"
 
 #include "ChoiceMatch.h"
-#include "PlanSteps.h"
+#include "OptionTable.h"
 #include "WizardModel.h"
 
 namespace {
@@ -41,10 +41,9 @@ int MatchOrFail(const std::string& strOption, const std::string& strValue, const
     return nIndex;
 }
 
-void ApplyStep(CPageModel& page, const CPlanStep& step, const std::string& strValue)
+void ApplyStep(CPageModel& page, const std::string& strOption, const CPageReading& step, const std::string& strValue)
 {
-    const std::string strOption = step.szOption;
-    switch (step.eKind) {
+    switch (step.eStep) {
     case EStepKind::RadioChoice: {
         std::vector<std::string> astrLabels;
         for (int i = 0; i < step.nCount; ++i)
@@ -74,60 +73,70 @@ void ApplyStep(CPageModel& page, const CPlanStep& step, const std::string& strVa
     case EStepKind::Check:
         Require(page.SetChecked(step.nControl, strValue == "on"), strOption, strValue);
         break;
+    case EStepKind::SensorRows:
+        break;   // the rows come all at once, see ApplyRows
     }
 }
 
-// The sensor rows: the number of --aux options is the count, then each row's
-// type and, after "=", the current typed into its field.
-void ApplyAux(CPageModel& page, const std::vector<std::string>& astrAux)
+// The sensor rows: the number of values is the count, then each row's type
+// and, after "=", the current typed into its field.
+void ApplyRows(CPageModel& page, const std::string& strOption, const CPageReading& step,
+               const std::vector<std::string>& astrRows)
 {
     using Sensors = CSensorListPageModel;
-    if (astrAux.empty())
+    if (astrRows.empty())
         return;
-    const int nCount = static_cast<int>(astrAux.size());
-    const int nMax = static_cast<int>(page.Control(Sensors::kCount).m_astrItems.size()) - 1;
+    const int nCount = static_cast<int>(astrRows.size());
+    const int nMax = static_cast<int>(page.Control(step.nControl).m_astrItems.size()) - 1;
     if (nCount > nMax)
-        throw CUsageError{"--aux given " + std::to_string(nCount) + " times, but this instrument takes at most "
+        throw CUsageError{"--" + strOption + " given " + std::to_string(nCount) + " times, but this instrument takes at most "
                           + std::to_string(nMax < 0 ? 0 : nMax) + " auxiliary sensors"};
-    Require(page.SelectEntry(Sensors::kCount, nCount), "aux", std::to_string(nCount));
+    Require(page.SelectEntry(step.nControl, nCount), strOption, std::to_string(nCount));
     for (int k = 0; k < nCount; ++k) {
-        const std::string& strAux = astrAux[static_cast<std::size_t>(k)];
-        const auto nEquals = strAux.find('=');
-        const std::string strType = strAux.substr(0, nEquals);
+        const std::string& strRow = astrRows[static_cast<std::size_t>(k)];
+        const auto nEquals = strRow.find('=');
+        const std::string strType = strRow.substr(0, nEquals);
         const std::vector<std::string> astrTypes = page.Control(Sensors::TypeId(k)).m_astrItems;
-        const int nType = MatchOrFail("aux", strType, astrTypes);
-        Require(page.SelectEntry(Sensors::TypeId(k), nType), "aux", strType, astrTypes);
+        const int nType = MatchOrFail(strOption, strType, astrTypes);
+        Require(page.SelectEntry(Sensors::TypeId(k), nType), strOption, strType, astrTypes);
         if (nEquals != std::string::npos)
-            Require(page.TypeText(Sensors::CurrentId(k), strAux.substr(nEquals + 1)), "aux", strAux);
+            Require(page.TypeText(Sensors::CurrentId(k), strRow.substr(nEquals + 1)), strOption, strRow);
     }
 }
 
+// The answers the page reads, in its control order.
 void ApplyPage(CPageModel& page, const CPlanOptions& options)
 {
-    if (page.Kind() == EPageKind::SensorList) {
-        ApplyAux(page, options.m_astrAux);
-        return;
+    for (const COptionRow& row : OptionTable()) {
+        for (const CPageReading& reading : row.aReadings) {
+            if (reading.ePage != page.Kind())
+                continue;
+            if (row.eKind == EOptionKind::PageRows)
+                ApplyRows(page, row.szName, reading, options.Rows(row.szName));
+            else if (options.Has(row.szName))
+                ApplyStep(page, row.szName, reading, options.Value(row.szName));
+        }
     }
-    for (const CPlanStep& step : StepsOf(page.Kind()))
-        if (options.Has(step.szOption))
-            ApplyStep(page, step, options.Value(step.szOption));
 }
 
-// Once the instrument is built the page list is complete: an option that no
-// page of it reads could not be used on this path.
+// Once the instrument is built the page list is complete: a page answer that
+// no page of it reads could not be used on this path. Settings of the run
+// itself are no page's business.
 void RequireOptionsOnPath(const CSheetModel& sheet, const CPlanOptions& options)
 {
-    auto onPath = [&](const std::string& strOption) {
+    auto require = [&](const std::string& strOption) {
+        const COptionRow* pRow = FindOption(strOption);
+        if (!pRow || !pRow->IsPageAnswer())
+            return;
         for (const CPageModel* pPage : sheet.Pages())
-            if (PageReads(pPage->Kind(), strOption))
-                return true;
-        return false;
+            if (pRow->ReadBy(pPage->Kind()))
+                return;
+        throw CUsageError{"--" + strOption + " does not apply to this instrument"};
     };
     for (const auto& entry : options.m_mapValues)
-        if (!onPath(entry.first))
-            throw CUsageError{"--" + entry.first + " does not apply to this instrument"};
-    if (!options.m_astrAux.empty() && !onPath("aux"))
-        throw CUsageError{"--aux does not apply to this instrument"};
+        require(entry.first);
+    for (const auto& entry : options.m_mapRows)
+        require(entry.first);
 }
 
 bool IsModelPage(EPageKind eKind) { return eKind == EPageKind::Intro || eKind == EPageKind::MoorModel; }
