@@ -34,7 +34,7 @@ COptionRow HelpSwitch(const char* szName, bool CPlanOptions::*pFlag, const char*
 {
     return {szName, EOptionKind::Help, {}, pFlag, {}, "", szHelp};
 }
-[[maybe_unused]] COptionRow Setting(const char* szName, const char* szArg, std::vector<std::string> astrKeywords,
+COptionRow Setting(const char* szName, const char* szArg, std::vector<std::string> astrKeywords,
                                     const char* szHelp)
 {
     return {szName, EOptionKind::Setting, {}, nullptr, std::move(astrKeywords), szArg, szHelp};
@@ -109,6 +109,12 @@ const std::vector<COptionRow>& OptionTable()
         Switch("test", &CPlanOptions::m_bTest, "append the table of sample interval against days"),
         Switch("485Nereids", &CPlanOptions::m_b485, "offer RS 485 for the Kelvo 700 without oxygen"),
         Switch("trace", &CPlanOptions::m_bTrace, "write the diagnostic lines to standard error"),
+        Switch("json", &CPlanOptions::m_bJson,
+               "print one JSON object instead of the text: schema, inputs,\n"
+               "capacity, enduranceDays, minInterval, breakdown, test, report"),
+        Setting("sweep", "NAME=START:STOP:STEP", {},
+                "print CSV of the endurance for every value of --NAME\n"
+                "(interval or temperature) from START to STOP"),
         HelpSwitch("help", &CPlanOptions::m_bHelp, "show this text"),
     };
     return aRows;

@@ -143,7 +143,8 @@ bool IsModelPage(EPageKind eKind) { return eKind == EPageKind::Intro || eKind ==
 
 }  // namespace
 
-EPlanStatus RunPlan(const CPlanOptions& options, std::string& strReport, std::string& strMessage)
+EPlanStatus RunPlan(const CPlanOptions& options, std::string& strReport, std::string& strMessage,
+                    const std::function<void(CSheetModel&)>& onFinish)
 {
     CMoorplanCommandLineInfo commandLine;
     commandLine.ParseParam("TEST", options.m_bTest, false);
@@ -170,6 +171,8 @@ EPlanStatus RunPlan(const CPlanOptions& options, std::string& strReport, std::st
             }
         }
         strReport = sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;
+        if (onFinish)
+            onFinish(sheet);
         return kPlanDone;
     } catch (const CUsageError& error) {
         strMessage = error.m_strText;

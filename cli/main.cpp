@@ -2,8 +2,10 @@
 // pages would, and prints the finish page's report.
 #include "Diagnostics.h"
 #include "PlanHelp.h"
+#include "PlanJson.h"
 #include "PlanOptions.h"
 #include "PlanRunner.h"
+#include "PlanSweep.h"
 
 #include <cstdio>
 #include <string>
@@ -23,13 +25,26 @@ int main(int argc, char** argv)
     if (options.m_bTrace)
         Diagnostics::SetSink([](const std::string& strText) { std::fwrite(strText.data(), 1, strText.size(), stderr); });
 
-    std::string strReport;
+    std::string strOutput;
     std::string strMessage;
-    const EPlanStatus eStatus = RunPlan(options, strReport, strMessage);
+    EPlanStatus eStatus;
+    if (options.Has("sweep") && (options.m_bJson || options.m_bTest)) {
+        strMessage = "--sweep prints no report: --json and --test do not go with it";
+        eStatus = kPlanUsageError;
+    } else if (options.Has("sweep")) {
+        eStatus = RunSweep(options, strOutput, strMessage);
+    } else if (options.m_bJson) {
+        std::string strReport;
+        eStatus = RunPlan(options, strReport, strMessage, [&](CSheetModel& sheet) {
+            strOutput = PlanJson(sheet, strReport, options.m_bTest) + "\n";
+        });
+    } else {
+        eStatus = RunPlan(options, strOutput, strMessage);
+        strOutput += "\n";
+    }
     switch (eStatus) {
     case kPlanDone:
-        std::fwrite(strReport.data(), 1, strReport.size(), stdout);
-        std::fputc('\n', stdout);
+        std::fwrite(strOutput.data(), 1, strOutput.size(), stdout);
         break;
     case kPlanRefused:
         std::fprintf(stderr, "%s\n", strMessage.c_str());

@@ -1,5 +1,6 @@
 #include "PropPageFinish.h"
 
+#include "FinishInsight.h"
 #include "FinishPageModel.h"
 #include "InsightPanel.h"
 #include "Instrument.h"
@@ -42,7 +43,8 @@ int CPropPageFinish::OnSetActive()
     QString strReport = QString::fromStdString(m_model.Control(CFinishPageModel::kReport).m_strText);
     strReport.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_ui->report->setPlainText(strReport);
-    m_ui->insight->Show(m_model.Insight());
+    if (CInstrument* pInstrument = m_sheet.Instrument())
+        m_ui->insight->Show(BuildFinishInsight(*pInstrument));
     return CPropertyPage::OnSetActive();
 }
 

@@ -31,5 +31,4 @@ void CFinishPageModel::OnSetActive()
     // Pressing the button now ends the program, so it says so.
     m_strFinishButtonText = "Exit";
     Control(kReport).m_strText = pInstrument->m_strSummary;
-    m_insight = BuildFinishInsight(*pInstrument);
 }

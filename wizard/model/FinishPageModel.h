@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FinishInsight.h"
 #include "PageModel.h"
 
 // The finish page: the complete report with the endurance (and, in test
@@ -17,10 +16,6 @@ public:
     // The caption of the wizard's Finish button once the page was shown.
     const std::string& FinishButtonText() const { return m_strFinishButtonText; }
 
-    // The breakdown and the interval curve of the last activation.
-    const CFinishInsight& Insight() const { return m_insight; }
-
 private:
     std::string m_strFinishButtonText = "Finish";
-    CFinishInsight m_insight;
 };
