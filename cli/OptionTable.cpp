@@ -110,11 +110,13 @@ const std::vector<COptionRow>& OptionTable()
         Switch("485Nereids", &CPlanOptions::m_b485, "offer RS 485 for the Kelvo 700 without oxygen"),
         Switch("trace", &CPlanOptions::m_bTrace, "write the diagnostic lines to standard error"),
         Switch("json", &CPlanOptions::m_bJson,
-               "print one JSON object instead of the text: schema, inputs,\n"
-               "capacity, enduranceDays, minInterval, breakdown, test, report"),
+               "print one JSON object instead of the text:\n"
+               "schema, inputs, capacity, enduranceDays,\n"
+               "minInterval, breakdown, test (with --test), report"),
         Setting("sweep", "NAME=START:STOP:STEP", {},
-                "print CSV of the endurance for every value of --NAME\n"
-                "(interval or temperature) from START to STOP"),
+                "CSV of the endurance for each value of --NAME\n"
+                "(interval or temperature) from START to STOP in\n"
+                "steps of STEP; a refused value's row has its message"),
         HelpSwitch("help", &CPlanOptions::m_bHelp, "show this text"),
     };
     return aRows;

@@ -89,7 +89,8 @@ std::string PlanHelpText()
          + OptionLines()
          + "\n"
            "Exit status: 0 report printed; 1 a page refused an entry (its message on\n"
-           "standard error); 2 usage error.\n"
+           "standard error); 2 usage error. A sweep prints a refused value's message in\n"
+           "its row and ends with 0.\n"
            "\n"
            "Example:\n"
            "  moorplan-report --model \"Kelvo 700 - Integral Pump\" --comm \"RS 232\" \\\n"

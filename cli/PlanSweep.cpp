@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -86,16 +88,19 @@ std::string CsvField(const std::string& strText)
     return strQuoted + "\"";
 }
 
-}  // namespace
+// The rows of the values nFirst .. nEnd - 1, or the usage error that stopped them.
+struct CSweepPart {
+    long long nFirst = 0;
+    long long nEnd = 0;
+    std::string strRows;
+    EPlanStatus eStatus = kPlanDone;
+    std::string strMessage;
+};
 
-EPlanStatus RunSweep(const CPlanOptions& options, std::string& strCsv, std::string& strMessage)
+void RunSweepPart(const CSweep& sweep, const CPlanOptions& options, CSweepPart& part)
 {
-    CSweep sweep;
-    if (!ParseSweep(options.Value("sweep"), sweep, strMessage))
-        return kPlanUsageError;
-    strCsv = sweep.strName + ",days,message\n";
     CPlanOptions plan = options;
-    for (long long i = 0; i < sweep.nCount; ++i) {
+    for (long long i = part.nFirst; i < part.nEnd; ++i) {
         const std::string strValue = ValueText(sweep.dStart + static_cast<double>(i) * sweep.dStep);
         plan.m_mapValues[sweep.strName] = strValue;
         double dDays = 0.0;
@@ -106,13 +111,50 @@ EPlanStatus RunSweep(const CPlanOptions& options, std::string& strCsv, std::stri
             dDays = instrument.CalculateEndurance(instrument.m_nSampleInterval);
         });
         if (eStatus == kPlanUsageError) {
-            strMessage = strRefusal;
-            return kPlanUsageError;
+            part.eStatus = eStatus;
+            part.strMessage = strRefusal;
+            return;
         }
         char szDays[64] = "";
         if (eStatus == kPlanDone)
             std::snprintf(szDays, sizeof szDays, "%.17g", dDays);
-        strCsv += strValue + "," + szDays + "," + CsvField(strRefusal) + "\n";
+        part.strRows += strValue + "," + szDays + "," + CsvField(strRefusal) + "\n";
+    }
+}
+
+}  // namespace
+
+EPlanStatus RunSweep(const CPlanOptions& options, std::string& strCsv, std::string& strMessage)
+{
+    CSweep sweep;
+    if (!ParseSweep(options.Value("sweep"), sweep, strMessage))
+        return kPlanUsageError;
+    // The values are independent plans: the cores share them out in runs of
+    // neighbouring values, and the rows are joined in order. Traced lines
+    // would interleave, so a traced sweep keeps to one thread.
+    const long long nThreads = options.m_bTrace ? 1 : std::clamp<long long>(std::thread::hardware_concurrency(), 1, 8);
+    const long long nPerThread = (sweep.nCount + nThreads - 1) / nThreads;
+    std::vector<CSweepPart> aParts(static_cast<std::size_t>(nThreads));
+    std::vector<std::thread> aThreads;
+    for (long long t = 0; t < nThreads; ++t) {
+        CSweepPart& part = aParts[static_cast<std::size_t>(t)];
+        part.nFirst = t * nPerThread;
+        part.nEnd = std::min(sweep.nCount, part.nFirst + nPerThread);
+        if (t == 0)
+            continue;   // this thread's own share, below
+        aThreads.emplace_back([&sweep, &options, &part] { RunSweepPart(sweep, options, part); });
+    }
+    RunSweepPart(sweep, options, aParts.front());
+    for (std::thread& thread : aThreads)
+        thread.join();
+
+    strCsv = sweep.strName + ",days,message\n";
+    for (const CSweepPart& part : aParts) {
+        if (part.eStatus == kPlanUsageError) {
+            strMessage = part.strMessage;
+            return kPlanUsageError;
+        }
+        strCsv += part.strRows;
     }
     return kPlanDone;
 }
