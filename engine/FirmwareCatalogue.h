@@ -19,6 +19,9 @@ public:
     int GetRevisionCount(int nModelIndex, int nCommIndex) const;
     // One revision text; empty when the position is outside its list.
     std::string GetRevision(int nModelIndex, int nCommIndex, int nFirmwareIndex) const;
+    // The firmware index of the newest revision: each list runs from the
+    // oldest revision to the newest, so its last position; 0 for an empty list.
+    int GetNewestRevision(int nModelIndex, int nCommIndex) const;
 
 private:
     std::vector<std::string> m_aastrRevisions[kModelRows][kCommColumns];

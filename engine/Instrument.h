@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnduranceBreakdown.h"
+#include "InstrumentCodes.h"
 #include "InstrumentOption.h"
 
 #include <string>

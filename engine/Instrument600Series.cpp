@@ -25,7 +25,6 @@ const CapacityRule kCapacityRules[] = {
 
 // Amp-seconds per hour lost to self-discharge for each Ah of a lithium pack.
 constexpr double kSelfDischargePerAh = 0.012320328542094456;
-constexpr int kModelKelvo630 = 2;
 
 template <typename Rows>
 void FillOptions(COptionList<5>& list, const Rows& rows)
@@ -40,7 +39,7 @@ void FillOptions(COptionList<5>& list, const Rows& rows)
 CInstrument600Series::CInstrument600Series(int nModelIndex, int nCommIndex, int nFirmwareIndex,
                                            const C600VariantConstants& constants)
     : CInstrument(nModelIndex, nCommIndex, nFirmwareIndex, 3, constants.nPressureSensorCount,
-                  constants.nPumpCount, constants.nCommScheme, constants.bPumpModes, 0, 610)
+                  constants.nPumpCount, constants.nCommScheme, constants.bPumpModes, 0, FamilyCode::k610)
 {
     FillOptions(m_aBatteries, kStandardBatteries);
     m_strDescription = constants.szDescription;
@@ -72,7 +71,7 @@ CInstrument600Series::CInstrument600Series(int nModelIndex, int nCommIndex, int 
 double CInstrument600Series::GetDeratedBatteryCapacity() const
 {
     // The Kelvo 630 always pumps; index 0 of the 610/620 pump lists is "none".
-    const bool bPumpLoad = m_nModelIndex == kModelKelvo630 || m_nPumpIndex > 0;
+    const bool bPumpLoad = m_nModelIndex == ModelIndex::k630 || m_nPumpIndex > 0;
     const bool bAuxLoad = m_nAuxSensorCount > 0;
     if (m_nBatteryIndex < 0 || m_nBatteryIndex >= static_cast<int>(std::size(kCapacityRules)))
         return 0.0;

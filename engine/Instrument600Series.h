@@ -91,8 +91,6 @@ protected:
 
 // Seconds per hour, and amp-seconds per amp-hour.
 inline constexpr double kSecondsPerHour = 3600.0;
-// Hours to days: the double nearest 1/24.
-inline constexpr double kDaysPerHour = 0.041666666666666664;
 // Seconds added for every measurement of NCycles beyond the first.
 inline constexpr double kSecondsPerExtraCycle = 0.25;
 // Seconds the pump runs in pump mode 1.

@@ -40,7 +40,7 @@ void CInstrument620::BuildSummary(int bWithEndurance)
                                              : StrFormat("Pump on %5.2lf sec\r\n", GetSamplingTime());
         }
         m_strSummary += SamplingLines();
-        if (m_nCommScheme != 0) {
+        if (m_nCommScheme != CommScheme::kNotQueried) {
             m_strSummary += StrFormat("Instruments to be queried = %d\r\nCommunications per hour = %d\r\n",
                                       m_nInstrumentsQueried, m_nCommsPerHour);
         }

@@ -25,7 +25,7 @@ void CInstrument630::BuildSummary(int bWithEndurance)
             m_strSummary += StrFormat("Pump on %5.2lf sec\r\n", GetSamplingTime());
         m_strSummary += SamplingLines();
         // Never true for the 630's own scheme: the unentered -1 marks stay out.
-        if (m_nCommScheme != 0) {
+        if (m_nCommScheme != CommScheme::kNotQueried) {
             m_strSummary += StrFormat("N Instruments to be queried = %d\r\n", m_nInstrumentsQueried);
             m_strSummary += StrFormat("Communications per hour = %d\r\n", m_nCommsPerHour);
         }

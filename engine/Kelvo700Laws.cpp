@@ -104,7 +104,7 @@ int SensorColumn(const CInstrument& rInstrument)
 double AwakeTime(const CChargeBudget& law, const CInstrument& rInstrument)
 {
     const int nType = rInstrument.m_nSamplingType;
-    const bool bAutonomous = nType == 0 || (law.bSerialSyncAsAutonomous && nType != 1);
+    const bool bAutonomous = nType == SamplingType::kAutonomous || (law.bSerialSyncAsAutonomous && nType != SamplingType::kPolled);
     const CAwakeTime& awake = (bAutonomous ? law.aAutonomous : law.aOther)[SensorColumn(rInstrument)];
     switch (law.eCount) {
     case ECount::NAvg:
@@ -123,7 +123,7 @@ double AwakeCurrent(const CChargeBudget& law, const CInstrument& rInstrument, in
 {
     switch (law.eCurrent) {
     case ECurrent::PolledHigh:
-        return rInstrument.m_nSamplingType == 1 ? 0.039 : 0.02;
+        return rInstrument.m_nSamplingType == SamplingType::kPolled ? 0.039 : 0.02;
     case ECurrent::RealTime:
         return rInstrument.m_bTransmitRealTime ? 0.015 : 0.013;
     case ECurrent::PositiveInterval:
@@ -208,9 +208,9 @@ double LxpRs232Fw40Law(CInstrument& rInstrument, int nSampleInterval)
     const double* aCharge = kLxpRs232Fw40SampleCharge[SensorColumn(rInstrument)];
     const int nType = rInstrument.m_nSamplingType;
     double dSampling = 0.0;
-    if (nType == 0 || nType == 2)
+    if (nType == SamplingType::kAutonomous || nType == SamplingType::kSerialSync)
         dSampling = aCharge[rInstrument.m_bTransmitRealTime ? 0 : 1] * dRate;
-    else if (nType == 1)
+    else if (nType == SamplingType::kPolled)
         dSampling = aCharge[2] * dRate;
     const double dQuiescent = QuiescentPerHour(rInstrument);
     const double dPump = dRate * 0.0253;

@@ -5,9 +5,6 @@
 
 #include <initializer_list>
 
-// Hours become days with the double nearest 1/24.
-constexpr double kDaysPerHour = 0.041666666666666664;
-
 // The battery endurance in days of a Kelvo 700/710 variant at the given
 // sample interval, by that variant's law. Reads the record; only the oxygen
 // laws write to it (their note).

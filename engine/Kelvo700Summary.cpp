@@ -8,9 +8,9 @@ namespace {
 std::string SamplingTypeText(int nSamplingType)
 {
     switch (nSamplingType) {
-    case 0:
+    case SamplingType::kAutonomous:
         return "Autonomous\r\n";
-    case 1:
+    case SamplingType::kPolled:
         return "Polled\r\n";
     default:
         return "Serial Sync\r\n";
@@ -52,10 +52,12 @@ std::string Kelvo700Lines(const CInstrument& r)
         if (r.m_bUsesNAvg == 1)
             str += StrFormat("NAverage = %d\r\n", r.m_nNAvg);
         str += "Sampling Type = " + SamplingTypeText(r.m_nSamplingType);
-        if ((r.m_nCommScheme == 1 && r.m_nSamplingType == 0) || r.m_nCommScheme == 6)
+        if ((r.m_nCommScheme == CommScheme::kRs232RealTime && r.m_nSamplingType == SamplingType::kAutonomous)
+            || r.m_nCommScheme == CommScheme::kRs232Pumped40)
             str += RealTimeLine(r);
     }
-    if (r.m_nCommScheme > 1 && r.m_nCommScheme != 6 && r.m_nInstrumentsQueried > -1)
+    if (r.m_nCommScheme > CommScheme::kRs232RealTime && r.m_nCommScheme != CommScheme::kRs232Pumped40
+        && r.m_nInstrumentsQueried > -1)
         str += QueryLines(r);
     return str + AmpHourBatteryLines(r);
 }
@@ -66,9 +68,9 @@ std::string Kelvo710Rs232Lines(const CInstrument& r)
     // Continuous sampling stores an interval of 0, so 0 already counts.
     if (r.m_nSampleInterval > -1) {
         const std::string strInterval = StrFormat("Sample Interval = %d\r\n", r.m_nSampleInterval);
-        if (r.m_nSamplingMode == 0)
+        if (r.m_nSamplingMode == SamplingMode::kInterval)
             str += strInterval + "Sampling = Autonomous Interval\r\n";
-        else if (r.m_nSamplingMode == 1)
+        else if (r.m_nSamplingMode == SamplingMode::kContinuous)
             str += "Autonomous Continuous\r\n";
         else
             str += strInterval + "Sampling = Polled\r\n";
@@ -82,14 +84,14 @@ std::string Kelvo710ModemLines(const CInstrument& r)
     if (r.m_nSampleInterval > 0) {
         str += StrFormat("Sample Interval = %d\r\n", r.m_nSampleInterval);
         str += "Sampling Type = ";
-        if (r.m_nSamplingMode == 0)
+        if (r.m_nSamplingMode == SamplingMode::kInterval)
             str += "Autonomous Interval\r\n";
-        else if (r.m_nSamplingMode == 2)
+        else if (r.m_nSamplingMode == SamplingMode::kPolledLow)
             str += "Polled Low Power\r\n";
         else
             str += "Polled High Power\r\n";
     }
-    if (r.m_nSamplingMode == 0 && r.m_nInstrumentsQueried > 0)
+    if (r.m_nSamplingMode == SamplingMode::kInterval && r.m_nInstrumentsQueried > 0)
         str += QueryLines(r);
     return str + AmpHourBatteryLines(r);
 }
@@ -114,7 +116,7 @@ std::string OxygenLines(const CInstrument& r, EKelvoForm eForm, int bWithEnduran
             }
         }
     }
-    if (!bRealTimeForm && r.m_nCommScheme > 1 && r.m_nInstrumentsQueried > -1)
+    if (!bRealTimeForm && r.m_nCommScheme > CommScheme::kRs232RealTime && r.m_nInstrumentsQueried > -1)
         str += QueryLines(r);
     if (r.m_nBatteryIndex > -1) {
         str += StrFormat("Deployment Temperature: %4.1lf\r\n", r.m_dDeploymentTemperature);

@@ -23,7 +23,7 @@ bool HasSensorColumn(const CInstrument& rInstrument)
 double Rs232Endurance(const CRs232SampleCharge& charge, const CInstrument& rInstrument, int nSampleInterval)
 {
     const int nMode = rInstrument.m_nSamplingMode;
-    if (HasSensorColumn(rInstrument) && nMode == 1) {
+    if (HasSensorColumn(rInstrument) && nMode == SamplingMode::kContinuous) {
         const double dAmpHours = rInstrument.m_aBatteries.ValueAt(rInstrument.m_nBatteryIndex);
         // In the hourly budget's units: amp-seconds against amp-seconds per hour.
         RecordChargeTerms(rInstrument, dAmpHours * 3600.0, {{BreakdownPart::kContinuous, kContinuousCurrent * 3600.0}});
@@ -31,7 +31,7 @@ double Rs232Endurance(const CRs232SampleCharge& charge, const CInstrument& rInst
     }
     const double dCapacity = ChargeCapacity(rInstrument);
     const double dQuiescent = QuiescentPerHour(rInstrument);
-    if (HasSensorColumn(rInstrument) && nMode == 0) {
+    if (HasSensorColumn(rInstrument) && nMode == SamplingMode::kInterval) {
         const double dSampling = SamplesPerHour(nSampleInterval) * charge.aCharge[rInstrument.m_nPressureSensorIndex];
         RecordChargeTerms(rInstrument, dCapacity,
                           {{BreakdownPart::kSampling, dSampling}, {BreakdownPart::kQuiescent, dQuiescent}});
@@ -72,15 +72,15 @@ double Kelvo710ModemEndurance(CInstrument& rInstrument, int nSampleInterval)
     double dSampling = 0.0;
     double dCommunication = 0.0;
     double dExtra = 0.0;
-    if (HasSensorColumn(rInstrument) && (nMode == 0 || nMode == 2 || nMode == 3)) {
+    if (HasSensorColumn(rInstrument) && (nMode == SamplingMode::kInterval || nMode == SamplingMode::kPolledLow || nMode == SamplingMode::kPolledHigh)) {
         const int p = rInstrument.m_nPressureSensorIndex;
         dSampling = dRate * kModemSampleCharge[p];
-        if (nMode == 0) {
+        if (nMode == SamplingMode::kInterval) {
             dCommunication = static_cast<double>(rInstrument.m_nCommsPerHour) * dQueried *
                              rInstrument.m_dCommCurrent * kModemTalkTime;
         } else {
             dCommunication = dQueried * rInstrument.m_dCommCurrent * dRate * kModemPolledTalkTime[p];
-            dExtra = dRate * (nMode == 2 ? kModemPolledExtraLow : kModemPolledExtraHigh)[p];
+            dExtra = dRate * (nMode == SamplingMode::kPolledLow ? kModemPolledExtraLow : kModemPolledExtraHigh)[p];
         }
     }
     const double dQuiescent = QuiescentPerHour(rInstrument);

@@ -35,7 +35,7 @@ const CMxpOxFw11Row kMxpOxFw11Sampling = {0.17, 0.016, 2.8, 3.8};
 
 double MxpOxFw11SamplingTime(const CInstrument& rInstrument)
 {
-    return rInstrument.m_nSamplingType == 0 ? kMxpOxFw11Sampling.dAutonomousTime
+    return rInstrument.m_nSamplingType == SamplingType::kAutonomous ? kMxpOxFw11Sampling.dAutonomousTime
                                             : kMxpOxFw11Sampling.dOtherTime;
 }
 
@@ -119,7 +119,7 @@ double OxygenAmpSecondEndurance(CInstrument& rInstrument, int nSampleInterval)
     const int p = rInstrument.m_nPressureSensorIndex;
     const double dCapacity = ChargeCapacity(rInstrument);
     double dSamplingTime = 0.0;
-    if (rInstrument.m_nSamplingType == 0)
+    if (rInstrument.m_nSamplingType == SamplingType::kAutonomous)
         dSamplingTime = p == 0 ? 2.2 : 2.5;
     const double dTau = AmpSecondTau(rInstrument);
     Diagnostics::Trace("dTau", dTau);

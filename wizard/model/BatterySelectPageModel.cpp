@@ -43,9 +43,6 @@ bool InRule(const CDecimalRule& rule, const std::string& strText, double& dValue
     return FieldNumbers::ScanDouble(strText, dValue) && rule.m_dMin <= dValue && dValue <= rule.m_dMax;
 }
 
-constexpr int kModel610 = 0;
-constexpr int kModel620 = 1;
-constexpr int kModel630 = 2;
 }  // namespace
 
 CBatterySelectPageModel::CBatterySelectPageModel(CSheetModel& sheet)
@@ -58,10 +55,10 @@ bool CBatterySelectPageModel::IsPumpBatteryCompatible(int nModelIndex, int nBatt
     // Battery entry 0 is the alkaline pack, every later one lithium.
     const bool bLithium = nBatteryIndex > 0;
     switch (nModelIndex) {
-    case kModel610:
-    case kModel620:
+    case ModelIndex::k610:
+    case ModelIndex::k620:
         return !(bLithium && nPumpIndex >= 2);   // entries 2 and 3: the P4P and P4T pumps
-    case kModel630:
+    case ModelIndex::k630:
         return !(bLithium && nPumpIndex > 0);
     default:
         return true;

@@ -38,8 +38,8 @@ void CIntroPageModel::OnSetActive()
     SetWizardButtons(kWizNext);
     Sheet().KeepFirstPages(1);
     if (Sheet().m_nSelModel == -1) {
-        Sheet().m_nSelModel = 1;   // first visit: the Kelvo 620
-        CheckModel(*this, 1);
+        Sheet().m_nSelModel = ModelIndex::k620;   // first visit
+        CheckModel(*this, ModelIndex::k620);
     }
 }
 
@@ -57,7 +57,7 @@ CPageResult CIntroPageModel::Leave(bool bNext)
     CSheetModel& sheet = Sheet();
     if (!bNext)
         return {};
-    if (sheet.m_nSelModel == 0) {
+    if (sheet.m_nSelModel == ModelIndex::k610) {
         sheet.m_nSelComm = -1;
         sheet.m_nSelFirmware = -1;
         // Without an instrument object (its allocation failed) the pages

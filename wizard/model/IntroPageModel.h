@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstrumentCodes.h"
 #include "PageModel.h"
 
 // The introduction page: the model radio buttons. Its Next builds the Kelvo
@@ -18,7 +19,7 @@ public:
         kModel710,
         kControlCount
     };
-    static constexpr int kModelCount = 7;
+    static constexpr int kModelCount = ModelIndex::kCount;
     static int ModelButton(int nModelIndex) { return kModel610 + nModelIndex; }
 
     explicit CIntroPageModel(CSheetModel& sheet);

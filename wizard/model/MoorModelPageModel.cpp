@@ -19,21 +19,9 @@ std::vector<CControlState> MoorModelLayout()
     };
 }
 
-// The revision preselected without an instrument of the same protocol, by
-// model index (rows) and communications index (RS-232, RS-485, modem).
-constexpr int kaDefaultFirmware[7][3] = {
-    {0, 0, 0},   // Kelvo 610: no communications page
-    {1, 0, 1},   // Kelvo 620
-    {1, 0, 0},   // Kelvo 630
-    {4, 2, 2},   // Kelvo 700 - No Pump
-    {4, 2, 2},   // Kelvo 700 - Integral Pump
-    {0, 0, 1},   // Kelvo 700 - Integral Pump and Integral Oxygen
-    {2, 0, 1},   // Kelvo 710
-};
-
 // Which protocol buttons are enabled, by model index.
 enum ECommEnable { kOff, kOn, kWith485Switch };
-constexpr ECommEnable kaCommEnabled[7][3] = {
+constexpr ECommEnable kaCommEnabled[ModelIndex::kCount][CommIndex::kCount] = {
     {kOff, kOff, kOff},            // Kelvo 610
     {kOn, kOn, kOn},               // Kelvo 620
     {kOff, kOff, kOff},            // Kelvo 630
@@ -45,7 +33,7 @@ constexpr ECommEnable kaCommEnabled[7][3] = {
 
 bool InTable(int nModelIndex, int nCommIndex)
 {
-    return nModelIndex >= 0 && nModelIndex < 7 && nCommIndex >= 0 && nCommIndex < 3;
+    return nModelIndex >= 0 && nModelIndex < ModelIndex::kCount && nCommIndex >= 0 && nCommIndex < CommIndex::kCount;
 }
 
 const CFirmwareCatalogue& Catalogue()
@@ -63,7 +51,7 @@ CMoorModelPageModel::CMoorModelPageModel(CSheetModel& sheet)
 
 int CMoorModelPageModel::DefaultFirmware(int nModelIndex, int nCommIndex)
 {
-    return InTable(nModelIndex, nCommIndex) ? kaDefaultFirmware[nModelIndex][nCommIndex] : 0;
+    return Catalogue().GetNewestRevision(nModelIndex, nCommIndex);
 }
 
 bool CMoorModelPageModel::IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch)
@@ -82,7 +70,7 @@ void CMoorModelPageModel::OnSetActive()
     if (const CInstrument* pInstrument = sheet.Instrument())
         sheet.m_nSelComm = pInstrument->GetCommIndex();
     if (sheet.m_nSelComm == -1) {
-        sheet.m_nSelComm = 0;
+        sheet.m_nSelComm = CommIndex::kRs232;
         sheet.m_nSelFirmware = 0;
     }
     for (int i = 0; i < kCommCount; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstrumentCodes.h"
 #include "PageModel.h"
 
 // The communications and firmware page: the protocol radio buttons and the
@@ -16,7 +17,7 @@ public:
         kFirmware,
         kControlCount
     };
-    static constexpr int kCommCount = 3;
+    static constexpr int kCommCount = CommIndex::kCount;
     static int CommButton(int nCommIndex) { return kRs232 + nCommIndex; }
 
     explicit CMoorModelPageModel(CSheetModel& sheet);

@@ -13,9 +13,6 @@ std::vector<CControlState> PumpLayout()
         ReportControl(),
     };
 }
-
-constexpr int kModel620 = 1;
-constexpr int kModel630 = 2;
 }  // namespace
 
 CMooredPumpSelectPageModel::CMooredPumpSelectPageModel(CSheetModel& sheet)
@@ -35,7 +32,7 @@ void CMooredPumpSelectPageModel::OnSetActive()
     if (instrument.m_nPumpIndex >= 0) {
         list.m_nSelection = instrument.m_nPumpIndex;
         const int nModel = instrument.GetModelIndex();
-        if ((nModel == kModel620 && instrument.m_nPumpIndex >= 1) || nModel == kModel630) {
+        if ((nModel == ModelIndex::k620 && instrument.m_nPumpIndex >= 1) || nModel == ModelIndex::k630) {
             Show({kMode1, kMode2}, true);
             CheckRadio({kMode1, kMode2}, instrument.m_nPumpMode == 1 ? kMode1 : kMode2);
         }

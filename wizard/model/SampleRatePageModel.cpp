@@ -35,7 +35,7 @@ void CSampleRatePageModel::OnSetActive()
     SetWizardButtons(kWizBack | kWizNext);
     Show({kDelayLabel, kDelay}, instrument.UsesSamplingDelay() != 0);
     Show({kNCyclesLabel, kNCycles}, instrument.UsesNCycles() != 0);
-    ShowQueryFields(instrument.GetCommScheme() != 0);
+    ShowQueryFields(instrument.GetCommScheme() != CommScheme::kNotQueried);
     FieldText(kDelay) = StrFormat("%4.1lf", instrument.m_dSamplingDelay);
     FieldText(kNCycles) = StrFormat("%d", instrument.m_nNCycles);
     SetIntervalText("600");
@@ -62,7 +62,7 @@ CPageResult CSampleRatePageModel::Leave(bool bNext)
     }
     if (instrument.UsesSamplingDelay() != 0)
         instrument.m_dSamplingDelay = FieldNumbers::DoubleOrZero(FieldText(kDelay));
-    if (instrument.GetCommScheme() != 0)
+    if (instrument.GetCommScheme() != CommScheme::kNotQueried)
         StoreQueryFigures();
     return result;
 }

@@ -25,19 +25,6 @@ std::vector<CControlState> Sampling700Layout()
     };
 }
 
-enum ESamplingType { kTypeAutonomous = 0, kTypePolled = 1, kTypeSerialSync = 2 };
-
-// The Kelvo 700 communications schemes that lay the page out differently.
-enum EScheme {
-    kSchemeRs232 = 0,
-    kSchemeRs232RealTime = 1,
-    kSchemeRs485 = 2,
-    kSchemeModem = 3,
-    kSchemeModemOxygen = 4,
-    kSchemeRs232Oxygen = 5,
-    kSchemeRs232Pumped40 = 6,
-};
-
 // Transmit state per sampling type under the schemes whose buttons change it:
 // checked, enabled, shown, and the flag stored in the record.
 struct CTransmitRule {
@@ -63,8 +50,8 @@ constexpr CTransmitRule kaScheme56Rules[3] = {
 int RadioOfType(int nType)
 {
     switch (nType) {
-    case kTypeAutonomous: return C700SamplingPageModel::kAutonomous;
-    case kTypePolled: return C700SamplingPageModel::kPolled;
+    case SamplingType::kAutonomous: return C700SamplingPageModel::kAutonomous;
+    case SamplingType::kPolled: return C700SamplingPageModel::kPolled;
     default: return C700SamplingPageModel::kSerialSync;
     }
 }
@@ -81,34 +68,38 @@ void C700SamplingPageModel::LayOutByScheme()
     CInstrument& instrument = *Instrument();
     const int nScheme = instrument.GetCommScheme();
     const int nType = instrument.m_nSamplingType;
-    ShowQueryFields(nScheme == kSchemeRs485 || nScheme == kSchemeModem || nScheme == kSchemeModemOxygen);
-    if (nScheme != kSchemeRs232)
-        Control(kSerialSync).m_bEnabled = (nScheme != kSchemeModem && nScheme != kSchemeModemOxygen);
+    ShowQueryFields(nScheme == CommScheme::kRs485 || nScheme == CommScheme::kModem || nScheme == CommScheme::kModemOxygen);
+    if (nScheme != CommScheme::kRs232)
+        Control(kSerialSync).m_bEnabled = (nScheme != CommScheme::kModem && nScheme != CommScheme::kModemOxygen);
     CControlState& transmit = Control(kTransmit);
     switch (nScheme) {
-    case kSchemeRs232RealTime: {
+    case CommScheme::kRs232RealTime: {
         const int nModel = instrument.GetModelIndex();
         const int nFirmware = instrument.GetFirmwareIndex();
-        if ((nModel == 3 && nFirmware > 3) || (nModel == 4 && nFirmware == 3))
-            transmit.m_bVisible = (nType == kTypeAutonomous);
+        // The RS-232 revisions "3.0 and higher" of the Kelvo 700 without pump
+        // (firmware index 4, the last) and "3.0 and higher, less than 4.0" of
+        // the pumped one (index 3; 4.0 has a scheme of its own) send real-time
+        // data only while sampling autonomously, so the box is offered only then.
+        if ((nModel == ModelIndex::k700NoPump && nFirmware > 3) || (nModel == ModelIndex::k700Pump && nFirmware == 3))
+            transmit.m_bVisible = (nType == SamplingType::kAutonomous);
         transmit.m_bChecked = (instrument.m_bTransmitRealTime == 1);
         break;
     }
-    case kSchemeRs232Oxygen:
+    case CommScheme::kRs232Oxygen:
         transmit.m_bVisible = true;
-        transmit.m_bEnabled = (nType != kTypePolled);
+        transmit.m_bEnabled = (nType != SamplingType::kPolled);
         Control(kReceiveLineValid).m_bChecked = (instrument.m_bReceiveLineValid != 0);
         transmit.m_bChecked = (instrument.m_bTransmitRealTime == 1);
         OnTransmit();
         break;
-    case kSchemeRs232Pumped40:
+    case CommScheme::kRs232Pumped40:
         transmit.m_bVisible = true;
-        transmit.m_bEnabled = (nType != kTypePolled);
-        if (nType == kTypePolled)
+        transmit.m_bEnabled = (nType != SamplingType::kPolled);
+        if (nType == SamplingType::kPolled)
             instrument.m_bTransmitRealTime = 1;
         transmit.m_bChecked = (instrument.m_bTransmitRealTime == 1);
         break;
-    case kSchemeModemOxygen:
+    case CommScheme::kModemOxygen:
         transmit.m_bVisible = false;
         Control(kPolled).m_bEnabled = (instrument.GetFirmwareIndex() > 0);
         break;
@@ -137,27 +128,27 @@ void C700SamplingPageModel::OnSamplingType(int nType)
 {
     CInstrument& instrument = *Instrument();
     ReadFields();   // the texts typed so far survive the click
-    if (nType != kTypeAutonomous)
+    if (nType != SamplingType::kAutonomous)
         instrument.m_bTransmitRealTime = 0;
     instrument.m_nSamplingType = nType;
     CheckRadio({kAutonomous, kPolled, kSerialSync}, RadioOfType(nType));
     const int nScheme = instrument.GetCommScheme();
     const CTransmitRule* pRule = nullptr;
-    if (nScheme == kSchemeRs232RealTime && instrument.HasRealTimeOption() != 0)
+    if (nScheme == CommScheme::kRs232RealTime && instrument.HasRealTimeOption() != 0)
         pRule = &kaScheme1Rules[nType];
-    else if (nScheme == kSchemeRs232Oxygen || nScheme == kSchemeRs232Pumped40)
+    else if (nScheme == CommScheme::kRs232Oxygen || nScheme == CommScheme::kRs232Pumped40)
         pRule = &kaScheme56Rules[nType];
     if (pRule) {
         CControlState& transmit = Control(kTransmit);
         transmit.m_bChecked = pRule->m_bChecked;
         // Scheme 1 leaves the box enabled as it is; schemes 5 and 6 set it.
-        if (nScheme != kSchemeRs232RealTime)
+        if (nScheme != CommScheme::kRs232RealTime)
             transmit.m_bEnabled = pRule->m_bEnabled;
         // Scheme 5 keeps the box shown as activation left it.
-        if (nScheme != kSchemeRs232Oxygen)
+        if (nScheme != CommScheme::kRs232Oxygen)
             transmit.m_bVisible = pRule->m_bVisible;
         instrument.m_bTransmitRealTime = pRule->m_bTransmitRealTime;
-        if (nScheme == kSchemeRs232Oxygen)
+        if (nScheme == CommScheme::kRs232Oxygen)
             OnTransmit();
     }
     PushFields();
@@ -174,7 +165,7 @@ void C700SamplingPageModel::OnTransmit()
         instrument.m_bReceiveLineValid = 0;
     } else {
         instrument.m_bTransmitRealTime = 1;
-        if (instrument.GetCommScheme() == kSchemeRs232Oxygen)
+        if (instrument.GetCommScheme() == CommScheme::kRs232Oxygen)
             Control(kReceiveLineValid).m_bVisible = true;
     }
     PushFields();
@@ -184,13 +175,13 @@ void C700SamplingPageModel::OnCommand(int nId)
 {
     switch (nId) {
     case kAutonomous:
-        OnSamplingType(kTypeAutonomous);
+        OnSamplingType(SamplingType::kAutonomous);
         break;
     case kPolled:
-        OnSamplingType(kTypePolled);
+        OnSamplingType(SamplingType::kPolled);
         break;
     case kSerialSync:
-        OnSamplingType(kTypeSerialSync);
+        OnSamplingType(SamplingType::kSerialSync);
         break;
     case kTransmit:
         OnTransmit();
@@ -217,7 +208,7 @@ CPageResult C700SamplingPageModel::Leave(bool bNext)
             return {true, instrument.GetNAvgRangeMsg()};
         }
     }
-    if (instrument.GetCommScheme() != kSchemeRs232)
+    if (instrument.GetCommScheme() != CommScheme::kRs232)
         StoreQueryFigures();
     return result;
 }

@@ -20,19 +20,12 @@ std::vector<CControlState> Sampling710Layout()
     };
 }
 
-enum ESamplingMode { kModeInterval = 0, kModeContinuous = 1, kModePolledLow = 2, kModePolledHigh = 3 };
-
-// The Kelvo 710 communications schemes: RS-232 with real-time output, and the
-// inductive modem line whose instruments are queried.
-constexpr int kSchemeRs232 = 1;
-constexpr int kSchemeModem = 3;
-
 int RadioOfMode(int nMode)
 {
     switch (nMode) {
-    case kModeInterval: return C710SamplingPageModel::kIntervalSampling;
-    case kModeContinuous: return C710SamplingPageModel::kContinuous;
-    case kModePolledLow: return C710SamplingPageModel::kPolledLow;
+    case SamplingMode::kInterval: return C710SamplingPageModel::kIntervalSampling;
+    case SamplingMode::kContinuous: return C710SamplingPageModel::kContinuous;
+    case SamplingMode::kPolledLow: return C710SamplingPageModel::kPolledLow;
     default: return C710SamplingPageModel::kPolledHigh;
     }
 }
@@ -49,15 +42,15 @@ void C710SamplingPageModel::OnSetActive()
     CInstrument& instrument = *Instrument();
     SetWizardButtons(kWizBack | kWizNext);
     const int nScheme = instrument.GetCommScheme();
-    if (nScheme == kSchemeRs232) {
+    if (nScheme == CommScheme::kRs232RealTime) {
         ShowQueryFields(false);
         Control(kIntervalSampling).m_bEnabled = true;
         Control(kContinuous).m_bEnabled = true;
         Control(kPolledLow).m_bEnabled = false;
         Control(kPolledHigh).m_bEnabled = false;
-    } else if (nScheme == kSchemeModem) {
+    } else if (nScheme == CommScheme::kModem) {
         ShowQueryFields(true);
-        if (instrument.m_nSamplingMode != kModeInterval)
+        if (instrument.m_nSamplingMode != SamplingMode::kInterval)
             ShowRateFields(false);
         Control(kIntervalSampling).m_bEnabled = true;
         Control(kContinuous).m_bEnabled = false;
@@ -80,11 +73,11 @@ void C710SamplingPageModel::OnSamplingMode(int nMode)
     ReadFields();   // the texts typed so far survive the click
     instrument.m_nSamplingMode = nMode;
     switch (nMode) {
-    case kModeInterval:
-        if (instrument.GetCommIndex() != 0)
+    case SamplingMode::kInterval:
+        if (instrument.GetCommIndex() != CommIndex::kRs232)
             ShowQueryFields(true);
         break;
-    case kModeContinuous:
+    case SamplingMode::kContinuous:
         instrument.m_nSampleInterval = 0;
         FieldText(kInterval) = "0";
         break;
@@ -101,16 +94,16 @@ void C710SamplingPageModel::OnCommand(int nId)
 {
     switch (nId) {
     case kIntervalSampling:
-        OnSamplingMode(kModeInterval);
+        OnSamplingMode(SamplingMode::kInterval);
         break;
     case kContinuous:
-        OnSamplingMode(kModeContinuous);
+        OnSamplingMode(SamplingMode::kContinuous);
         break;
     case kPolledLow:
-        OnSamplingMode(kModePolledLow);
+        OnSamplingMode(SamplingMode::kPolledLow);
         break;
     case kPolledHigh:
-        OnSamplingMode(kModePolledHigh);
+        OnSamplingMode(SamplingMode::kPolledHigh);
         break;
     default:
         break;
@@ -123,7 +116,9 @@ CPageResult C710SamplingPageModel::Leave(bool bNext)
     ReadFields();
     if (!StoreInterval(bNext, result) && bNext)
         return result;
-    if (Instrument()->GetCommScheme() != 0)
+    // Both Kelvo 710 schemes are non-zero: the figures are stored even where
+    // RS-232 hides their fields.
+    if (Instrument()->GetCommScheme() != CommScheme::kRs232)
         StoreQueryFigures();
     return result;
 }

@@ -81,7 +81,7 @@ void CSheetModel::AddFamilyPages()
     CPageSet& set = *m_pOtherSet;
     const CInstrument& instrument = *m_pInstrument;
     switch (instrument.GetFamilyCode()) {
-    case 610:
+    case FamilyCode::k610:
         if (instrument.GetPressureSensorCount() != 0)
             AddPage(*set.m_pPressureSelect);
         if (instrument.GetPumpCount() != 0)
@@ -91,12 +91,12 @@ void CSheetModel::AddFamilyPages()
         if (instrument.GetBatteryCount() != 0)
             AddPage(*set.m_pBatterySelect);
         break;
-    case 700:
+    case FamilyCode::k700:
         AddPage(*set.m_pPressureSelect);
         AddPage(*set.m_p700Sampling);
         AddPage(*set.m_pBatterySelect);
         break;
-    case 710:
+    case FamilyCode::k710:
         AddPage(*set.m_pPressureSelect);
         AddPage(*set.m_p710Sampling);
         AddPage(*set.m_pBatterySelect);
