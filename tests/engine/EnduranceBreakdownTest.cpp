@@ -1,4 +1,5 @@
 #include "InstrumentFactory.h"
+#include "StandardRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -36,35 +37,16 @@ std::vector<std::string> NamesOf(const CEnduranceBreakdown& breakdown)
     return astrNames;
 }
 
-// A record that loads every consumer a variant can have: a pump in mode 2,
-// an auxiliary sensor, the second battery (a lithium pack on the 600 series),
-// queried communications; polled sampling (Kelvo 710: polled low power), or
-// autonomous sampling with the first pump, sensor and battery.
-void EnterRecord(CInstrument& k, bool bPolled)
-{
-    k.SetPressureSensorIndex(bPolled ? std::min(1, k.GetPressureSensorCount() - 1) : 0);
-    k.m_nSamplingType = bPolled ? 1 : 0;
-    k.m_nSamplingMode = bPolled ? 2 : 0;
-    k.m_bTransmitRealTime = k.m_bReceiveLineValid = bPolled ? 1 : 0;
-    k.m_nInstrumentsQueried = 3;
-    k.m_nCommsPerHour = 4;
-    k.m_nPumpIndex = bPolled ? 1 : 0;
-    k.m_nPumpMode = bPolled ? 2 : 1;
-    k.m_aAuxSensors.Set(0, "Kelvo 810", 0.015, 1);
-    k.m_nAuxSensorCount = 1;
-    k.m_nBatteryIndex = (bPolled && k.GetBatteryCount() > 1) ? 1 : 0;
-    k.m_dDeploymentPressure = 1000.0;
-    k.m_dTau20 = 3.0;
-    k.m_dSamplingDelay = 1.5;
-}
-
 struct CBreakdownRow {
     int nModel, nComm, nFirmware;
     const char* szPolled;       // consumers in the polled record
     const char* szAutonomous;   // consumers in the autonomous record
 };
 
-// What each variant's calculation charges. Pump "none" (index 0 of the Kelvo
+// What each variant's calculation charges, in the standard record's two
+// set-ups (a pump in mode 2, an auxiliary sensor, the second battery, queried
+// communications and polled sampling; or the first pump, sensor and battery
+// sampling autonomously). Pump "none" (index 0 of the Kelvo
 // 610/620 lists) and the alkaline pack leave out the pump and self-discharge;
 // the Kelvo 620 RS-232 variants talk for 0 s, so they never charge queries;
 // the MXP OX firmware 4.0 charges no sampling when polled; a polled Kelvo 710
@@ -106,7 +88,7 @@ TEST(EnduranceBreakdown, EveryVariantSplitsItsOwnSumAmongTheConsumersItHas)
             auto k = CreateVariant(r.nModel, r.nComm, r.nFirmware);
             ASSERT_TRUE(k);
             SCOPED_TRACE(k->GetDescription() + (bPolled ? " polled" : " autonomous"));
-            EnterRecord(*k, bPolled);
+            EnterStandardRecord(*k, bPolled);
             EXPECT_EQ(NamesOf(k->CalculateBreakdown(600)), Consumers(bPolled ? r.szPolled : r.szAutonomous));
             for (double dTemperature : {-5.0, 0.0, 12.5, 40.0}) {
                 k->SetDeploymentTemperature(dTemperature);
@@ -121,15 +103,16 @@ TEST(EnduranceBreakdown, UnitsAndCapacities)
 {
     // Kelvo 610, alkaline at 20 C: the derated 12.2 Ah, charged in amp-hours.
     auto k610 = CreateVariant(0, -1, -1);
-    EnterRecord(*k610, false);
+    EnterStandardRecord(*k610, false);
     k610->m_nAuxSensorCount = 0;
+    k610->SetDeploymentTemperature(20.0);
     const CEnduranceBreakdown b610 = k610->CalculateBreakdown(900);
     EXPECT_STREQ(b610.UnitName(), "Ah");
     EXPECT_DOUBLE_EQ(b610.Capacity(), 12.2);
 
     // The joule variants budget the pack's 257040 J: 71.4 Wh.
     auto kOx = CreateVariant(5, 0, 0);
-    EnterRecord(*kOx, false);
+    EnterStandardRecord(*kOx, false);
     const CEnduranceBreakdown bOx = kOx->CalculateBreakdown(600);
     EXPECT_EQ(bOx.Unit(), EBudgetUnit::Energy);
     EXPECT_STREQ(bOx.UnitName(), "Wh");
@@ -137,7 +120,7 @@ TEST(EnduranceBreakdown, UnitsAndCapacities)
 
     // Continuous sampling on the Kelvo 710 RS-232: a steady 0.015 A, 0.36 Ah a day.
     auto k710 = CreateVariant(6, 0, 1);
-    EnterRecord(*k710, false);
+    EnterStandardRecord(*k710, false);
     k710->m_nSamplingMode = 1;
     const CEnduranceBreakdown b710 = k710->CalculateBreakdown(0);
     ASSERT_EQ(b710.Parts().size(), 1u);
