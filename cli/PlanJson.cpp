@@ -1,5 +1,6 @@
 #include "PlanJson.h"
 
+#include "Diagnostics.h"
 #include "FinishInsight.h"
 #include "FinishReport.h"
 #include "PlanInputs.h"
@@ -32,6 +33,8 @@ nlohmann::ordered_json TestTableJson(CInstrument& instrument)
 
 std::string PlanJson(CSheetModel& sheet, const std::string& strReport, bool bTest)
 {
+    // The report's own calculations have traced already; these repeat them.
+    const Diagnostics::CMuted muted;
     CInstrument& instrument = *sheet.Instrument();
     const CFinishInsight insight = BuildFinishInsight(instrument);
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
