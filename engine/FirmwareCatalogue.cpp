@@ -13,7 +13,10 @@ struct CFirmwareCell {
 using namespace ModelIndex;
 using namespace CommIndex;
 
-// Cells not listed offer no revision.
+// Cells not listed offer no revision. The texts are what the list shows; the
+// reports word the same revisions their own way in the variants'
+// descriptions (Kelvo700Table: "...\r\nNo External Power Option" against
+// ", no external power option" here). Both wordings are fixed: keep them apart.
 const CFirmwareCell kCells[] = {
     {k610, kRs232, {"all revisions"}},
     {k620, kRs232, {"1.8c or less", "2.0 or higher"}},

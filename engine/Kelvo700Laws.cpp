@@ -62,7 +62,7 @@ struct CKelvoLaw {
 double MxpFw40Law(CInstrument& rInstrument, int nSampleInterval);
 double LxpRs232Fw40Law(CInstrument& rInstrument, int nSampleInterval);
 
-const CKelvoLaw kLaws[kKelvoVariantCount] = {
+constexpr CKelvoLaw kLaws[kKelvoVariantCount] = {
     {V::CInstrument700MxFwTo14, nullptr, kMxFwTo14Law},
     {V::CInstrument700MxFw20, nullptr, kMxFwTo14Law},
     {V::CInstrument700MxFw30, nullptr, {ECount::None, {Fixed(1.8), Fixed(2.4)}, {Fixed(2.0), Fixed(2.6)}, false, ECurrent::PressureSensor, EPump::None, 0.0, kQueried}},
@@ -94,6 +94,7 @@ const CKelvoLaw kLaws[kKelvoVariantCount] = {
     {V::CInstrument710Rs232Fw20, Kelvo710Rs232Fw20Endurance, {}},
     {V::CInstrument710Rs232Fw31, Kelvo710Rs232Fw20Endurance, {}},
 };
+static_assert(RowsInVariantOrder(kLaws), "kLaws: a row is out of place");
 
 // "none" is the first choice of every pair; any other sensor the second.
 int SensorColumn(const CInstrument& rInstrument)

@@ -10,7 +10,10 @@ constexpr double kPumpShare = 0.65;
 
 // Description, then the counts of batteries, pressure sensors and pumps, the
 // communications scheme, pump modes, real-time option and family code.
-const CKelvoIdentity kIdentities[kKelvoVariantCount] = {
+// The descriptions word a revision as the report prints it, which differs from
+// the firmware list's text (FirmwareCatalogue: ", no external power option"
+// against "\r\nNo External Power Option" here). Both are fixed: keep them apart.
+constexpr CKelvoIdentity kIdentities[kKelvoVariantCount] = {
     {V::CInstrument700MxFwTo14, "Model = Kelvo 700 MX\r\nFirmware 1.4 or less\r\n", 2, 2, 0, CommScheme::kModem, 1, 0, FamilyCode::k700},
     {V::CInstrument700MxFw20, "Model = Kelvo 700 MX\r\nFirmware 2.0 or higher, less than 3.0\r\n", 2, 2, 0, CommScheme::kModem, 1, 0, FamilyCode::k700},
     {V::CInstrument700MxFw30, "Model = Kelvo 700 MX\r\nFirmware 3.0 or higher\r\n", 2, 2, 0, CommScheme::kModem, 1, 0, FamilyCode::k700},
@@ -45,7 +48,7 @@ const CKelvoIdentity kIdentities[kKelvoVariantCount] = {
 
 // Quiescent current, min / max interval, NCycles, NAvg, communication current
 // and time, batteries, pressure sensors, report form.
-const CKelvoConstants kConstants[kKelvoVariantCount] = {
+constexpr CKelvoConstants kConstants[kKelvoVariantCount] = {
     {V::CInstrument700MxFwTo14, 0.0001, 10, 14400, 0, 0, 0.0031, 0.5, {{"AA Lithium", 8.8}, {"Kelvo Custom", 5.0}}, {{"none", 0.03}, {"Strain gauge", 0.03}}, F::Kelvo700},
     {V::CInstrument700MxFw20, 0.0001, 10, 14400, 0, 0, 0.005, 0.5, {{"AA Lithium", 8.8}, {"Kelvo Custom", 5.0}}, {{"none", 0.03}, {"Strain gauge", 0.03}}, F::Kelvo700},
     {V::CInstrument700MxFw30, 0.00012, 6, 14400, 0, 0, 0.0025, 0.5, {{"AA Lithium", 8.8}, {"Kelvo Custom", 5.0}}, {{"none", 0.013}, {"Strain gauge", 0.013}}, F::Kelvo700},
@@ -77,6 +80,10 @@ const CKelvoConstants kConstants[kKelvoVariantCount] = {
     {V::CInstrument710Rs232Fw20, 0.00001, 0, 14400, 0, 1, 0.0043, 0.0, {{"Lithium", 1.1}, {"Alkaline", 0.3}}, {{"none", 0.04}, {"Strain gauge", 0.04}}, F::Kelvo710Rs232},
     {V::CInstrument710Rs232Fw31, 0.00001, 0, 14400, 0, 1, 0.0043, 0.0, {{"Lithium", 1.1}, {"Alkaline", 0.3}}, {{"none", 0.04}, {"Strain gauge", 0.04}}, F::Kelvo710Rs232},
 };
+
+// Each row names its variant, and stands at that variant's position.
+static_assert(RowsInVariantOrder(kIdentities), "kIdentities: a row is out of place");
+static_assert(RowsInVariantOrder(kConstants), "kConstants: a row is out of place");
 
 template <std::size_t N>
 void LoadList(COptionList<N>& rList, const CKelvoEntry (&aEntries)[2])

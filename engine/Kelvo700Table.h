@@ -2,6 +2,8 @@
 
 #include "Instrument.h"
 
+#include <cstddef>
+
 // The constants of the thirty Kelvo 700 / Kelvo 710 variants, one enumerator
 // per variant class (named as the class, in catalogue order).
 enum class EKelvoVariant {
@@ -88,6 +90,18 @@ struct CKelvoConstants {
     CKelvoEntry aPressureSensors[2];
     EKelvoForm eForm;
 };
+
+// Whether every row of a table indexed by variant names the variant of its
+// position: the tables of identities, constants and laws are read by
+// position, and static_assert it.
+template <typename TRow, std::size_t N>
+constexpr bool RowsInVariantOrder(const TRow (&aRows)[N])
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(aRows[i].eVariant) != i)
+            return false;
+    return N == static_cast<std::size_t>(kKelvoVariantCount);
+}
 
 const CKelvoIdentity& KelvoIdentity(EKelvoVariant eVariant);
 const CKelvoConstants& KelvoConstants(EKelvoVariant eVariant);

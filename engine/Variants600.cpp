@@ -78,20 +78,38 @@ constexpr double kBaseTime630Digiquartz = 2.45;
 }  // namespace
 
 // Each constructor hands its row of constants to the family.
-#define MOORPLAN_600_CONSTRUCTOR(ClassName, FamilyClass, Row)                                 \
-    ClassName::ClassName(int nModelIndex, int nCommIndex, int nFirmwareIndex)                 \
-        : FamilyClass(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[Row])                \
-    {                                                                                         \
-    }
-
-MOORPLAN_600_CONSTRUCTOR(CInstrument610, CInstrument600Series, k610)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs232FwTo18, CInstrument620, k620Rs232FwTo18)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs232Fw20, CInstrument620, k620Rs232Fw20)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620Rs485FwTo12, CInstrument620, k620Rs485FwTo12)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620ModemFwTo12, CInstrument620, k620ModemFwTo12)
-MOORPLAN_600_CONSTRUCTOR(CInstrument620ModemFw20, CInstrument620, k620ModemFw20)
-MOORPLAN_600_CONSTRUCTOR(CInstrument630FwTo16, CInstrument630, k630FwTo16)
-MOORPLAN_600_CONSTRUCTOR(CInstrument630Fw20, CInstrument630, k630Fw20)
+CInstrument610::CInstrument610(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument600Series(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k610])
+{
+}
+CInstrument620Rs232FwTo18::CInstrument620Rs232FwTo18(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs232FwTo18])
+{
+}
+CInstrument620Rs232Fw20::CInstrument620Rs232Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs232Fw20])
+{
+}
+CInstrument620Rs485FwTo12::CInstrument620Rs485FwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs485FwTo12])
+{
+}
+CInstrument620ModemFwTo12::CInstrument620ModemFwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620ModemFwTo12])
+{
+}
+CInstrument620ModemFw20::CInstrument620ModemFw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620ModemFw20])
+{
+}
+CInstrument630FwTo16::CInstrument630FwTo16(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument630(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k630FwTo16])
+{
+}
+CInstrument630Fw20::CInstrument630Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+    : CInstrument630(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k630Fw20])
+{
+}
 
 void CInstrument620ModemFwTo12::SetPressureSensorIndex(int nIndex)
 {

@@ -8,16 +8,20 @@
 // constants its constructor sets (CInstrument610 is its own single variant);
 // two of them also change their timing when the pressure sensor is chosen.
 
-// A variant that only sets its constants.
-#define MOORPLAN_600_VARIANT(ClassName, FamilyClass)                      \
-    class ClassName : public FamilyClass {                                \
-    public:                                                               \
-        ClassName(int nModelIndex, int nCommIndex, int nFirmwareIndex);   \
-    }
+class CInstrument620Rs232FwTo18 : public CInstrument620 {
+public:
+    CInstrument620Rs232FwTo18(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+};
 
-MOORPLAN_600_VARIANT(CInstrument620Rs232FwTo18, CInstrument620);
-MOORPLAN_600_VARIANT(CInstrument620Rs232Fw20, CInstrument620);
-MOORPLAN_600_VARIANT(CInstrument620Rs485FwTo12, CInstrument620);
+class CInstrument620Rs232Fw20 : public CInstrument620 {
+public:
+    CInstrument620Rs232Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+};
+
+class CInstrument620Rs485FwTo12 : public CInstrument620 {
+public:
+    CInstrument620Rs485FwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+};
 
 // The Digiquartz sensor of this modem firmware needs an even NCycles.
 class CInstrument620ModemFwTo12 : public CInstrument620 {
@@ -26,8 +30,15 @@ public:
     void SetPressureSensorIndex(int nIndex) override;
 };
 
-MOORPLAN_600_VARIANT(CInstrument620ModemFw20, CInstrument620);
-MOORPLAN_600_VARIANT(CInstrument630FwTo16, CInstrument630);
+class CInstrument620ModemFw20 : public CInstrument620 {
+public:
+    CInstrument620ModemFw20(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+};
+
+class CInstrument630FwTo16 : public CInstrument630 {
+public:
+    CInstrument630FwTo16(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+};
 
 // The Digiquartz sensor of the newer firmware runs a shorter base time with
 // an even NCycles.

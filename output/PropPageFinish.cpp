@@ -11,7 +11,6 @@
 #include "ui_PropPageFinish.h"
 
 #include <QAbstractButton>
-#include <QFontDatabase>
 
 CPropPageFinish::CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet)
     : CPropertyPage(QString::fromStdString(model.Title())),
@@ -26,8 +25,11 @@ void CPropPageFinish::CreateControls(QWidget* pBody)
 {
     m_ui.reset(new Ui::PropPageFinish);
     m_ui->setupUi(pBody);
-    // The report's columns line up only in a fixed-pitch font.
-    m_ui->report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The buttons act on the sheet's instrument here; the model has no handler.
+    m_binder.Reset(CFinishPageModel::kControlCount, [](int) {});
+    m_binder.Bind(CFinishPageModel::kReport, m_ui->report);
+    m_binder.Bind(CFinishPageModel::kViewInNotepad, m_ui->buttonViewInNotepad);
+    m_binder.Bind(CFinishPageModel::kViewManual, m_ui->buttonViewManual);
     connect(m_ui->buttonViewInNotepad, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewInNotepad);
     connect(m_ui->buttonViewManual, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewManual);
 }
@@ -35,26 +37,13 @@ void CPropPageFinish::CreateControls(QWidget* pBody)
 int CPropPageFinish::OnSetActive()
 {
     m_model.OnSetActive();
-    m_ui->buttonViewManual->setVisible(m_model.Control(CFinishPageModel::kViewManual).m_bVisible);
+    m_binder.ToWidgets(m_model);
     GetSheet()->SetWizardButtons(m_model.WizardButtons());
     GetSheet()->SetTitle(QString::fromStdString(m_model.Title()));
-    RenameFinishButton();
-    // The report ends its lines with "\r\n"; the field shows plain lines.
-    QString strReport = QString::fromStdString(m_model.Control(CFinishPageModel::kReport).m_strText);
-    strReport.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_ui->report->setPlainText(strReport);
+    GetSheet()->SetFinishText(QString::fromStdString(m_model.FinishButtonText()));
     if (CInstrument* pInstrument = m_sheet.Instrument())
         m_ui->insight->Show(BuildFinishInsight(*pInstrument));
     return CPropertyPage::OnSetActive();
-}
-
-void CPropPageFinish::RenameFinishButton()
-{
-    const QString strNewText = QString::fromStdString(m_model.FinishButtonText());
-    for (QAbstractButton* pButton : GetSheet()->findChildren<QAbstractButton*>()) {
-        if (pButton->text() == QLatin1String("Finish"))
-            pButton->setText(strNewText);
-    }
 }
 
 void CPropPageFinish::OnViewInNotepad()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlBinder.h"
 #include "PropertyPage.h"
 
 #include <QScopedPointer>
@@ -14,8 +15,9 @@ class CSheetModel;
 // The last page: the complete report with the endurance (and the table of
 // intervals against days in test mode), "View in Notepad" and, with the MANUAL
 // switch, "View Manual". Its activation turns the sheet's Finish button into
-// Exit. What the page shows is decided by its page model; the two buttons act
-// on the sheet's instrument.
+// Exit. What the page shows is decided by its page model and copied onto the
+// widgets by the binder, as on every page; the two buttons act on the sheet's
+// instrument.
 class CPropPageFinish : public CPropertyPage {
     Q_OBJECT
 public:
@@ -36,9 +38,8 @@ protected:
     void CreateControls(QWidget* pBody) override;
 
 private:
-    void RenameFinishButton();
-
     CFinishPageModel& m_model;
     CSheetModel& m_sheet;
     QScopedPointer<Ui::PropPageFinish> m_ui;
+    CControlBinder m_binder;
 };

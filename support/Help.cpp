@@ -7,16 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
 #include <iterator>
-
-// Launch lines for the diagnostic output; silent unless the rule
-// "moorplan.diagnostics.debug=true" enables them (e.g. through QT_LOGGING_RULES).
-Q_LOGGING_CATEGORY(lcMoorplanHelp, "moorplan.diagnostics", QtWarningMsg)
 
 namespace BvUtility {
 namespace {
@@ -61,7 +56,7 @@ bool ShowInViewer(const QString& strPath)
 
 void TraceLaunch(const QString& strPath, unsigned long nTopic, const char* szCommand, bool bSucceeded)
 {
-    qCDebug(lcMoorplanHelp, "Launching %s, ID=%lu, %s, %s.", qUtf8Printable(strPath), nTopic, szCommand,
+    qCDebug(lcDiagnostics, "Launching %s, ID=%lu, %s, %s.", qUtf8Printable(strPath), nTopic, szCommand,
             bSucceeded ? "succeeded" : "FAILED");
 }
 

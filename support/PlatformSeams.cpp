@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QUrl>
 
+Q_LOGGING_CATEGORY(lcDiagnostics, "moorplan.diagnostics", QtInfoMsg)
+
 namespace BvUtility::Platform {
 namespace {
 

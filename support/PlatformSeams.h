@@ -2,12 +2,19 @@
 
 #include "SupportExport.h"
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
 class QWidget;
+
+// The diagnostic output: the program's one logging category,
+// "moorplan.diagnostics". The engine's traces, the finish page's catalogue
+// entries and the help launcher's lines are its debug lines, silent unless a
+// rule enables them, e.g. QT_LOGGING_RULES="moorplan.diagnostics.debug=true".
+MOORPLAN_SUPPORT_EXPORT const QLoggingCategory& lcDiagnostics();   // defined by Q_LOGGING_CATEGORY
 
 // Every platform action of the program goes through one of these seams: a
 // message box, opening a document with the desktop's default application,

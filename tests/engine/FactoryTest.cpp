@@ -92,16 +92,16 @@ TEST(Factory, CatalogueAndVariantTableAgree)
     EXPECT_EQ(nBuilt, 38);
 }
 
-TEST(FirmwareCatalogue, CellsHoldTheRevisionTexts)
+// Positions outside a list or the table read as nothing, never beyond.
+TEST(FirmwareCatalogue, OutsideTheTableIsEmpty)
 {
     const CFirmwareCatalogue catalogue;
-    EXPECT_EQ(catalogue.GetRevisions(0, 0), std::vector<std::string>{"all revisions"});
-    EXPECT_EQ(catalogue.GetRevision(4, 2, 1), "3.0 and higher, leas than 4.0");
-    EXPECT_EQ(catalogue.GetRevision(5, 2, 1), "1.1 and higher (production version, 2010 & later)");
     EXPECT_EQ(catalogue.GetRevision(6, 2, 2), "");
     EXPECT_EQ(catalogue.GetRevision(1, 0, -1), "");
-    for (auto [nModel, nComm] : {std::pair{-1, 0}, {10, 0}, {0, 3}, {0, -1}, {INT_MIN, INT_MAX}})
+    for (auto [nModel, nComm] : {std::pair{-1, 0}, {10, 0}, {0, 3}, {0, -1}, {INT_MIN, INT_MAX}}) {
         EXPECT_TRUE(catalogue.GetRevisions(nModel, nComm).empty());
+        EXPECT_EQ(catalogue.GetNewestRevision(nModel, nComm), 0);
+    }
 }
 
 }  // namespace

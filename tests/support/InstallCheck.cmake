@@ -1,11 +1,15 @@
-# Installs the support component into PREFIX and checks what arrived.
+# Installs the support component into PREFIX and checks that every header of
+# HEADERS (the support library's list) and the library arrived.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}" --component support
                 RESULT_VARIABLE nResult)
 if(NOT nResult EQUAL 0)
   message(FATAL_ERROR "installing the support library failed")
 endif()
-foreach(header DateTimeText.h EditConvert.h Help.h ListText.h PathUtil.h PlatformSeams.h StreamUtil.h SupportExport.h)
+if(NOT HEADERS)
+  message(FATAL_ERROR "no header list given")
+endif()
+foreach(header ${HEADERS})
   if(NOT EXISTS "${PREFIX}/include/moorplan-support/${header}")
     message(FATAL_ERROR "header ${header} was not installed")
   endif()

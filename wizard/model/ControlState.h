@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WizardButtons.h"
+
 #include <string>
 #include <vector>
 
@@ -26,12 +28,6 @@ struct CControlState {
     bool m_bEnabled = true;
 };
 
-// The wizard buttons a page enables while it is active.
-enum EWizardButtons {
-    kWizBack = 1,
-    kWizNext = 2,
-    kWizFinish = 4,
-};
 
 // What the sheet or a page answers to Next or Back: m_bStay when the wizard
 // does not move; m_strMessage holds the text of the message box to show (empty

@@ -37,6 +37,20 @@ void FillList(QComboBox* pList, const CControlState& control)
     pList->setCurrentIndex(control.m_nSelection);
 }
 
+// Captions come from the page model alone; moorplan-report matches its
+// choices against the same texts.
+void SetCaption(QWidget* pWidget, const CControlState& control)
+{
+    const QString strText = ToQt(control.m_strText);
+    if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+        if (pLabel->text() != strText)
+            pLabel->setText(strText);
+    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        if (pButton->text() != strText)
+            pButton->setText(strText);
+    }
+}
+
 void ShowReport(QPlainTextEdit* pReport, const CControlState& control)
 {
     const QString strText = ReportText(control.m_strText);
@@ -85,6 +99,7 @@ void CControlBinder::ToWidgets(const CPageModel& model) const
             break;
         case EControlKind::Radio:
         case EControlKind::Check:
+            SetCaption(pWidget, control);
             static_cast<QAbstractButton*>(pWidget)->setChecked(control.m_bChecked);
             break;
         case EControlKind::Report:
@@ -92,7 +107,8 @@ void CControlBinder::ToWidgets(const CPageModel& model) const
             break;
         case EControlKind::Label:
         case EControlKind::Button:
-            break;   // their captions come from the page layout
+            SetCaption(pWidget, control);
+            break;
         }
         pWidget->setVisible(control.m_bVisible);
         pWidget->setEnabled(control.m_bEnabled);

@@ -12,7 +12,8 @@ class QWidget;
 // states onto the widgets after every call into the model, and what the person
 // typed, selected or checked back into the model before every call.
 //
-// Widget per control kind: Label QLabel, Edit QLineEdit, List QComboBox, Radio
+// Captions of labels, buttons, radio buttons and check boxes come from the
+// model too. Widget per control kind: Label QLabel, Edit QLineEdit, List QComboBox, Radio
 // QRadioButton, Check QCheckBox, Button QPushButton, Report QPlainTextEdit.
 class CControlBinder {
 public:

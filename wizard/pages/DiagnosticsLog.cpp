@@ -2,8 +2,6 @@
 
 #include "Diagnostics.h"
 
-Q_LOGGING_CATEGORY(lcDiagnostics, "moorplan.diagnostics", QtInfoMsg)
-
 namespace DiagnosticsLog {
 
 void Install()

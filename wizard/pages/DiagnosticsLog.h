@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QLoggingCategory>
+#include "PlatformSeams.h"   // lcDiagnostics
 
 // The engine's diagnostic output (calculation traces, catalogue entries,
-// lookup notes) goes to Qt's logging under "moorplan.diagnostics". It is
-// silent unless that category's debug output is enabled, e.g.
-//     QT_LOGGING_RULES="moorplan.diagnostics.debug=true" moorplan
-Q_DECLARE_LOGGING_CATEGORY(lcDiagnostics)
+// lookup notes) goes to the diagnostic category lcDiagnostics.
 
 namespace DiagnosticsLog {
 // Routes the engine's diagnostic output to the category when it is enabled.

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 // The resources sit in a static library: register them before first use.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
@@ -53,8 +54,10 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
       m_setOther(m_model.SetOther(), m_model)
 {
     InitResources();
-    setWindowIcon(SheetIcon());
     SetPicture(QPixmap(QStringLiteral(":/picture129.png")));
+    // The window manager wants the icon at every size, each decoded from its
+    // own picture: give it once the window is up, so the first page shows sooner.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(SheetIcon()); });
     resize(kInitialSize);
     m_mapPages.insert(&m_pageIntro.Model(), &m_pageIntro);
     m_mapPages.insert(&m_pageMoorModel.Model(), &m_pageMoorModel);

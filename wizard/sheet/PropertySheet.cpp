@@ -66,7 +66,7 @@ CPropertySheet::CPropertySheet(const QString& strCaption, QWidget* pParent)
     pCancel->setAutoDefault(false);
     m_pBackButton->setAutoDefault(false);
 
-    ApplyWizardButtons(kBack | kNext);
+    ApplyWizardButtons(kWizBack | kWizNext);
 }
 
 CPropertySheet::~CPropertySheet()
@@ -134,6 +134,11 @@ void CPropertySheet::SetTitle(const QString& strTitle)
 {
     setWindowTitle(strTitle);
     m_pHeader->SetTitle(strTitle);
+}
+
+void CPropertySheet::SetFinishText(const QString& strText)
+{
+    m_pFinishButton->setText(strText);
 }
 
 void CPropertySheet::SetPicture(const QPixmap& picture)
@@ -234,9 +239,9 @@ void CPropertySheet::FocusFirstControlNow(CPropertyPage* pPage)
 
 void CPropertySheet::ApplyWizardButtons(int nFlags)
 {
-    const bool bFinish = (nFlags & kFinish) != 0;
-    m_pBackButton->setEnabled((nFlags & kBack) != 0);
-    m_pNextButton->setEnabled((nFlags & kNext) != 0);
+    const bool bFinish = (nFlags & kWizFinish) != 0;
+    m_pBackButton->setEnabled((nFlags & kWizBack) != 0);
+    m_pNextButton->setEnabled((nFlags & kWizNext) != 0);
     m_pNextButton->setVisible(!bFinish);
     m_pFinishButton->setVisible(bFinish);
     (bFinish ? m_pFinishButton : m_pNextButton)->setDefault(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PropertyPage.h"
+#include "WizardButtons.h"
 
 #include <QDialog>
 #include <QList>
@@ -31,9 +32,9 @@ class QStackedWidget;
 //
 // Buttons. A page requests which buttons are enabled, usually first thing in
 // OnSetActive:
-//     GetSheet()->SetWizardButtons(CPropertySheet::kBack | CPropertySheet::kNext);
+//     GetSheet()->SetWizardButtons(kWizBack | kWizNext);   // WizardButtons.h
 // The request is posted: it takes effect once the current event has been
-// handled, and requests apply in the order they were made. With kFinish the
+// handled, and requests apply in the order they were made. With kWizFinish the
 // Finish button replaces Next; without it Next is shown. The buttons carry the
 // object names "backButton", "nextButton", "finishButton", "cancelButton" and
 // "helpButton"; the Finish button's text is "Finish" until a page changes it.
@@ -47,8 +48,6 @@ class QStackedWidget;
 class CPropertySheet : public QDialog {
     Q_OBJECT
 public:
-    enum EWizardButtons { kBack = 0x1, kNext = 0x2, kFinish = 0x4 };
-
     explicit CPropertySheet(const QString& strCaption, QWidget* pParent = nullptr);
     ~CPropertySheet() override;
 
@@ -70,6 +69,8 @@ public:
     void SetTitle(const QString& strTitle);
     // The one picture behind the watermark and the header band.
     void SetPicture(const QPixmap& picture);
+    // The caption of the Finish button (MFC's SetFinishText keeps the name).
+    void SetFinishText(const QString& strText);
 
 signals:
     void HelpRequested();

@@ -29,7 +29,7 @@ public:
     int m_nActivations = 0;
     int m_nNextResult = 0;
     int m_nBackResult = 0;
-    int m_nButtons = CPropertySheet::kBack | CPropertySheet::kNext;
+    int m_nButtons = kWizBack | kWizNext;
     std::function<void()> m_fnOnActive;
 
 protected:
@@ -98,7 +98,7 @@ TEST_F(PropertySheetTest, APageWithoutCaptionKeepsTheTitleItWasGiven)
 
 TEST_F(PropertySheetTest, ButtonRequestsApplyAfterTheCurrentEvent)
 {
-    m_second.m_nButtons = CPropertySheet::kBack | CPropertySheet::kFinish;
+    m_second.m_nButtons = kWizBack | kWizFinish;
     QTest::mouseClick(Button(m_sheet, "nextButton"), Qt::LeftButton);
     EXPECT_TRUE(Button(m_sheet, "nextButton")->isVisible());
     QCoreApplication::processEvents();
