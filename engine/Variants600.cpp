@@ -25,16 +25,6 @@ const std::vector<C600AuxTypeRow> kAux620 = {
     {"none", "0.0"},        {"Kelvo 810", "0.015"}, {"Kelvo 830", "0.010"}, {"Kelvo 840", "0.015"},
     {"Kelvo 820", "0.006"}, {"Kelvo 850", "0.040"}, {"Other", "0.0"}};
 
-enum E600Variant {
-    k610,
-    k620Rs232FwTo18,
-    k620Rs232Fw20,
-    k620Rs485FwTo12,
-    k620ModemFwTo12,
-    k620ModemFw20,
-    k630FwTo16,
-    k630Fw20,
-};
 
 // clang-format off
 const C600VariantConstants kVariants[] = {
@@ -77,37 +67,13 @@ constexpr double kBaseTime630Digiquartz = 2.45;
 
 }  // namespace
 
-// Each constructor hands its row of constants to the family.
+const C600VariantConstants& Variant600Constants(E600Variant eRow)
+{
+    return kVariants[static_cast<int>(eRow)];
+}
+
 CInstrument610::CInstrument610(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument600Series(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k610])
-{
-}
-CInstrument620Rs232FwTo18::CInstrument620Rs232FwTo18(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs232FwTo18])
-{
-}
-CInstrument620Rs232Fw20::CInstrument620Rs232Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs232Fw20])
-{
-}
-CInstrument620Rs485FwTo12::CInstrument620Rs485FwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620Rs485FwTo12])
-{
-}
-CInstrument620ModemFwTo12::CInstrument620ModemFwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620ModemFwTo12])
-{
-}
-CInstrument620ModemFw20::CInstrument620ModemFw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument620(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k620ModemFw20])
-{
-}
-CInstrument630FwTo16::CInstrument630FwTo16(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument630(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k630FwTo16])
-{
-}
-CInstrument630Fw20::CInstrument630Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex)
-    : CInstrument630(nModelIndex, nCommIndex, nFirmwareIndex, kVariants[k630Fw20])
+    : CInstrument600Series(nModelIndex, nCommIndex, nFirmwareIndex, Variant600Constants(E600Variant::k610))
 {
 }
 

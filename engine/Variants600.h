@@ -4,46 +4,51 @@
 #include "Instrument620.h"
 #include "Instrument630.h"
 
+// The rows of the Kelvo 610/620/630 constants table (Variants600.cpp), one
+// per variant class.
+enum class E600Variant {
+    k610,
+    k620Rs232FwTo18,
+    k620Rs232Fw20,
+    k620Rs485FwTo12,
+    k620ModemFwTo12,
+    k620ModemFw20,
+    k630FwTo16,
+    k630Fw20,
+};
+const C600VariantConstants& Variant600Constants(E600Variant eRow);
+
 // The Kelvo 620 and 630 variants. Each differs from its family only in the
 // constants its constructor sets (CInstrument610 is its own single variant);
 // two of them also change their timing when the pressure sensor is chosen.
 
-class CInstrument620Rs232FwTo18 : public CInstrument620 {
+// A variant that hands its row of constants to its family.
+template <E600Variant eRow, typename TFamily>
+class C600Variant : public TFamily {
 public:
-    CInstrument620Rs232FwTo18(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+    C600Variant(int nModelIndex, int nCommIndex, int nFirmwareIndex)
+        : TFamily(nModelIndex, nCommIndex, nFirmwareIndex, Variant600Constants(eRow))
+    {
+    }
 };
 
-class CInstrument620Rs232Fw20 : public CInstrument620 {
-public:
-    CInstrument620Rs232Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex);
-};
-
-class CInstrument620Rs485FwTo12 : public CInstrument620 {
-public:
-    CInstrument620Rs485FwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex);
-};
+using CInstrument620Rs232FwTo18 = C600Variant<E600Variant::k620Rs232FwTo18, CInstrument620>;
+using CInstrument620Rs232Fw20 = C600Variant<E600Variant::k620Rs232Fw20, CInstrument620>;
+using CInstrument620Rs485FwTo12 = C600Variant<E600Variant::k620Rs485FwTo12, CInstrument620>;
+using CInstrument620ModemFw20 = C600Variant<E600Variant::k620ModemFw20, CInstrument620>;
+using CInstrument630FwTo16 = C600Variant<E600Variant::k630FwTo16, CInstrument630>;
 
 // The Digiquartz sensor of this modem firmware needs an even NCycles.
-class CInstrument620ModemFwTo12 : public CInstrument620 {
+class CInstrument620ModemFwTo12 : public C600Variant<E600Variant::k620ModemFwTo12, CInstrument620> {
 public:
-    CInstrument620ModemFwTo12(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+    using C600Variant::C600Variant;
     void SetPressureSensorIndex(int nIndex) override;
-};
-
-class CInstrument620ModemFw20 : public CInstrument620 {
-public:
-    CInstrument620ModemFw20(int nModelIndex, int nCommIndex, int nFirmwareIndex);
-};
-
-class CInstrument630FwTo16 : public CInstrument630 {
-public:
-    CInstrument630FwTo16(int nModelIndex, int nCommIndex, int nFirmwareIndex);
 };
 
 // The Digiquartz sensor of the newer firmware runs a shorter base time with
 // an even NCycles.
-class CInstrument630Fw20 : public CInstrument630 {
+class CInstrument630Fw20 : public C600Variant<E600Variant::k630Fw20, CInstrument630> {
 public:
-    CInstrument630Fw20(int nModelIndex, int nCommIndex, int nFirmwareIndex);
+    using C600Variant::C600Variant;
     void SetPressureSensorIndex(int nIndex) override;
 };

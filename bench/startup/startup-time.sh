@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Time to the first window of the wizard against a bare dialog with one label,
 # side by side under Xvfb, and the peak memory of each up to that moment.
+# Needs the Debian packages xvfb, x11-utils and libxdamage-dev (for the probe).
 #   bench/startup/startup-time.sh [BUILD_DIR] [ROUNDS]
 # Each round runs both programs once, in alternating order, so that load from
 # elsewhere on the machine falls on both; the medians and the median of the

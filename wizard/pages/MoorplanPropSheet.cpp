@@ -2,6 +2,7 @@
 
 #include "FinishPageModel.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -20,6 +21,13 @@ QIcon SheetIcon()
     for (int nSize : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icon134/%1.png").arg(nSize), QSize(nSize, nSize));
     return icon;
+}
+// Bitmap resource 129 at the density of the screen: decoding the larger one
+// where it is not needed would cost start-up time for nothing.
+QPixmap SheetPicture()
+{
+    const bool bDense = qApp->devicePixelRatio() > 1.0;
+    return QPixmap(bDense ? QStringLiteral(":/picture129@2x.png") : QStringLiteral(":/picture129.png"));
 }
 }  // namespace
 
@@ -54,7 +62,7 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
       m_setOther(m_model.SetOther(), m_model)
 {
     InitResources();
-    SetPicture(QPixmap(QStringLiteral(":/picture129.png")));
+    SetPicture(SheetPicture());
     // The window manager wants the icon at every size, each decoded from its
     // own picture: give it once the window is up, so the first page shows sooner.
     QTimer::singleShot(0, this, [this] { setWindowIcon(SheetIcon()); });
