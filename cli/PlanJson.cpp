@@ -2,9 +2,12 @@
 
 #include "Diagnostics.h"
 #include "FinishInsight.h"
+#include "FinishPageModel.h"
 #include "FinishReport.h"
-#include "PlanInputs.h"
+#include "PlanFile.h"
 #include "SheetModel.h"
+
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -31,7 +34,7 @@ nlohmann::ordered_json TestTableJson(CInstrument& instrument)
 
 }  // namespace
 
-std::string PlanJson(CSheetModel& sheet, const std::string& strReport, bool bTest)
+std::string PlanJson(CSheetModel& sheet, const CPlanAnswers& inputs, bool bTest)
 {
     // The report's own calculations have traced already; these repeat them.
     const Diagnostics::CMuted muted;
@@ -40,7 +43,9 @@ std::string PlanJson(CSheetModel& sheet, const std::string& strReport, bool bTes
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
     nlohmann::ordered_json plan = {
         {"schema", kPlanJsonSchema},
-        {"inputs", PlanInputs(sheet)},
+        // The very object a plan file holds, version key included: saved
+        // alone it is a plan that --plan and the wizard open.
+        {"inputs", nlohmann::ordered_json::parse(PlanFile::Text(inputs))},
         {"capacity", {{"value", breakdown.Capacity()}, {"unit", breakdown.UnitName()}}},
         {"enduranceDays", breakdown.m_dDays},
         {"minInterval", insight.m_nMinInterval},
@@ -48,7 +53,7 @@ std::string PlanJson(CSheetModel& sheet, const std::string& strReport, bool bTes
     };
     if (bTest)
         plan["test"] = TestTableJson(instrument);
-    plan["report"] = strReport;
+    plan["report"] = sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;
     // Replacement characters instead of an exception for text that is not UTF-8.
     return plan.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }

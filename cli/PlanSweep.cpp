@@ -2,6 +2,7 @@
 
 #include "FinishInsight.h"
 #include "Instrument.h"
+#include "OptionTable.h"
 #include "SheetModel.h"
 
 #include <algorithm>
@@ -97,16 +98,16 @@ struct CSweepPart {
     std::string strMessage;
 };
 
-void RunSweepPart(const CSweep& sweep, const CPlanOptions& options, CSweepPart& part)
+void RunSweepPart(const CSweep& sweep, const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches,
+                  CSweepPart& part)
 {
-    CPlanOptions plan = options;
+    CPlanAnswers plan = answers;
     for (long long i = part.nFirst; i < part.nEnd; ++i) {
         const std::string strValue = ValueText(sweep.dStart + static_cast<double>(i) * sweep.dStep);
-        plan.m_mapValues[sweep.strName] = strValue;
+        plan.Set(sweep.strName, strValue);
         double dDays = 0.0;
-        std::string strReport;
         std::string strRefusal;
-        const EPlanStatus eStatus = RunPlan(plan, strReport, strRefusal, [&dDays](CSheetModel& sheet) {
+        const EPlanStatus eStatus = RunPlan(plan, switches, strRefusal, [&dDays](CSheetModel& sheet) {
             CInstrument& instrument = *sheet.Instrument();
             dDays = instrument.CalculateEndurance(instrument.m_nSampleInterval);
         });
@@ -124,10 +125,11 @@ void RunSweepPart(const CSweep& sweep, const CPlanOptions& options, CSweepPart& 
 
 }  // namespace
 
-EPlanStatus RunSweep(const CPlanOptions& options, std::string& strCsv, std::string& strMessage)
+EPlanStatus RunSweep(const CPlanOptions& options, const CMoorplanCommandLineInfo& switches, std::string& strCsv,
+                     std::string& strMessage)
 {
     CSweep sweep;
-    if (!ParseSweep(options.Value("sweep"), sweep, strMessage))
+    if (!ParseSweep(options.Value(kSweepOption), sweep, strMessage))
         return kPlanUsageError;
     // The values are independent plans: the cores share them out in runs of
     // neighbouring values, and the rows are joined in order. Traced lines
@@ -142,9 +144,11 @@ EPlanStatus RunSweep(const CPlanOptions& options, std::string& strCsv, std::stri
         part.nEnd = std::min(sweep.nCount, part.nFirst + nPerThread);
         if (t == 0)
             continue;   // this thread's own share, below
-        aThreads.emplace_back([&sweep, &options, &part] { RunSweepPart(sweep, options, part); });
+        aThreads.emplace_back([&sweep, &options, &switches, &part] {
+            RunSweepPart(sweep, options.m_answers, switches, part);
+        });
     }
-    RunSweepPart(sweep, options, aParts.front());
+    RunSweepPart(sweep, options.m_answers, switches, aParts.front());
     for (std::thread& thread : aThreads)
         thread.join();
 

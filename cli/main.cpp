@@ -1,11 +1,17 @@
 // moorplan-report: plans a deployment from options exactly as the wizard's
 // pages would, and prints the finish page's report.
+#include "CommandLineInfo.h"
 #include "Diagnostics.h"
+#include "FinishPageModel.h"
+#include "FinishReport.h"
+#include "OptionParser.h"
+#include "OptionTable.h"
+#include "PlanFile.h"
 #include "PlanHelp.h"
 #include "PlanJson.h"
-#include "PlanOptions.h"
 #include "PlanRunner.h"
 #include "PlanSweep.h"
+#include "SheetModel.h"
 
 #include <cstdio>
 #include <string>
@@ -15,7 +21,7 @@ int main(int argc, char** argv)
     CPlanOptions options;
     std::string strError;
     if (!ParsePlanOptions(argc, argv, options, strError)) {
-        std::fprintf(stderr, "moorplan-report: %s (see --help)\n", strError.c_str());
+        std::fprintf(stderr, "moorplan-report: %s\n", strError.c_str());
         return kPlanUsageError;
     }
     if (options.m_bHelp) {
@@ -25,23 +31,29 @@ int main(int argc, char** argv)
     if (options.m_bTrace)
         Diagnostics::SetSink([](const std::string& strText) { std::fwrite(strText.data(), 1, strText.size(), stderr); });
 
+    CMoorplanCommandLineInfo switches;
+    switches.m_bTest = options.m_bTest;
+    switches.m_b485 = options.m_b485;
     std::string strOutput;
     std::string strMessage;
+    CPlanAnswers saved;
     EPlanStatus eStatus;
-    if (options.Has("sweep") && (options.m_bJson || options.m_bTest)) {
-        strMessage = "--sweep prints no report: --json and --test do not go with it";
+    if (options.Has(kSweepOption) && (options.m_bJson || options.m_bTest || options.Has(kSavePlanOption))) {
+        strMessage = "--sweep prints no report: --json, --test and --save-plan do not go with it";
         eStatus = kPlanUsageError;
-    } else if (options.Has("sweep")) {
-        eStatus = RunSweep(options, strOutput, strMessage);
-    } else if (options.m_bJson) {
-        std::string strReport;
-        eStatus = RunPlan(options, strReport, strMessage, [&](CSheetModel& sheet) {
-            strOutput = PlanJson(sheet, strReport, options.m_bTest) + "\n";
-        });
+    } else if (options.Has(kSweepOption)) {
+        eStatus = RunSweep(options, switches, strOutput, strMessage);
     } else {
-        eStatus = RunPlan(options, strOutput, strMessage);
-        strOutput += "\n";
+        eStatus = RunPlan(options.m_answers, switches, strMessage, [&](CSheetModel& sheet) {
+            saved = CapturePlan(sheet);
+            strOutput = options.m_bJson
+                            ? PlanJson(sheet, saved, options.m_bTest) + "\n"
+                            : FinishReport::ExportText(sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText);
+        });
     }
+    if (eStatus == kPlanDone && options.Has(kSavePlanOption) &&
+        !PlanFile::Save(options.Value(kSavePlanOption), saved, strMessage))
+        eStatus = kPlanUsageError;
     switch (eStatus) {
     case kPlanDone:
         std::fwrite(strOutput.data(), 1, strOutput.size(), stdout);

@@ -85,4 +85,6 @@ void Build(CInstrument& instrument, bool bTestMode)
         instrument.m_strSummary += SampleIntervalSection(instrument);
 }
 
+std::string ExportText(const std::string& strReport) { return strReport + '\n'; }
+
 }  // namespace FinishReport

@@ -32,4 +32,11 @@ std::string SampleIntervalSection(CInstrument& instrument);
 // Leaves the finished text in m_strSummary.
 void Build(CInstrument& instrument, bool bTestMode);
 
+// The export file's name; each export replaces the file of that name.
+inline constexpr const char* kExportFileName = "Kelvobatteryend.txt";
+
+// The export file's bytes: the report exactly as shown, then one newline.
+// Every front end that hands the report out as a file writes these.
+std::string ExportText(const std::string& strReport);
+
 }  // namespace FinishReport

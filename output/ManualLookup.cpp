@@ -7,6 +7,9 @@
 #include "StrFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -59,6 +62,37 @@ void ReadToEnd(QXmlStreamReader& reader, CBoundedReadDevice& device, CCatalogueS
     }
 }
 
+// Why the desktop must not be handed a catalogue's document, or an empty
+// text when it may: the catalogue may have come from anywhere, and the
+// desktop would run a program, a launcher or a URL of another scheme. A
+// manual is an http or https address, or an existing regular file (a path,
+// or a file: URL) that is neither executable nor a launcher.
+QString WhyNotAManual(const QString& strDocument)
+{
+    // A scheme has two characters at least: "C:\..." is a drive, not a scheme.
+    static const QRegularExpression reScheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
+    const QRegularExpressionMatch scheme = reScheme.match(strDocument);
+    QString strPath = strDocument;
+    if (scheme.hasMatch()) {
+        const QString strScheme = scheme.captured(1).toLower();
+        if (strScheme == QLatin1String("http") || strScheme == QLatin1String("https"))
+            return QString();
+        if (strScheme != QLatin1String("file"))
+            return QStringLiteral("not an http, https or file address");
+        strPath = QUrl(strDocument).toLocalFile();
+    }
+    const QFileInfo info(strPath);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
+    if (info.isExecutable())
+        return QStringLiteral("an executable file");
+    if (info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("a launcher");
+    return QString();
+}
+
 }  // namespace
 
 bool FindManuals(const QString& strCatalogue, int nModel, int nComm, int nRev, QStringList& astrDocuments)
@@ -102,8 +136,13 @@ void OpenManuals(const QString& strCatalogue, int nModel, int nComm, int nRev)
     QStringList astrDocuments;
     if (!FindManuals(strCatalogue, nModel, nComm, nRev, astrDocuments))
         return;
-    for (const QString& strDocument : astrDocuments)
-        BvUtility::Platform::OpenDocument(strDocument);
+    for (const QString& strDocument : astrDocuments) {
+        const QString strWhyNot = WhyNotAManual(strDocument);
+        if (strWhyNot.isEmpty())
+            BvUtility::Platform::OpenDocument(strDocument);
+        else
+            Diagnostics::Write("Manual not opened: " + strDocument.toStdString() + " (" + strWhyNot.toStdString() + ")\r\n");
+    }
 }
 
 }  // namespace ManualLookup

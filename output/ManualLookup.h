@@ -21,7 +21,10 @@ bool FindManuals(const QString& strCatalogue, int nModel, int nComm, int nRev, Q
 
 // Opens every document FindManuals finds with the desktop's default
 // application. Nothing is opened unless the whole catalogue read cleanly, and
-// nothing is shown to the user.
+// nothing is shown to the user. Only manuals are opened: http and https
+// addresses, and existing regular files (paths or file: URLs) that are not
+// executable and not launchers (".desktop"); anything else is skipped with a
+// diagnostic line.
 void OpenManuals(const QString& strCatalogue, int nModel, int nComm, int nRev);
 
 }  // namespace ManualLookup

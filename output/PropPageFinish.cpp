@@ -1,16 +1,21 @@
 #include "PropPageFinish.h"
 
+#include "AppStrings.h"
 #include "FinishInsight.h"
 #include "FinishPageModel.h"
 #include "InsightPanel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
+#include "PlanFile.h"
+#include "PlanRunner.h"
+#include "PlatformSeams.h"
 #include "PropertySheet.h"
 #include "ReportExport.h"
 #include "SheetModel.h"
 #include "ui_PropPageFinish.h"
 
 #include <QAbstractButton>
+#include <QFile>
 
 CPropPageFinish::CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet)
     : CPropertyPage(QString::fromStdString(model.Title())),
@@ -32,6 +37,7 @@ void CPropPageFinish::CreateControls(QWidget* pBody)
     m_binder.Bind(CFinishPageModel::kViewManual, m_ui->buttonViewManual);
     connect(m_ui->buttonViewInNotepad, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewInNotepad);
     connect(m_ui->buttonViewManual, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewManual);
+    connect(m_ui->buttonSavePlan, &QAbstractButton::clicked, this, &CPropPageFinish::OnSavePlan);
 }
 
 int CPropPageFinish::OnSetActive()
@@ -60,3 +66,23 @@ void CPropPageFinish::OnViewManual()
 }
 
 CInsightPanel* CPropPageFinish::Insight() const { return m_ui->insight; }
+
+void CPropPageFinish::OnSavePlan()
+{
+    BvUtility::Platform::SaveFileRequest request;
+    request.pOwner = this;
+    request.strDefaultSuffix = QString::fromLatin1(PlanFile::kExtension);
+    request.strInitialName = QStringLiteral("plan.") + request.strDefaultSuffix;
+    request.strFilter = QString::fromLatin1(AppStrings::kPlanFilter);
+    const QString strPath = BvUtility::Platform::ChooseSaveFile(request);
+    if (strPath.isEmpty())
+        return;
+    std::string strError;
+    if (PlanFile::Save(QFile::encodeName(strPath).toStdString(), CapturePlan(m_sheet), strError))
+        return;
+    BvUtility::Platform::MessageRequest message;
+    message.pOwner = this;
+    message.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
+    message.strText = QString::fromStdString(strError);
+    BvUtility::Platform::ShowMessage(message);
+}

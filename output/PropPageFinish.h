@@ -30,6 +30,9 @@ public:
     void OnViewInNotepad();
     // Opens the instrument's manuals named in the catalogue of the current folder.
     void OnViewManual();
+    // "Save Plan…": asks for a file and writes the plan of the pages' answers
+    // to it, replacing an old file whole or not at all.
+    void OnSavePlan();
 
     // Where the endurance goes, days per interval and the expected end date.
     CInsightPanel* Insight() const;

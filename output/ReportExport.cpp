@@ -1,15 +1,15 @@
 #include "ReportExport.h"
 
 #include "AppStrings.h"
+#include "FinishReport.h"
+#include "FileReplace.h"
 #include "PlatformSeams.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <filesystem>
-#include <system_error>
 
 namespace ReportExport {
 namespace {
@@ -59,25 +59,9 @@ QString ExportPath()
 
 bool WriteReportFile(const QString& strPath, const std::string& strReport)
 {
-    // Created exclusively under an unpredictable name, readable by the user only.
-    QTemporaryFile file(strPath + QStringLiteral(".XXXXXX"));
-    if (!file.open())
-        return false;
-    const QByteArray content = QByteArray::fromStdString(strReport) + '\n';
-    const bool bWritten = file.write(content) == content.size() && file.flush();
-    file.close();
-    if (!bWritten)
-        return false;
-
-    // rename() replaces the directory entry itself: a planted link is dropped,
-    // its target is never opened, and another user's file in a sticky folder
-    // refuses to be replaced instead of being written into.
-    std::error_code error;
-    std::filesystem::rename(NativePath(file.fileName()), NativePath(strPath), error);
-    if (error)
-        return false;
-    file.setAutoRemove(false);
-    return true;
+    std::string strError;
+    return FileReplace::Write(NativePath(strPath), FinishReport::ExportText(strReport), FileReplace::EAccess::Private,
+                              strError);
 }
 
 void ViewInEditor(const std::string& strReport, QWidget* pOwner)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FinishReport.h"
+
 #include <QString>
 
 #include <string>
@@ -10,16 +12,15 @@ class QWidget;
 // temporary-files folder and opened in the desktop's text editor.
 namespace ReportExport {
 
-inline constexpr const char* kFileName = "Kelvobatteryend.txt";
+inline constexpr const char* kFileName = FinishReport::kExportFileName;
 
 // The export file's full path, or an empty string when the platform has no
 // usable temporary-files folder.
 QString ExportPath();
 
 // Replaces the file at strPath by the report followed by one newline, byte
-// for byte. The new content is written to a freshly created file beside it
-// and renamed over the old name, so a link planted at that name is replaced
-// rather than followed. Returns false when the file could not be replaced.
+// for byte, readable by the user only (see FileReplace). Returns false when
+// the file could not be replaced.
 bool WriteReportFile(const QString& strPath, const std::string& strReport);
 
 // The whole button: writes the report and starts the editor on it. Failures

@@ -1,14 +1,15 @@
 #include "DateTimeText.h"
 
 #include "ListText.h"
+#include "NumberRead.h"
 #include "PlatformSeams.h"
 
 #include <QByteArray>
 #include <QLineEdit>
 
 #include <algorithm>
-#include <cstdio>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -42,6 +43,50 @@ int FirstFieldError(std::initializer_list<CFieldCheck> aChecks)
     return 0;
 }
 
+// Reads a text field by field as the C library's formatted scan does ("%d",
+// a literal character, "%s" skipping the blanks before it), to the first NUL
+// like a C string. A number beyond int reads as the nearest int, so that it
+// can never wrap round into a field's range ("4294967297" is not 1).
+class CFieldScan {
+public:
+    // The text must outlive the scan.
+    explicit CFieldScan(const QByteArray& text) : m_rest(text.constData()) {}
+
+    bool Int(int& nValue)
+    {
+        NumberRead::CInteger integer;
+        const std::size_t nUsed = NumberRead::ScanInteger(m_rest, integer);
+        if (nUsed == 0)
+            return false;
+        nValue = integer.Clamped<int>();
+        m_rest.remove_prefix(nUsed);
+        return true;
+    }
+    bool Char(char c)
+    {
+        if (m_rest.empty() || m_rest.front() != c)
+            return false;
+        m_rest.remove_prefix(1);
+        return true;
+    }
+    bool Word(QByteArray& word)
+    {
+        while (!m_rest.empty() && IsCSpace(m_rest.front()))
+            m_rest.remove_prefix(1);
+        std::size_t nLength = 0;
+        while (nLength < m_rest.size() && !IsCSpace(m_rest[nLength]))
+            ++nLength;
+        word = QByteArray(m_rest.data(), static_cast<qsizetype>(nLength));
+        m_rest.remove_prefix(nLength);
+        return nLength > 0;
+    }
+
+private:
+    static bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+    std::string_view m_rest;
+};
+
 // Local time of the given fields; days beyond the month and hour 24 roll
 // over into the following month or day.
 QDateTime LocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
@@ -50,9 +95,12 @@ QDateTime LocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute, int
     return QDateTime(date, QTime(nHour % 24, nMinute, nSecond));
 }
 
+// An invalid time (a default one, or one a failed read left untouched) has
+// no month: it writes "???", and its numbers as zeros like the other writers.
 QString DayMonthYear(const QDate& date)
 {
-    return QString::asprintf("%02d %s %04d", date.day(), kMonthWords[date.month() - 1], date.year());
+    const char* szMonth = date.isValid() ? kMonthWords[date.month() - 1] : "???";
+    return QString::asprintf("%02d %s %04d", date.day(), szMonth, date.year());
 }
 
 // Month 1 to 12 of a word whose first three letters name it, any case; 0 when
@@ -106,7 +154,7 @@ QString TimeToDateStr(const QDateTime& time)
 
 QString TimeToTimeOnlyStr(const QDateTime& time)
 {
-    const QTime clock = time.toLocalTime().time();
+    const QTime clock = time.isValid() ? time.toLocalTime().time() : QTime(0, 0);
     return QString::asprintf("%02d:%02d:%02d", clock.hour(), clock.minute(), clock.second());
 }
 
@@ -120,7 +168,9 @@ QString TimeToDateTimeStr(const QDateTime& time)
 int DateStrToTime(const QString& strText, QDateTime& time)
 {
     int nMonth = 0, nDay = 0, nYear = 0;
-    if (std::sscanf(strText.toUtf8().constData(), "%d/%d/%d", &nMonth, &nDay, &nYear) < 3)
+    const QByteArray text = strText.toUtf8();
+    CFieldScan scan(text);
+    if (!(scan.Int(nMonth) && scan.Char('/') && scan.Int(nDay) && scan.Char('/') && scan.Int(nYear)))
         return -1;
     const int nError = FirstFieldError({{nMonth, 1, 12, -2}, {nDay, 1, 31, -3}, {nYear, 1970, 2038, -4}});
     if (nError != 0)
@@ -131,16 +181,19 @@ int DateStrToTime(const QString& strText, QDateTime& time)
 
 int DateTimeStrToTime(const QString& strText, QDateTime& time)
 {
-    const QByteArray text = strText.toUtf8();
     int nDay = 0, nYear = 0, nHour = 0, nMinute = 0, nSecond = 0;
-    // The month word is only located (%n), never copied, so it has no length limit.
-    int nWordStart = -1, nWordEnd = -1;
-    const int nNumbers = std::sscanf(text.constData(), "%d %n%*s%n %d %d:%d:%d", &nDay, &nWordStart, &nWordEnd,
-                                     &nYear, &nHour, &nMinute, &nSecond);
-    const int nFields = std::max(nNumbers, 0) + (nWordEnd >= 0 ? 1 : 0);
+    QByteArray word;
+    // "DD MMM YYYY HH:MM:SS", counting the fields read until one is missing.
+    const QByteArray text = strText.toUtf8();
+    CFieldScan scan(text);
+    int nFields = 0;
+    if (scan.Int(nDay) && ++nFields && scan.Word(word) && ++nFields && scan.Int(nYear) && ++nFields &&
+        scan.Int(nHour) && ++nFields && scan.Char(':') && scan.Int(nMinute) && ++nFields && scan.Char(':') &&
+        scan.Int(nSecond))
+        ++nFields;
     if (nFields < 3)
         return -1;
-    const int nMonth = MonthOfWord(text.mid(nWordStart, nWordEnd - nWordStart));
+    const int nMonth = MonthOfWord(word);
     if (nMonth == 0)
         return -2;
     // Hour 24 is allowed: it is midnight at the end of the day.

@@ -1,6 +1,7 @@
 #include "Help.h"
 
 #include "FormatC.h"
+#include "HelpViewer.h"
 #include "PathUtil.h"
 #include "PlatformSeams.h"
 
@@ -32,9 +33,6 @@ struct CHelpState {
     QString strFileName;
     QString strFilePath;
     QPointer<QWidget> pMainWindow;
-    // Once the desktop could not open an existing help file, it has no viewer
-    // for it: later requests fail at once instead of trying again.
-    bool bViewerFailed = false;
 };
 
 CHelpState& State()
@@ -43,20 +41,18 @@ CHelpState& State()
     return state;
 }
 
-bool ShowInViewer(const QString& strPath)
+// The program's own viewer shows the topic; true only with the page on screen.
+bool ShowInViewer(const QString& strPath, const CHelpCommand& command, unsigned long nTopic)
 {
-    CHelpState& state = State();
-    if (state.bViewerFailed || !IsFile(strPath))
-        return false;
-    if (Platform::OpenDocument(strPath))
-        return true;
-    state.bViewerFailed = true;
-    return false;
+    return Detail::ShowHelpTopic(State().pMainWindow, strPath, command.nCommand, nTopic);
 }
+
+// The topic as the box and the diagnostic line show it: "%d" of its 32 bits.
+int ShownTopic(unsigned long nTopic) { return static_cast<int>(static_cast<unsigned int>(nTopic)); }
 
 void TraceLaunch(const QString& strPath, unsigned long nTopic, const char* szCommand, bool bSucceeded)
 {
-    qCDebug(lcDiagnostics, "Launching %s, ID=%lu, %s, %s.", qUtf8Printable(strPath), nTopic, szCommand,
+    qCDebug(lcDiagnostics, "Launching %s, ID=%d, %s, %s.", qUtf8Printable(strPath), ShownTopic(nTopic), szCommand,
             bSucceeded ? "succeeded" : "FAILED");
 }
 
@@ -76,9 +72,19 @@ QString ExecutableFolder()
     return strFolder;
 }
 
+// The help file beside the program (a build tree, or a program kept together
+// with its help) comes first; an installed program keeps it in
+// <prefix>/share/moorplan. When neither exists the path beside the program stays.
+QString LocateHelpFile(const QString& strFolder, const QString& strName)
+{
+    const QString strBeside = strFolder + strName;
+    const QString strInstalled = QDir::cleanPath(strFolder + QStringLiteral("../share/moorplan/") + strName);
+    return !IsFile(strBeside) && IsFile(strInstalled) ? strInstalled : strBeside;
+}
+
 // The user browses for the help file; a file the viewer then shows becomes
 // the help file for the rest of the run.
-void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
+void BrowseForHelpFile(unsigned long nTopic, const CHelpCommand& command)
 {
     CHelpState& state = State();
     const int nStem = std::max(0, static_cast<int>(state.strFileName.size()) - 4);
@@ -87,10 +93,10 @@ void BrowseForHelpFile(unsigned long nTopic, const char* szCommand)
          QStringLiteral("Compiled HTML CHelp Files (*.chm)")});
     if (strChosen.isEmpty())
         return;
-    const bool bShown = ShowInViewer(strChosen);
+    const bool bShown = ShowInViewer(strChosen, command, nTopic);
     if (bShown)
         state.strFilePath = strChosen;
-    TraceLaunch(strChosen, nTopic, szCommand, bShown);
+    TraceLaunch(strChosen, nTopic, command.szName, bShown);
 }
 
 }  // namespace
@@ -105,8 +111,7 @@ void CHelp::InitializeHtmlHelpPath(const char* szHelpFileName)
     QString strFolder = ExecutableFolder();
     if (!strFolder.endsWith('\\') && !strFolder.endsWith('/'))
         strFolder += QDir::separator();
-    state.strFilePath = strFolder + state.strFileName;
-    state.bViewerFailed = false;
+    state.strFilePath = LocateHelpFile(strFolder, state.strFileName);
 }
 
 void CHelp::SetMainWindow(QWidget* pMainWindow) { State().pMainWindow = pMainWindow; }
@@ -123,12 +128,12 @@ int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
         return 0;
     }
     const QString strPath = state.strFilePath;
-    const bool bShown = ShowInViewer(strPath);
+    const bool bShown = ShowInViewer(strPath, *pCommand, nTopic);
     TraceLaunch(strPath, nTopic, pCommand->szName, bShown);
     if (bShown)
         return 1;
     if (IsFile(strPath)) {
-        Tell(FormatC("Error launching help file: topic = %lu, command = %s.\nPlease contact ", nTopic,
+        Tell(FormatC("Error launching help file: topic = %d, command = %s.\nPlease contact ", ShownTopic(nTopic),
                      pCommand->szName) + kSupportAddress,
              MessageButtons::Ok);
         return 1;
@@ -136,7 +141,7 @@ int CHelp::LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand)
     const QString strQuestion =
         QStringLiteral("Failed to find help file, %1.  Would you like to browse for it?").arg(strPath);
     if (Tell(strQuestion, MessageButtons::YesNo) == MessageResult::Yes)
-        BrowseForHelpFile(nTopic, pCommand->szName);
+        BrowseForHelpFile(nTopic, *pCommand);
     return 1;
 }
 

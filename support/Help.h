@@ -6,17 +6,18 @@ class QWidget;
 
 namespace BvUtility {
 
-// Opens the program's help file with the desktop's help viewer (the default
-// application for the file). Never instantiated: all work is done by the
-// static operations on the process-wide help file path and viewer link.
+// Opens the program's compiled help file in the program's own help viewer
+// window. Never instantiated: all work is done by the static operations on
+// the process-wide help file path.
 class MOORPLAN_SUPPORT_EXPORT CHelp {
 public:
     CHelp(const CHelp&) = default;
     CHelp& operator=(const CHelp&) = default;
 
     // Places the help file beside the running executable (or in the current
-    // folder when the executable's path is unknown) and starts a fresh viewer
-    // link. Called once at start-up, e.g. with "Moorplan.chm".
+    // folder when the executable's path is unknown), or, when it is not there,
+    // in ../share/moorplan from the executable's folder if it is found there;
+    // starts a fresh viewer link. Called once at start-up, e.g. with "Moorplan.chm".
     static void InitializeHtmlHelpPath(const char* szHelpFileName);
 
     // The window that owns help requests; without one LaunchHtmlHelp does

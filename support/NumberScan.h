@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// Reads the number at the start of a text the way the C library's "%d",
-// "%ld" and "%lf" scans do, but never under the user's locale: leading blanks,
-// an optional sign, the number, and whatever follows is ignored. Internal to
-// the support library; defined for int, long and double.
+// The string face of the shared number reader (NumberRead): reads the number
+// at the start of a text the way the C library's "%d", "%ld" and "%lf" scans
+// do, never under the user's locale. Internal to the support library; defined
+// for int, long and double.
 namespace BvUtility::Detail {
 
 // True and the value set when a number was found; the value is untouched

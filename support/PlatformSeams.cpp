@@ -66,12 +66,12 @@ bool StartDetached(const QString& strProgram, const QStringList& astrArguments)
 }
 void SetStartDetachedHandler(StartDetachedHandler handler) { Installed<StartDetachedHandler>() = std::move(handler); }
 
-QString ChooseOpenFile(const OpenFileRequest& request)
+namespace {
+QString RunFileDialog(const OpenFileRequest& request, QFileDialog::AcceptMode eMode)
 {
-    if (Installed<OpenFileHandler>())
-        return Installed<OpenFileHandler>()(request);
     QFileDialog dialog(request.pOwner);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(eMode);
+    dialog.setFileMode(eMode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
     dialog.selectFile(request.strInitialName);
     dialog.setNameFilter(request.strFilter);
@@ -79,6 +79,22 @@ QString ChooseOpenFile(const OpenFileRequest& request)
         return QString();
     return dialog.selectedFiles().first();
 }
+}  // namespace
+
+QString ChooseOpenFile(const OpenFileRequest& request)
+{
+    if (Installed<OpenFileHandler>())
+        return Installed<OpenFileHandler>()(request);
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
 void SetOpenFileHandler(OpenFileHandler handler) { Installed<OpenFileHandler>() = std::move(handler); }
+
+QString ChooseSaveFile(const SaveFileRequest& request)
+{
+    if (Installed<SaveFileHandler>())
+        return Installed<SaveFileHandler>()(request);
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+void SetSaveFileHandler(SaveFileHandler handler) { Installed<SaveFileHandler>() = std::move(handler); }
 
 }  // namespace BvUtility::Platform

@@ -18,7 +18,7 @@ MOORPLAN_SUPPORT_EXPORT const QLoggingCategory& lcDiagnostics();   // defined by
 
 // Every platform action of the program goes through one of these seams: a
 // message box, opening a document with the desktop's default application,
-// starting a detached process, and the file-open dialog. Each seam does the
+// starting a detached process, and the file-open and file-save dialogs. Each seam does the
 // real thing until a handler is installed; tests install handlers to observe
 // the action without a window or a desktop. Installing an empty handler
 // restores the real action.
@@ -43,10 +43,14 @@ struct OpenFileRequest {
     QString strFilter;          // Qt filter text, e.g. "Compiled HTML CHelp Files (*.chm)"
 };
 
+// Asks where to save a file: the same fields, its own seam.
+struct SaveFileRequest : OpenFileRequest {};
+
 using MessageBoxHandler = std::function<MessageResult(const MessageRequest&)>;
 using OpenDocumentHandler = std::function<bool(const QString&)>;
 using StartDetachedHandler = std::function<bool(const QString& program, const QStringList& arguments)>;
 using OpenFileHandler = std::function<QString(const OpenFileRequest&)>;
+using SaveFileHandler = std::function<QString(const SaveFileRequest&)>;
 
 MOORPLAN_SUPPORT_EXPORT MessageResult ShowMessage(const MessageRequest& request);
 MOORPLAN_SUPPORT_EXPORT void SetMessageBoxHandler(MessageBoxHandler handler);
@@ -63,5 +67,10 @@ MOORPLAN_SUPPORT_EXPORT void SetStartDetachedHandler(StartDetachedHandler handle
 // Asks for an existing file; an empty result means the dialog was cancelled.
 MOORPLAN_SUPPORT_EXPORT QString ChooseOpenFile(const OpenFileRequest& request);
 MOORPLAN_SUPPORT_EXPORT void SetOpenFileHandler(OpenFileHandler handler);
+
+// Asks for a file name to save under (an existing file is replaced only
+// after the person agrees); an empty result means the dialog was cancelled.
+MOORPLAN_SUPPORT_EXPORT QString ChooseSaveFile(const SaveFileRequest& request);
+MOORPLAN_SUPPORT_EXPORT void SetSaveFileHandler(SaveFileHandler handler);
 
 }  // namespace BvUtility::Platform

@@ -6,4 +6,6 @@ namespace AppStrings {
 inline constexpr const char* kWizardTitle = "Brevanta Moorplan 1.3";   // string 102
 inline constexpr const char* kAppTitle = "Moorplan 1.3";               // string 103
 inline constexpr const char* kSheetCaption = "Power Calculator";
+// The file dialogs' filter for plan files.
+inline constexpr const char* kPlanFilter = "Moorplan plans (*.moorplan)";
 }

@@ -114,6 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
         CRefusal{{"--model", "1", "--comm", "2", "--firmware", "0", "--pressure-sensor", "digiquartz", "--ncycles", "3"},
                  "NCycles must be an even number"},
         CRefusal{{"--model", "3", "--firmware", "1", "--navg", "101", "--battery", "7"}, "NAvg must be between 1 and 100"},
+        // A minus sign in an unsigned field is out of range, however large the number.
+        CRefusal{{"--model", "6", "--interval", "-4294966696"}, "Sample interval must be between 0 and 14400 seconds."},
+        CRefusal{{"--model", "1", "--ncycles", "-4294967294"}, "NCycles must be between 1 and 100 seconds"},
+        CRefusal{{"--model", "3", "--firmware", "1", "--navg", "-4294967294"}, "NAvg must be between 1 and 100"},
         CRefusal{{"--model", "1", "--pump", "p4t low pwr 2000 rpm", "--battery", "2", "--temperature", "5"},
                  "Kelvo P4T or P4P pump not compatible with lithium battery packs."}));
 

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QFile>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -30,21 +32,7 @@ QJsonObject ParseJson(const std::string& strText)
     return document.object();
 }
 
-// The options that give the inputs back, as a person would type them.
-Args ArgsFromInputs(const QJsonObject& inputs)
-{
-    Args aArgs;
-    for (auto it = inputs.begin(); it != inputs.end(); ++it) {
-        const std::string strName = "--" + it.key().toStdString();
-        const QJsonArray aRows = it.value().isArray() ? it.value().toArray() : QJsonArray{it.value()};
-        for (const QJsonValue& value : aRows) {
-            aArgs.push_back(strName);
-            aArgs.push_back(value.isDouble() ? QString::number(value.toDouble(), 'g', 17).toStdString()
-                                             : value.toString().toStdString());
-        }
-    }
-    return aArgs;
-}
+const std::string kPlanPath = "/tmp/moorplan-json-" + std::to_string(getpid()) + ".moorplan";
 
 std::string DaysText(double dDays)
 {
@@ -78,7 +66,7 @@ TEST(PlanJson, CarriesTheReportItsEnduranceBreakdownAndInputsThatReadBack)
         SCOPED_TRACE(aPlan[1] + " " + aPlan[3]);
         const CReportRun text = RunReport(aPlan);
         ASSERT_EQ(text.nStatus, 0) << text.strErr;
-        const CReportRun json = RunReport(With(aPlan, {"--json"}));
+        const CReportRun json = RunReport(With(aPlan, {"--json", "--save-plan", kPlanPath}));
         ASSERT_EQ(json.nStatus, 0) << json.strErr;
         const QJsonObject plan = ParseJson(json.strOut);
 
@@ -103,29 +91,22 @@ TEST(PlanJson, CarriesTheReportItsEnduranceBreakdownAndInputsThatReadBack)
             EXPECT_EQ(plan["test"].toObject()["rows"].toArray().size(), 54);
         }
 
-        // The inputs, typed again, make the same plan.
-        Args aAgain = ArgsFromInputs(plan["inputs"].toObject());
-        if (bTest)
-            aAgain.push_back("--test");
-        const CReportRun again = RunReport(aAgain);
+        // The inputs are the plan file of the run: what --save-plan writes,
+        // and read back with --plan they make the same report.
+        const QJsonObject inputs = plan["inputs"].toObject();
+        EXPECT_EQ(inputs["moorplan-plan"].toInt(), 1);
+        QFile file(QString::fromStdString(kPlanPath));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QJsonDocument::fromJson(file.readAll()).object(), inputs);
+        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(inputs).toJson());
+        file.close();
+        const CReportRun again = RunReport(bTest ? Args{"--plan", kPlanPath, "--test"} : Args{"--plan", kPlanPath});
         EXPECT_EQ(again.nStatus, 0) << again.strErr;
         EXPECT_EQ(again.strOut, text.strOut);
     }
-}
-
-TEST(PlanJson, NamesTheAnswersThePagesHold)
-{
-    const CReportRun run = RunReport(With(kPlans[0], {"--json"}));
-    const QJsonObject inputs = ParseJson(run.strOut)["inputs"].toObject();
-    EXPECT_EQ(inputs.keys(), (QStringList{"aux", "battery", "interval", "model", "pressure-sensor", "pump",
-                                          "temperature"}));
-    EXPECT_EQ(inputs["model"].toString(), QStringLiteral("Kelvo 610"));
-    EXPECT_EQ(inputs["pressure-sensor"].toString(), QStringLiteral("Digiquartz"));
-    EXPECT_EQ(inputs["interval"].toInt(), 900);
-    EXPECT_EQ(inputs["temperature"].toDouble(), 12.5);
-    EXPECT_EQ(inputs["battery"].toString(), QStringLiteral("Lithium (42 Amp-hr)"));
-    // The current as typed into the row's field; a Kelvo sensor's field is disabled.
-    EXPECT_EQ(inputs["aux"].toArray(), (QJsonArray{"Other= 0.02", "Kelvo 830"}));
+    std::remove(kPlanPath.c_str());
 }
 
 // Each CSV row: the value, the endurance with every digit, or the page's message.
@@ -165,7 +146,8 @@ TEST(PlanSweep, TemperatureRowsAndUsageErrors)
 
     for (const Args& aBad : {Args{"--sweep", "interval=10:5:1"}, Args{"--sweep", "interval=1:2"},
                              Args{"--sweep", "navg=1:2:1"}, Args{"--sweep", "interval=0:1e9:1"},
-                             Args{"--sweep", "interval=10:20:1", "--json"}}) {
+                             Args{"--sweep", "interval=10:20:1", "--json"},
+                             Args{"--sweep", "interval=10:20:1", "--save-plan", kPlanPath}}) {
         const CReportRun run = RunReport(With(aOxygen, aBad));
         EXPECT_EQ(run.nStatus, 2) << aBad[1];
         EXPECT_EQ(run.strOut, "");

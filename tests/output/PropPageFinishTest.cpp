@@ -116,6 +116,7 @@ TEST_F(PropPageFinishTest, ManualModeShowsViewManualWhichOpensTheEntryOfTheInstr
     ASSERT_TRUE(WriteTestFile(folder.filePath(QString::fromLatin1(ManualLookup::kCatalogueName)),
                               "<Manuals><Instrument model='1' comm='0' rev='0'><Manual>old.pdf</Manual></Instrument>"
                               "<Instrument model='1' comm='0' rev='1'><Manual>k620.pdf</Manual></Instrument></Manuals>"));
+    ASSERT_TRUE(WriteTestFile(folder.filePath(QStringLiteral("k620.pdf")), "%PDF"));
     const QString strOldFolder = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     QTest::mouseClick(Button("buttonViewManual"), Qt::LeftButton);

@@ -155,3 +155,28 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
 }
 
 }  // namespace
+
+// A default time, or one a failed read left untouched, has no date: every
+// writer gives a fixed text, never a month from outside the table.
+TEST(DateTimeText, WritersGiveAFixedTextForAnInvalidTime)
+{
+    QDateTime unread;
+    EXPECT_EQ(DateTimeStrToTime(QStringLiteral("05 Dex 2026"), unread), -2);
+    for (const QDateTime& invalid : {QDateTime(), unread}) {
+        EXPECT_EQ(TimeToDateStr(invalid), QStringLiteral("00/00/0000"));
+        EXPECT_EQ(TimeToTimeOnlyStr(invalid), QStringLiteral("00:00:00"));
+        EXPECT_EQ(TimeToDateOnlyStr(invalid), QStringLiteral("00 ??? 0000"));
+        EXPECT_EQ(TimeToDateTimeStr(invalid), QStringLiteral("00 ??? 0000 00:00:00"));
+    }
+}
+
+// A number beyond int is out of its field's range, never wrapped into it.
+TEST(DateTimeText, NumbersBeyondIntNeverWrapIntoAField)
+{
+    ExpectReads(DateStrToTime, {{"4294967297/1/2000", -2, {}}, {"1/4294967297/2000", -3, {}}, {"1/1/4294969296", -4, {}}});
+    ExpectReads(DateTimeStrToTime, {{"4294967297 Jan 2000", -3, {}},
+                                    {"1 Jan 4294969296", -4, {}},
+                                    {"1 Jan 2000 4294967297", -5, {}},
+                                    {"1 Jan 2000 0:4294967297", -6, {}},
+                                    {"1 Jan 2000 0:0:4294967297", -7, {}}});
+}

@@ -1,15 +1,19 @@
 #include "Help.h"
 
+#include "HelpViewerProbe.h"
 #include "MessageRecorder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -19,6 +23,9 @@ using BvUtility::Platform::MessageResult;
 using BvUtility::Platform::OpenFileRequest;
 using Strings = std::vector<QString>;
 
+constexpr unsigned kHelpContext = 1;
+constexpr unsigned kDisplayTopic = 3;
+
 Strings* g_pDiagnostics = nullptr;
 
 void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QString& strMessage)
@@ -27,20 +34,22 @@ void CaptureDiagnostics(QtMsgType, const QMessageLogContext& context, const QStr
         g_pDiagnostics->push_back(strMessage);
 }
 
+QByteArray BuiltManual()
+{
+    QFile file(QStringLiteral(MOORPLAN_HELP_FILE));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The help file is looked for beside the test program under a name of this
-// run's own; viewer, dialog and diagnostic lines are observed through seams.
+// run's own, and shown in the program's viewer; message boxes, the dialog and
+// the diagnostic lines are observed through seams.
 class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QByteArray name = "help-test-" + QByteArray::number(QCoreApplication::applicationPid()) + ".chm";
-        CHelp::InitializeHtmlHelpPath(name.constData());
-        m_strHelpPath = QCoreApplication::applicationDirPath() + '/' + QString::fromLatin1(name);
+        CHelp::InitializeHtmlHelpPath(m_name.constData());
+        m_strHelpPath = QCoreApplication::applicationDirPath() + '/' + QString::fromLatin1(m_name);
         CHelp::SetMainWindow(&m_window);
-        BvUtility::Platform::SetOpenDocumentHandler([this](const QString& strPath) {
-            m_astrOpened.push_back(strPath);
-            return m_bViewerWorks;
-        });
         BvUtility::Platform::SetOpenFileHandler([this](const OpenFileRequest& request) {
             m_aDialogs.push_back(request);
             return m_strChosen;
@@ -54,34 +63,43 @@ protected:
         qInstallMessageHandler(m_previousHandler);
         QLoggingCategory::setFilterRules(QString());
         g_pDiagnostics = nullptr;
-        BvUtility::Platform::SetOpenDocumentHandler({});
         BvUtility::Platform::SetOpenFileHandler({});
         CHelp::SetMainWindow(nullptr);
         QFile::remove(m_strHelpPath);
     }
 
-    static void CreateFile(const QString& strPath) { ASSERT_TRUE(QFile(strPath).open(QIODevice::WriteOnly)); }
-    QString ChooseOtherFile()
+    static void WriteFile(const QString& strPath, const QByteArray& data)
+    {
+        QFile file(strPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    QString ChooseOtherFile(const QByteArray& data)
     {
         m_boxes.m_answer = MessageResult::Yes;
         m_strChosen = m_folder.filePath(QStringLiteral("Other.chm"));
-        CreateFile(m_strChosen);
+        WriteFile(m_strChosen, data);
         return m_strChosen;
     }
     static QString Question(const QString& strPath)
     {
         return "Failed to find help file, " + strPath + ".  Would you like to browse for it?";
     }
+    static QString LaunchError(const char* szTopicAndCommand)
+    {
+        return QStringLiteral("Error launching help file: ") + szTopicAndCommand +
+               ".\nPlease contact support@moorplan.example";
+    }
     static QString Launched(const QString& strPath, const char* szRest) { return "Launching " + strPath + szRest; }
     QString BoxText(size_t nBox) const { return m_boxes.m_aRequests.at(nBox).strText; }
+    QString Heading() { return ShownHeading(&m_window); }
 
+    const QByteArray m_name = "help-test-" + QByteArray::number(QCoreApplication::applicationPid()) + ".chm";
     CMessageRecorder m_boxes;
     QWidget m_window;
     QTemporaryDir m_folder;
     QString m_strHelpPath;
-    bool m_bViewerWorks = true;
     QString m_strChosen;
-    Strings m_astrOpened;
     std::vector<OpenFileRequest> m_aDialogs;
     Strings m_astrDiagnostics;
     QtMessageHandler m_previousHandler = nullptr;
@@ -89,8 +107,9 @@ protected:
 
 TEST_F(HelpTest, NeedsAMainWindowAndAKnownCommand)
 {
+    WriteFile(m_strHelpPath, BuiltManual());
     CHelp::SetMainWindow(nullptr);
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 0);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 0);
     EXPECT_TRUE(m_boxes.m_aRequests.empty());
 
     CHelp::SetMainWindow(&m_window);
@@ -99,37 +118,122 @@ TEST_F(HelpTest, NeedsAMainWindowAndAKnownCommand)
     EXPECT_EQ(BoxText(0), QStringLiteral("Error launching help file - contact support@moorplan.example"));
     EXPECT_EQ(m_boxes.m_aRequests[0].icon, BvUtility::Platform::MessageIcon::None);
     EXPECT_EQ(m_boxes.m_aRequests[0].pOwner, &m_window);
-    EXPECT_TRUE(m_astrOpened.empty());
+    EXPECT_EQ(HelpViewer(&m_window), nullptr);
 }
 
-TEST_F(HelpTest, OpensTheFileBesideTheProgram)
+TEST_F(HelpTest, ShowsTheManualsDefaultTopicBesideTheProgram)
 {
-    CreateFile(m_strHelpPath);
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(m_astrOpened, Strings{m_strHelpPath});
+    WriteFile(m_strHelpPath, BuiltManual());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     EXPECT_TRUE(m_boxes.m_aRequests.empty());
+    EXPECT_EQ(Heading(), QStringLiteral("Welcome to Moorplan"));
     EXPECT_EQ(m_astrDiagnostics, Strings{Launched(m_strHelpPath, ", ID=0, HH_DISPLAY_TOPIC, succeeded.")});
+
+    // The contents tree holds the manual's chapters, the pages under their heading.
+    const auto* pContents = HelpViewer(&m_window)->findChild<QTreeWidget*>(QStringLiteral("helpContents"));
+    ASSERT_NE(pContents, nullptr);
+    EXPECT_EQ(pContents->topLevelItem(0)->text(0), QStringLiteral("Welcome to Moorplan"));
+    EXPECT_EQ(pContents->topLevelItem(1)->childCount(), 10);
 }
 
-TEST_F(HelpTest, AViewerThatFailedIsNotTriedAgain)
+// The test program stands in for <prefix>/bin/moorplan: its build folder keeps
+// it in a bin/ of its own, so ../share/moorplan stays inside the build tree.
+TEST_F(HelpTest, AnInstalledProgramFindsItsHelpUnderShare)
 {
-    CreateFile(m_strHelpPath);
-    m_bViewerWorks = false;
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(7, 1), 1);
-    EXPECT_EQ(m_astrOpened.size(), 1u);
+    const QString strShared = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/moorplan");
+    ASSERT_TRUE(QDir().mkpath(strShared));
+    const QString strInstalled = strShared + '/' + QString::fromLatin1(m_name);
+    WriteFile(strInstalled, BuiltManual());
+    CHelp::InitializeHtmlHelpPath(m_name.constData());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
+
+    WriteFile(m_strHelpPath, BuiltManual());   // a file beside the program comes first
+    CHelp::InitializeHtmlHelpPath(m_name.constData());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
+    EXPECT_EQ(m_astrDiagnostics, (Strings{Launched(strInstalled, ", ID=0, HH_DISPLAY_TOPIC, succeeded."),
+                                          Launched(m_strHelpPath, ", ID=0, HH_DISPLAY_TOPIC, succeeded.")}));
+    EXPECT_TRUE(m_boxes.m_aRequests.empty());
+    QFile::remove(strInstalled);
+}
+
+TEST_F(HelpTest, EachPagesContextShowsItsTopicInTheSameWindow)
+{
+    struct CPageContext {
+        unsigned long nContext;
+        const char* szHeading;
+    };
+    // The context numbers of the manual's map, one per wizard page.
+    const CPageContext kPages[] = {
+        {1001, "Choosing the model"},
+        {1002, "Communications and firmware"},
+        {1003, "Battery and deployment conditions"},
+        {1004, "Pressure sensor"},
+        {1005, "Sampling parameters (Kelvo 610, 620, 630)"},
+        {1006, "Sampling parameters (Kelvo 700)"},
+        {1007, "Sampling parameters (Kelvo 710)"},
+        {1008, "Moored pump"},
+        {1009, "Auxiliary sensors"},
+        {1010, "The result"},
+    };
+    WriteFile(m_strHelpPath, BuiltManual());
+    ASSERT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
+    QWidget* pViewer = HelpViewer(&m_window);
+    for (const CPageContext& page : kPages) {
+        EXPECT_EQ(CHelp::LaunchHtmlHelp(page.nContext, kHelpContext), 1);
+        EXPECT_EQ(Heading(), QString::fromLatin1(page.szHeading)) << page.nContext;
+        EXPECT_EQ(HelpViewer(&m_window), pViewer) << "one window, reused";
+    }
+    EXPECT_TRUE(m_boxes.m_aRequests.empty());
+}
+
+TEST_F(HelpTest, AContextNotInTheMapIsAFailure)
+{
+    WriteFile(m_strHelpPath, BuiltManual());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(7, kHelpContext), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(4294967295ul, kHelpContext), 1);   // "%d" of the topic's 32 bits
     ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(BoxText(0), QStringLiteral("Error launching help file: topic = 0, command = HH_DISPLAY_TOPIC.\n"
-                                         "Please contact support@moorplan.example"));
-    EXPECT_EQ(BoxText(1), QStringLiteral("Error launching help file: topic = 7, command = HH_HELP_CONTEXT.\n"
-                                         "Please contact support@moorplan.example"));
-    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=7, HH_HELP_CONTEXT, FAILED."));
+    EXPECT_EQ(BoxText(0), LaunchError("topic = 7, command = HH_HELP_CONTEXT"));
+    EXPECT_EQ(BoxText(1), LaunchError("topic = -1, command = HH_HELP_CONTEXT"));
+    EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=-1, HH_HELP_CONTEXT, FAILED."));
+    EXPECT_EQ(Heading(), QString());
+}
+
+TEST_F(HelpTest, ADamagedFileIsAFailureNeverASuccess)
+{
+    const QByteArray manual = BuiltManual();
+    ASSERT_FALSE(manual.isEmpty());
+    struct CDamage {
+        const char* szLabel;
+        std::function<QByteArray(QByteArray)> damage;
+    };
+    const CDamage kDamages[] = {
+        {"empty", [](QByteArray) { return QByteArray(); }},
+        {"plain text", [](QByteArray) { return QByteArray("<html>not compiled</html>"); }},
+        {"cut in half", [](QByteArray data) { return data.left(data.size() / 2); }},
+        {"header wiped", [](QByteArray data) { return data.replace(0, 64, QByteArray(64, '\0')); }},
+        {"directory scrambled", [](QByteArray data) { return data.replace(0x80, 0x1000, QByteArray(0x1000, '\x5a')); }},
+        // The compressed pages fill the file after its first few kilobytes.
+        {"pages scrambled", [](QByteArray data) {
+             const qsizetype nFrom = data.size() / 8;
+             return data.replace(nFrom, data.size() - nFrom, QByteArray(data.size() - nFrom, '\x5a'));
+         }},
+    };
+    for (const CDamage& damage : kDamages) {
+        m_boxes.m_aRequests.clear();
+        WriteFile(m_strHelpPath, damage.damage(manual));
+        EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1) << damage.szLabel;
+        ASSERT_EQ(m_boxes.m_aRequests.size(), 1u) << damage.szLabel;
+        EXPECT_EQ(BoxText(0), LaunchError("topic = 0, command = HH_DISPLAY_TOPIC")) << damage.szLabel;
+        EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strHelpPath, ", ID=0, HH_DISPLAY_TOPIC, FAILED."))
+            << damage.szLabel;
+        EXPECT_EQ(Heading(), QString()) << damage.szLabel;
+    }
 }
 
 TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
 {
-    ChooseOtherFile();
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    ChooseOtherFile(BuiltManual());
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
     EXPECT_EQ(BoxText(0), Question(m_strHelpPath));
     EXPECT_EQ(m_boxes.m_aRequests[0].buttons, BvUtility::Platform::MessageButtons::YesNo);
@@ -139,10 +243,11 @@ TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
     EXPECT_EQ(m_aDialogs[0].strFilter, QStringLiteral("Compiled HTML CHelp Files (*.chm)"));
     EXPECT_EQ(m_aDialogs[0].pOwner, nullptr);
     EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strChosen, ", ID=0, HH_DISPLAY_TOPIC, succeeded."));
+    EXPECT_EQ(Heading(), QStringLiteral("Welcome to Moorplan"));
 
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(1010, kHelpContext), 1);
     EXPECT_EQ(m_boxes.m_aRequests.size(), 1u) << "no second question";
-    EXPECT_EQ(m_astrOpened, (Strings{m_strChosen, m_strChosen}));
+    EXPECT_EQ(Heading(), QStringLiteral("The result"));
 }
 
 TEST_F(HelpTest, DecliningOrCancellingLeavesThePath)
@@ -150,28 +255,26 @@ TEST_F(HelpTest, DecliningOrCancellingLeavesThePath)
     CHelp::InitializeHtmlHelpPath("ab");
     const QString strPath = QCoreApplication::applicationDirPath() + "/ab";
     m_boxes.m_answer = MessageResult::No;
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     EXPECT_TRUE(m_aDialogs.empty());
 
     m_boxes.m_answer = MessageResult::Yes;   // and the dialog is cancelled
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     ASSERT_EQ(m_aDialogs.size(), 1u);
     EXPECT_EQ(m_aDialogs[0].strInitialName, QString()) << "a name shorter than its extension";
-    EXPECT_TRUE(m_astrOpened.empty());
     EXPECT_EQ(m_boxes.m_aRequests.size(), 2u);
     EXPECT_EQ(BoxText(1), Question(strPath));
 }
 
 TEST_F(HelpTest, AChosenFileTheViewerCannotShowIsNotKept)
 {
-    ChooseOtherFile();
-    m_bViewerWorks = false;
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    ChooseOtherFile("not a compiled help file");
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     EXPECT_EQ(m_astrDiagnostics.back(), Launched(m_strChosen, ", ID=0, HH_DISPLAY_TOPIC, FAILED."));
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, 3), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
     ASSERT_EQ(m_boxes.m_aRequests.size(), 2u);
     EXPECT_EQ(BoxText(1), Question(m_strHelpPath));
-    EXPECT_EQ(m_astrOpened.size(), 1u) << "the viewer is not tried again";
+    EXPECT_EQ(Heading(), QString());
 }
 
 }  // namespace

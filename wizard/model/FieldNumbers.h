@@ -2,8 +2,9 @@
 
 #include <string>
 
-// How the pages read numbers out of their edit fields: as the C library's
-// formatted scan reads them ("%u", "%d", "%lf": leading blanks skipped,
+// How the pages read numbers out of their edit fields, through the number
+// reader they share with the support library: as the C library's formatted
+// scan reads them ("%u", "%d", "%lf": leading blanks skipped,
 // trailing text ignored). A text without a number gives false, and so does a
 // number that does not fit the field's 32-bit type or a decimal that is not
 // finite.
@@ -12,7 +13,7 @@ namespace FieldNumbers {
 // "%u": a leading minus wraps round as unsigned, so "-1" is 4294967295.
 bool ScanUnsigned(const std::string& strText, unsigned int& nValue);
 // "%u" compared without sign against nMin..nMax (both inclusive); the value
-// goes to nValue only when it is in range.
+// goes to nValue only when it is in range. A minus sign is always out of range.
 bool ScanUnsignedInRange(const std::string& strText, int nMin, int nMax, int& nValue);
 // "%d".
 bool ScanInt(const std::string& strText, int& nValue);

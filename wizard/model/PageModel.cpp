@@ -73,6 +73,13 @@ EActionResult CPageModel::TypeText(int nId, const std::string& strText)
     return EActionResult::Done;
 }
 
+void CPageModel::Restart()
+{
+    ResetControls();
+    for (std::string& strText : m_astrFieldText)
+        strText.clear();
+}
+
 CInstrument* CPageModel::Instrument() { return m_sheet.Instrument(); }
 
 void CPageModel::ReadFields()

@@ -50,6 +50,9 @@ public:
     // The page was added to the sheet again: its controls start over from the
     // layout (shown, enabled, unchecked, empty). The text members stay.
     void ResetControls();
+    // As a freshly made page object: the controls from the layout and every
+    // text member empty.
+    void Restart();
 
     // The page becomes the active page.
     virtual void OnSetActive() = 0;

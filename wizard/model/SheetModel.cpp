@@ -113,6 +113,23 @@ void CSheetModel::Start()
     CurrentPage().OnSetActive();
 }
 
+void CSheetModel::Restart()
+{
+    m_pInstrument.reset();
+    m_nSelModel = m_nSelComm = m_nSelFirmware = m_nBuiltModel = -1;
+    m_pIntro->Restart();
+    m_pMoorModel->Restart();
+    for (CPageSet* pSet : {m_p610Set.get(), m_pOtherSet.get()}) {
+        for (CPageModel* pPage : std::initializer_list<CPageModel*>{
+                 pSet->m_pBatterySelect.get(), pSet->m_pPressureSelect.get(), pSet->m_pSampleRate.get(),
+                 pSet->m_p700Sampling.get(), pSet->m_p710Sampling.get(), pSet->m_pMooredPumpSelect.get(),
+                 pSet->m_pSensorList.get(), pSet->m_pFinish.get()})
+            pPage->Restart();
+    }
+    KeepFirstPages(1);
+    Start();
+}
+
 CPageResult CSheetModel::Next()
 {
     CPageResult result = CurrentPage().OnWizardNext();

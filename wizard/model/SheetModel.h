@@ -49,6 +49,9 @@ public:
     CSheetModel& operator=(const CSheetModel&) = delete;
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_commandLine; }
+    // The switches can change while the wizard runs (the browser page offers
+    // them as settings); pages read them on their next activation.
+    CMoorplanCommandLineInfo& CommandLine() { return m_commandLine; }
 
     // Makes m_pInstrument the variant of (m_nSelModel, m_nSelComm,
     // m_nSelFirmware). Keeps the current object while its triple is the same;
@@ -72,6 +75,9 @@ public:
     // Moving through the list as the wizard buttons do.
     // Start activates the introduction page.
     void Start();
+    // Starts again as a new run of the wizard would: no instrument, no choice,
+    // every page as freshly made, the introduction page active.
+    void Restart();
     int CurrentIndex() const { return m_nCurrent; }
     CPageModel& CurrentPage() const { return *m_apPages.at(static_cast<std::size_t>(m_nCurrent)); }
     // Runs the current page's Next; unless it stays, moves to the following

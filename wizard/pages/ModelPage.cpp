@@ -37,14 +37,18 @@ int CModelPage::Leave(CPageResult (CPageModel::*pfnLeave)())
     m_binder.FromWidgets(m_model);
     const CPageResult result = (m_model.*pfnLeave)();
     AfterModelCall();
-    if (!result.m_strMessage.empty()) {
-        BvUtility::Platform::MessageRequest request;
-        request.pOwner = GetSheet();
-        request.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
-        request.strText = QString::fromStdString(result.m_strMessage);
-        BvUtility::Platform::ShowMessage(request);
-    }
+    if (!result.m_strMessage.empty())
+        ShowPageMessage(GetSheet(), result.m_strMessage);
     return result.m_bStay ? -1 : 0;
+}
+
+void CModelPage::ShowPageMessage(QWidget* pOwner, const std::string& strMessage)
+{
+    BvUtility::Platform::MessageRequest request;
+    request.pOwner = pOwner;
+    request.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
+    request.strText = QString::fromStdString(strMessage);
+    BvUtility::Platform::ShowMessage(request);
 }
 
 void CModelPage::OnCommand(int nId)

@@ -5,6 +5,8 @@
 
 #include <QScopedPointer>
 
+#include <string>
+
 class CPageModel;
 struct CPageResult;
 
@@ -26,6 +28,13 @@ public:
     int OnSetActive() override;
     int OnWizardNext() override;
     int OnWizardBack() override;
+
+    // The widgets show the model's controls again, after a call into the
+    // model from outside the page.
+    void Refresh() { AfterModelCall(); }
+    // A message of the pages: a box with OK only, no icon, captioned with the
+    // application's name.
+    static void ShowPageMessage(QWidget* pOwner, const std::string& strMessage);
 
 protected:
     // Called by CreateControls of the pages: starts a fresh set of bindings.

@@ -2,6 +2,10 @@
 
 #include "CommandLineInfo.h"
 
+#include <QString>
+
+class CPropertySheet;
+
 // The application: reads the switches, runs the wizard sheet modally and ends
 // when the sheet closes. Every help request (F1 anywhere, the Help button)
 // opens the help file's default topic.
@@ -11,10 +15,21 @@ public:
     // process exit code.
     int InitInstance(int argc, const char* const* argv);
 
+    // Sends the sheet's Help button and F1 (anywhere in the program) to
+    // OnHelp, with the help file beside the program.
+    static void ConnectHelp(CPropertySheet& sheet);
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
 
+    // Routes the sheet's help requests to OnHelp: its Help button, and F1
+    // anywhere in the program.
+    static void ConnectHelp(CPropertySheet& sheet);
+
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
+
+    // The plan file named on the command line: the first parameter without a
+    // leading slash or dash (the switches take no part in it), or empty.
+    static QString PlanArgument(int argc, const char* const* argv);
 
 private:
     CMoorplanCommandLineInfo m_cmdInfo;

@@ -1,8 +1,13 @@
 #include "MoorplanPropSheet.h"
 
+#include "AppStrings.h"
 #include "FinishPageModel.h"
+#include "PlanFile.h"
+#include "PlanRunner.h"
+#include "PlatformSeams.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -90,4 +95,50 @@ void CMoorplanPropSheet::SyncPageList()
         RemovePage(GetPageCount() - 1);
     for (int n = nKeep; n < apWanted.size(); ++n)
         AddPage(apWanted.at(n));
+}
+
+void CMoorplanPropSheet::ChooseAndOpenPlan()
+{
+    BvUtility::Platform::OpenFileRequest request;
+    request.pOwner = this;
+    request.strDefaultSuffix = QString::fromLatin1(PlanFile::kExtension);
+    request.strFilter = QString::fromLatin1(AppStrings::kPlanFilter);
+    const QString strPath = BvUtility::Platform::ChooseOpenFile(request);
+    if (!strPath.isEmpty())
+        OpenPlan(strPath);
+}
+
+void CMoorplanPropSheet::OpenPlan(const QString& strPath)
+{
+    CPlanAnswers answers;
+    std::string strMessage;
+    if (!PlanFile::Read(QFile::encodeName(strPath).toStdString(), answers, strMessage)) {
+        CModelPage::ShowPageMessage(this, strMessage);
+        return;
+    }
+    switch (ReplayPlan(m_model, answers, strMessage)) {
+    case kPlanDone:
+        ShowModelPage(m_model.CurrentIndex());
+        break;
+    case kPlanRefused:
+        // The refusing page as the person would see it: its fields hold the
+        // plan's values again after its activation, then its message.
+        ShowModelPage(m_model.CurrentIndex());
+        ReapplyPageAnswers(m_model.CurrentPage(), answers);
+        if (auto* pPage = qobject_cast<CModelPage*>(m_mapPages.value(&m_model.CurrentPage())))
+            pPage->Refresh();
+        CModelPage::ShowPageMessage(this, strMessage);
+        break;
+    case kPlanUsageError:
+        m_model.Restart();
+        ShowModelPage(0);
+        CModelPage::ShowPageMessage(this, strMessage);
+        break;
+    }
+}
+
+void CMoorplanPropSheet::ShowModelPage(int nIndex)
+{
+    SyncPageList();
+    SetActivePage(nIndex);
 }

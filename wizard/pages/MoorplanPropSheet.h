@@ -47,7 +47,19 @@ public:
     // Makes the sheet's page list the pages of the model's page list.
     void SyncPageList();
 
+    // "Open Plan…": asks for a plan file and opens it.
+    void ChooseAndOpenPlan();
+    // Opens a plan as a new run of the wizard answered from the file: ends on
+    // the finish page with the plan's report, or on the first page that
+    // refuses one of its values, showing that page's message. A file that
+    // cannot be read is told in a message box and the wizard stays as it was;
+    // a value no person could give on its page is told likewise, and the
+    // wizard starts afresh.
+    void OpenPlan(const QString& strPath);
+
 private:
+    void ShowModelPage(int nIndex);
+
     CSheetModel m_model;
     CPropPageIntro m_pageIntro;
     CPropPageMoorModel m_pageMoorModel;

@@ -1,7 +1,10 @@
 #include "PropPageIntro.h"
 
 #include "IntroPageModel.h"
+#include "MoorplanPropSheet.h"
 #include "ui_PropPageIntro.h"
+
+#include <QPushButton>
 
 CPropPageIntro::CPropPageIntro(CIntroPageModel& model)
     : CLayoutPage(model)
@@ -20,4 +23,8 @@ void CPropPageIntro::BindControls(CControlBinder& binder, Ui::PropPageIntro& ui)
     binder.Bind(CIntroPageModel::kModel700Pump, ui.radio700Pump);
     binder.Bind(CIntroPageModel::kModel700Oxygen, ui.radio700Oxygen);
     binder.Bind(CIntroPageModel::kModel710, ui.radio710);
+    connect(ui.buttonOpenPlan, &QPushButton::clicked, this, [this] {
+        if (auto* pSheet = qobject_cast<CMoorplanPropSheet*>(GetSheet()))
+            pSheet->ChooseAndOpenPlan();
+    });
 }

@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     // are captioned with it. A display name is not set, so window titles stay
     // exactly the pages' captions.
     QApplication::setApplicationName(QString::fromLatin1(AppStrings::kAppTitle));
+    // Desktops find the installed entry (and its icon) for the window by this id.
+    QApplication::setDesktopFileName(QStringLiteral("org.moorplan.Moorplan"));
     CMoorplanApp moorplan;
     return moorplan.InitInstance(argc, argv);
 }

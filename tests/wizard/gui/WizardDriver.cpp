@@ -47,13 +47,19 @@ EPageKind CGuiWizard::ActiveKind() const
 
 QString CGuiWizard::ReportText() const
 {
-    return m_sheet.GetActivePage()->findChild<QPlainTextEdit*>(QStringLiteral("report"))->toPlainText();
+    // The page's controls of an earlier visit may still wait for deletion,
+    // hidden: the report shown is the visible one.
+    for (const QPlainTextEdit* pReport : m_sheet.GetActivePage()->findChildren<QPlainTextEdit*>(QStringLiteral("report"))) {
+        if (pReport->isVisible())
+            return pReport->toPlainText();
+    }
+    return QString();
 }
 
 void CGuiWizard::Answer(const CAnswer& answer)
 {
-    if (answer.m_eAction == CAnswer::Next) {
-        PressNext();
+    if (answer.m_eAction == CAnswer::Next || answer.m_eAction == CAnswer::Back) {
+        answer.m_eAction == CAnswer::Next ? PressNext() : PressBack();
         return;
     }
     QWidget* pWidget = ActivePage()->ControlWidget(answer.m_nId);
@@ -78,6 +84,7 @@ void CGuiWizard::Answer(const CAnswer& answer)
         QTest::keyClicks(pWidget, QString::fromStdString(answer.m_strValue));
         break;
     case CAnswer::Next:
+    case CAnswer::Back:
         break;
     }
     QCoreApplication::processEvents();
@@ -110,10 +117,8 @@ void CGuiWizard::Press(const char* szButton)
     QCoreApplication::processEvents();   // the pages' posted button requests
 }
 
-std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
 {
-    CSheetModel sheet(commandLine);
-    sheet.Start();
     for (const CAnswer& answer : aAnswers) {
         CPageModel& page = sheet.CurrentPage();
         switch (answer.m_eAction) {
@@ -135,8 +140,18 @@ std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnsw
         case CAnswer::Next:
             sheet.Next();
             break;
+        case CAnswer::Back:
+            sheet.Back();
+            break;
         }
     }
+}
+
+std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+{
+    CSheetModel sheet(commandLine);
+    sheet.Start();
+    ModelAnswer(sheet, aAnswers);
     CPageModel& last = sheet.CurrentPage();
     return last.Kind() == EPageKind::Finish ? last.Control(CFinishPageModel::kReport).m_strText : std::string();
 }

@@ -12,7 +12,7 @@
 // models' control ids, so that the same answers drive the real widgets and the
 // toolkit-free models.
 struct CAnswer {
-    enum EAction { Choose, Click, Toggle, Type, Next };
+    enum EAction { Choose, Click, Toggle, Type, Next, Back };
     EAction m_eAction;
     int m_nId = -1;
     std::string m_strValue;   // Choose: the entry's text; Type: the text typed
@@ -24,6 +24,7 @@ inline CAnswer Click(int nId) { return {CAnswer::Click, nId, {}}; }
 inline CAnswer Toggle(int nId) { return {CAnswer::Toggle, nId, {}}; }
 inline CAnswer Type(int nId, const std::string& strText) { return {CAnswer::Type, nId, strText}; }
 inline CAnswer NextPage() { return {CAnswer::Next, -1, {}}; }
+inline CAnswer BackPage() { return {CAnswer::Back, -1, {}}; }
 
 CMoorplanCommandLineInfo Switches(bool bTest, bool b485 = false);
 
@@ -59,8 +60,10 @@ private:
     CMoorplanPropSheet m_sheet;
 };
 
-// The same answers given to the toolkit-free sheet model; returns the finish
-// page's report (empty when the run did not end on the finish page).
+// The same answers given to a started toolkit-free sheet model.
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers);
+// The finish page's report after those answers (empty when the run did not
+// end on the finish page).
 std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers);
 
 // The reports end their lines with "\r\n", the report field with "\n".

@@ -1,0 +1,272 @@
+"""The browser page in headless Chromium, driven from the keyboard alone.
+
+Plans walk the wizard to the finish page and download the report, which must
+equal moorplan-report's output for the same plan byte for byte. Checked pages
+must show their first failure's message on the page and stay; Back must always
+move.
+
+Usage: BrowserWizardTest.py PAGE.html MOORPLAN-REPORT [unittest arguments]
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+PAGE = ""
+REPORT = ""
+
+# A plan: the pages in order, each a list of (control's accessible name, what
+# to do: True/False for radio buttons and check boxes, the entry's text for a
+# list, the text for a field); "test" turns on the finish page's Test mode; and
+# the same plan as moorplan-report options.
+PLANS = {
+    "Kelvo 620, typical": dict(
+        pages=[[("Kelvo 620", True)],
+               [("RS 232", True), ("Firmware Revision:", "2.0 or higher")],
+               [("Pressure Sensor Type", "Strain gauge")],
+               [("Pump Type:", "P4M")],
+               [("Sample Interval in Seconds:", "900"),
+                ("Number of measurements per sample (NCycles):", "2")],
+               [("Number of Auxiliary Sensors", "1")],
+               [("Battery Type:", "Lithium (42 Amp-hr)"),
+                ("Approximate Deployment Temperature (deg C):", "8.5")]],
+        test=False,
+        args=["--model", "Kelvo 620", "--comm", "RS 232", "--firmware", "2.0 or higher",
+              "--pressure-sensor", "Strain gauge", "--pump", "P4M", "--interval", "900",
+              "--ncycles", "2", "--aux", "0", "--battery", "Lithium (42 Amp-hr)",
+              "--temperature", "8.5"]),
+    "Kelvo 610 path": dict(
+        pages=[[("Kelvo 610", True)],
+               [("Pressure Sensor Type", "Digiquartz")],
+               [("Pump Type:", "P4M")],
+               [("Sample Interval in Seconds:", "1200")],
+               [("Number of Auxiliary Sensors", "2"), ("Sensor type: 1", "Kelvo 830"), ("Sensor type: 2", "Other"),
+                ("Current (Amps), enter for non Kelvo: 2", "0.02")],
+               [("Approximate Deployment Temperature (deg C):", "4")]],
+        test=False,
+        args=["--model", "Kelvo 610", "--pressure-sensor", "Digiquartz", "--pump", "P4M", "--interval", "1200", "--aux", "Kelvo 830", "--aux", "Other=0.02",
+              "--temperature", "4"]),
+    "Kelvo 700 pumped, test mode": dict(
+        pages=[[("Kelvo 700 - Integral Pump", True)],
+               [("RS 232", True), ("Firmware Revision:", "3.0 and higher, less than 4.0")],
+               [("Pressure Sensor Type", "Strain gauge")],
+               [("Sample Interval in Seconds:", "600"), ("Autonomous Sampling", True),
+                ("Transmit Real-time", False)],
+               [("Battery Type:", "AA Lithium")]],
+        test=True,
+        args=["--model", "Kelvo 700 - Integral Pump", "--comm", "RS 232",
+              "--firmware", "3.0 and higher, less than 4.0", "--pressure-sensor", "Strain gauge",
+              "--interval", "600", "--sampling", "autonomous", "--transmit-real-time", "off",
+              "--battery", "AA Lithium", "--test"]),
+}
+
+# Checked pages: the pages before it, then entries with (at least) one
+# failure, and the same plan as options (moorplan-report tells the message).
+REFUSALS = {
+    "Kelvo 610 sampling, interval before NCycles": dict(
+        pages=[[("Kelvo 620", True)], [("Inductive Modem", True), ("Firmware Revision:", "1.2c or less")],
+               [("Pressure Sensor Type", "Digiquartz")], [],
+               [("Sample Interval in Seconds:", "0"),
+                ("Number of measurements per sample (NCycles):", "3")]],
+        args=["--model", "Kelvo 620", "--comm", "Inductive Modem", "--firmware", "1.2c or less",
+              "--pressure-sensor", "Digiquartz", "--interval", "0", "--ncycles", "3"]),
+    "Kelvo 610 sampling, odd NCycles": dict(
+        pages=[[("Kelvo 620", True)], [("Inductive Modem", True), ("Firmware Revision:", "1.2c or less")],
+               [("Pressure Sensor Type", "Digiquartz")], [],
+               [("Number of measurements per sample (NCycles):", "3")]],
+        args=["--model", "Kelvo 620", "--comm", "Inductive Modem", "--firmware", "1.2c or less",
+              "--pressure-sensor", "Digiquartz", "--ncycles", "3"]),
+    "Kelvo 700 sampling": dict(
+        pages=[[("Kelvo 700 - No Pump", True)], [("Firmware Revision:", "2.0 and higher, less than 2.6")], [],
+               [("Sample Interval in Seconds:", "abc"), ("Number of measurements per sample (NAvg or NCycle):", "101")]],
+        args=["--model", "Kelvo 700 - No Pump", "--firmware", "2.0 and higher, less than 2.6",
+              "--interval", "abc", "--navg", "101"]),
+    "Kelvo 710 sampling": dict(
+        pages=[[("Kelvo 710", True)], [], [], [("Sample Interval in Seconds:", "99999")]],
+        args=["--model", "Kelvo 710", "--interval", "99999"]),
+    "battery, pump against lithium": dict(
+        pages=[[("Kelvo 620", True)], [], [], [("Pump Type:", "P4T Low Pwr 2000 RPM")], [], [],
+               [("Battery Type:", "Lithium (30 Amp-hr)"), ("Approximate Deployment Temperature (deg C):", "5")]],
+        args=["--model", "Kelvo 620", "--pump", "P4T Low Pwr 2000 RPM", "--battery", "Lithium (30 Amp-hr)",
+              "--temperature", "5"]),
+    "oxygen battery, temperature before pressure and Tau20": dict(
+        pages=[[("Kelvo 700 - Integral Pump and Integral Oxygen", True)], [], [], [],
+               [("Approximate Deployment Temperature (deg C):", "41"),
+                ("Approximate Deployment Pressure (decibars):", "0"),
+                ("Tau20 From Oxygen Calibration Sheet", "99")]],
+        args=["--model", "Kelvo 700 - Integral Pump and Integral Oxygen", "--temperature", "41",
+              "--pressure", "0", "--tau20", "99"]),
+    "oxygen battery, Tau20": dict(
+        pages=[[("Kelvo 700 - Integral Pump and Integral Oxygen", True)], [], [], [],
+               [("Approximate Deployment Temperature (deg C):", "10"),
+                ("Approximate Deployment Pressure (decibars):", "500"),
+                ("Tau20 From Oxygen Calibration Sheet", "0.4")]],
+        args=["--model", "Kelvo 700 - Integral Pump and Integral Oxygen", "--temperature", "10",
+              "--pressure", "500", "--tau20", "0.4"]),
+}
+
+
+def run_report(args):
+    return subprocess.run([REPORT] + args, capture_output=True)
+
+
+class BrowserWizardTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.downloads = tempfile.TemporaryDirectory()
+        options = webdriver.ChromeOptions()
+        # CI runs as root: Chromium needs --no-sandbox there.
+        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                    "--window-size=1280,800"):
+            options.add_argument(arg)
+        options.add_experimental_option("prefs", {"download.default_directory": cls.downloads.name,
+                                                  "download.prompt_for_download": False})
+        cls.driver = webdriver.Chrome(options=options)
+        cls.driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                                   {"behavior": "allow", "downloadPath": cls.downloads.name})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.downloads.cleanup()
+
+    def setUp(self):
+        self.driver.get("file://" + os.path.abspath(PAGE))
+        self.wait_for(lambda: self.driver.execute_script("return document.documentElement.dataset.ready"))
+
+    def wait_for(self, condition, seconds=10):
+        end = time.time() + seconds
+        while time.time() < end:
+            value = condition()
+            if value:
+                return value
+            time.sleep(0.05)
+        self.fail("timed out")
+
+    def by_id(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def title(self):
+        return self.by_id("title").text
+
+    def message(self):
+        return self.by_id("message").text
+
+    def control(self, name):
+        for element in self.driver.find_elements(By.CSS_SELECTOR, "#controls input, #controls select"):
+            if element.is_displayed() and element.accessible_name.strip() == name:
+                return element
+        self.fail(f"no visible control named {name!r} on page {self.title()!r}")
+
+    # Keyboard only: Space on radio buttons and check boxes, the arrow keys in
+    # lists, typing in fields, Enter on the wizard buttons.
+    def act(self, name, value):
+        element = self.control(name)
+        if element.tag_name == "select":
+            entries = [option.text for option in element.find_elements(By.TAG_NAME, "option")]
+            target = entries.index(value)
+            current = self.driver.execute_script("return arguments[0].selectedIndex", element)
+            key = Keys.ARROW_DOWN if target > current else Keys.ARROW_UP
+            for _ in range(abs(target - current)):
+                element.send_keys(key)
+            self.assertEqual(element.get_attribute("value"), value)
+        elif element.get_attribute("type") == "text":
+            element.send_keys(Keys.CONTROL, "a")
+            element.send_keys(Keys.DELETE)
+            element.send_keys(value)
+        elif element.is_selected() != value:
+            element.send_keys(Keys.SPACE)
+        self.assertEqual(self.message(), "")
+
+    def press(self, button):
+        self.by_id(button).send_keys(Keys.ENTER)
+
+    def walk(self, pages):
+        """Answers the pages, pressing Next after each but the last; checks that each Next moves."""
+        for index, page in enumerate(pages):
+            for name, value in page:
+                self.act(name, value)
+            if index + 1 < len(pages):
+                before = self.title()
+                self.press("next")
+                self.assertEqual(self.message(), "", f"refused on {before!r}")
+                self.assertNotEqual(self.title(), before)
+
+    def download(self):
+        target = os.path.join(self.downloads.name, "Kelvobatteryend.txt")
+        if os.path.exists(target):
+            os.remove(target)
+        self.press("download")
+        self.wait_for(lambda: os.path.exists(target) and os.path.getsize(target) > 0)
+        with open(target, "rb") as file:
+            return file.read()
+
+    def test_plans_reach_the_finish_page_and_download_the_export(self):
+        for label, plan in PLANS.items():
+            with self.subTest(plan=label):
+                self.setUp()
+                self.walk(plan["pages"])
+                self.press("next")
+                self.assertEqual(self.message(), "")
+                self.assertTrue(self.by_id("finish").is_displayed())
+                self.assertFalse(self.by_id("next").is_displayed())
+                if plan["test"]:
+                    self.by_id("test-mode").send_keys(Keys.SPACE)
+                expected = run_report(plan["args"])
+                self.assertEqual(expected.returncode, 0, expected.stderr)
+                self.assertEqual(self.download(), expected.stdout)
+                # The report box shows the same text, with plain line ends.
+                shown = self.by_id("report").get_attribute("textContent")
+                self.assertEqual(shown + "\n", expected.stdout.decode("latin-1").replace("\r\n", "\n"))
+
+    def test_checked_pages_show_their_first_failure_and_stay(self):
+        for label, plan in REFUSALS.items():
+            with self.subTest(page=label):
+                self.setUp()
+                self.walk(plan["pages"])
+                expected = run_report(plan["args"])
+                self.assertEqual(expected.returncode, 1, expected.stderr)
+                page = self.title()
+                self.press("next")
+                self.assertEqual(self.message() + "\n", expected.stderr.decode())
+                self.assertEqual(self.title(), page)
+                # Pressing Next again shows it again; no alert box ever opens.
+                self.press("next")
+                self.assertEqual(self.title(), page)
+                self.assertNotEqual(self.message(), "")
+                # Back with the same entries moves without a message.
+                self.press("back")
+                self.assertNotEqual(self.title(), page)
+                self.assertEqual(self.message(), "")
+
+    def test_back_never_stays(self):
+        self.walk(PLANS["Kelvo 700 pumped, test mode"]["pages"][:4])
+        self.act("Sample Interval in Seconds:", "not a number")
+        titles = [self.title()]
+        while not self.by_id("back").get_attribute("disabled"):
+            self.press("back")
+            self.assertEqual(self.message(), "")
+            self.assertNotIn(self.title(), titles)
+            titles.append(self.title())
+        self.assertEqual(len(titles), 4)
+
+    def test_485_setting_offers_rs485_on_the_communications_page(self):
+        self.walk([[("Kelvo 700 - Integral Pump", True)], []])
+        self.assertFalse(self.control("RS 485").is_enabled())
+        self.by_id("switch-485").send_keys(Keys.SPACE)
+        self.act("RS 485", True)
+        self.press("next")
+        self.assertIn("RS-485", self.by_id("report").text)
+
+
+if __name__ == "__main__":
+    PAGE, REPORT = sys.argv[1], sys.argv[2]
+    if not os.path.isfile(PAGE):
+        sys.exit(f"{PAGE} is missing: build it with ./build.sh web")
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)

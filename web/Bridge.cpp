@@ -1,0 +1,128 @@
+// The browser page's entry points: one wizard sheet, driven by the page's
+// script through these C functions. Every call answers the current page's
+// state as JSON (see PageState.h); the script draws it and sends back what a
+// person clicked, chose and typed.
+#include "FinishReport.h"
+#include "PageState.h"
+#include "WizardModel.h"
+
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+struct CWebWizard {
+    std::unique_ptr<CSheetModel> m_pSheet;
+    std::string m_strMessage;   // the last refusal, shown on the page until the next action
+    std::string m_strState;     // the answer of the last call, kept alive for the script
+    std::string m_strExport;
+};
+
+CWebWizard& Wizard()
+{
+    static CWebWizard wizard;
+    return wizard;
+}
+
+const char* Answer()
+{
+    CWebWizard& wizard = Wizard();
+    wizard.m_strState = PageState::ToJson(*wizard.m_pSheet, wizard.m_strMessage);
+    return wizard.m_strState.c_str();
+}
+
+// A person's action on a control of the current page; a control id the page
+// does not have is no action.
+template <typename Act>
+const char* OnControl(int nId, Act act)
+{
+    CWebWizard& wizard = Wizard();
+    CPageModel& page = wizard.m_pSheet->CurrentPage();
+    if (nId >= 0 && nId < page.ControlCount()) {
+        wizard.m_strMessage.clear();
+        act(page);
+    }
+    return Answer();
+}
+
+const char* Move(CPageResult (CSheetModel::*move)())
+{
+    CWebWizard& wizard = Wizard();
+    wizard.m_strMessage = ((*wizard.m_pSheet).*move)().m_strMessage;
+    return Answer();
+}
+
+}  // namespace
+
+extern "C" {
+
+// Starts a fresh run with the given switches: every run starts from the
+// defaults, as the desktop program does when it is started again.
+EMSCRIPTEN_KEEPALIVE const char* mp_start(int bTest, int b485)
+{
+    CMoorplanCommandLineInfo commandLine;
+    commandLine.m_bTest = bTest != 0;
+    commandLine.m_b485 = b485 != 0;
+    CWebWizard& wizard = Wizard();
+    wizard.m_pSheet = std::make_unique<CSheetModel>(commandLine);
+    wizard.m_strMessage.clear();
+    wizard.m_pSheet->Start();
+    return Answer();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mp_state() { return Answer(); }
+
+EMSCRIPTEN_KEEPALIVE const char* mp_select(int nId, int nIndex)
+{
+    return OnControl(nId, [&](CPageModel& page) { page.SelectEntry(nId, nIndex); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mp_click(int nId)
+{
+    return OnControl(nId, [&](CPageModel& page) { page.Click(nId); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mp_check(int nId, int bChecked)
+{
+    return OnControl(nId, [&](CPageModel& page) { page.SetChecked(nId, bChecked != 0); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mp_type(int nId, const char* szText)
+{
+    return OnControl(nId, [&](CPageModel& page) { page.TypeText(nId, szText ? szText : ""); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mp_next() { return Move(&CSheetModel::Next); }
+EMSCRIPTEN_KEEPALIVE const char* mp_back() { return Move(&CSheetModel::Back); }
+
+// The switches as settings. A page reads them when it becomes active, so the
+// current page is shown again when it is one that reads the changed switch.
+EMSCRIPTEN_KEEPALIVE const char* mp_set_switches(int bTest, int b485)
+{
+    CSheetModel& sheet = *Wizard().m_pSheet;
+    CMoorplanCommandLineInfo& switches = sheet.CommandLine();
+    const bool bTestChanged = switches.m_bTest != (bTest != 0);
+    const bool b485Changed = switches.m_b485 != (b485 != 0);
+    switches.m_bTest = bTest != 0;
+    switches.m_b485 = b485 != 0;
+    const EPageKind eKind = sheet.CurrentPage().Kind();
+    if ((bTestChanged && eKind == EPageKind::Finish) || (b485Changed && eKind == EPageKind::MoorModel))
+        sheet.CurrentPage().OnSetActive();
+    return Answer();
+}
+
+// The bytes "Download report" hands out: the export file's content for the
+// report the finish page shows. Valid until the next call of this function.
+EMSCRIPTEN_KEEPALIVE const char* mp_export_data()
+{
+    CWebWizard& wizard = Wizard();
+    const CInstrument* pInstrument = wizard.m_pSheet->Instrument();
+    wizard.m_strExport = pInstrument ? FinishReport::ExportText(pInstrument->m_strSummary) : std::string();
+    return wizard.m_strExport.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int mp_export_size() { return static_cast<int>(Wizard().m_strExport.size()); }
+
+}  // extern "C"

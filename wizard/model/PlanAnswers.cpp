@@ -1,0 +1,49 @@
+#include "PlanAnswers.h"
+
+void CPlanAnswers::Set(const std::string& strName, const std::string& strText, const std::string& strFile)
+{
+    for (auto& entry : m_aValues) {
+        if (entry.first == strName) {
+            entry.second = CPlanAnswer{strText, strFile};
+            return;
+        }
+    }
+    m_aValues.emplace_back(strName, CPlanAnswer{strText, strFile});
+}
+
+void CPlanAnswers::SetAux(std::vector<CAuxAnswer> aRows, const std::string& strFile)
+{
+    m_aAux = std::move(aRows);
+    m_strAuxFile = strFile;
+    m_bAuxGiven = true;
+}
+
+void CPlanAnswers::AddAux(const CAuxAnswer& row)
+{
+    if (!m_strAuxFile.empty())
+        m_aAux.clear();
+    m_strAuxFile.clear();
+    m_aAux.push_back(row);
+    m_bAuxGiven = true;
+}
+
+std::string CPlanAnswers::Subject(const std::string& strName) const
+{
+    if (strName == "aux")
+        return Subject(strName, m_strAuxFile);
+    const CPlanAnswer* pAnswer = Find(strName);
+    return Subject(strName, pAnswer ? pAnswer->m_strFile : std::string());
+}
+
+std::string CPlanAnswers::Subject(const std::string& strName, const std::string& strFile)
+{
+    return strFile.empty() ? "--" + strName : strFile + ": \"" + strName + "\"";
+}
+
+const CPlanAnswer* CPlanAnswers::Find(const std::string& strName) const
+{
+    for (const auto& entry : m_aValues)
+        if (entry.first == strName)
+            return &entry.second;
+    return nullptr;
+}

@@ -1,0 +1,312 @@
+#include "PlanFile.h"
+
+#include "ChoiceMatch.h"
+#include "FileReplace.h"
+#include "OptionTable.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace PlanFile {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct CPlanError {
+    std::string m_strText;
+};
+
+// What a value is, for a message: short and in the words of the format.
+std::string Describe(const Json& value)
+{
+    switch (value.type()) {
+    case Json::value_t::array: return "a list";
+    case Json::value_t::object: return "an object";
+    case Json::value_t::string: {
+        const std::string& strText = value.get_ref<const std::string&>();
+        return (strText.size() <= 40 ? value : Json(strText.substr(0, 40) + "...")).dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    default: return value.dump();
+    }
+}
+
+[[noreturn]] void WrongType(const std::string& strSubject, const char* szWanted, const Json& value)
+{
+    throw CPlanError{strSubject + " must be " + szWanted + ", not " + Describe(value)};
+}
+
+// What a field may hold: a text, or a number of the kind a person could give
+// there (written as the text they would type), or a check box's true or false.
+enum class EValueKind { Choice, Typed, Keyword, Flag };
+
+struct CValueRule {
+    bool (Json::*pfnNumberFits)() const noexcept;
+    const char* szWanted;
+};
+
+const CValueRule& RuleOf(EValueKind eKind)
+{
+    static const CValueRule aRules[] = {
+        {&Json::is_number_unsigned, "a text or a list position"},
+        {&Json::is_number, "a number or a text"},
+        {&Json::is_number_integer, "one of its keywords"},
+        {nullptr, "true or false"},
+    };
+    return aRules[static_cast<int>(eKind)];
+}
+
+// A number becomes the text a person would type for it: whole numbers as
+// they are, others in the shortest form that reads back as the same double.
+std::string ValueText(const std::string& strSubject, EValueKind eKind, const Json& value)
+{
+    const CValueRule& rule = RuleOf(eKind);
+    if (eKind == EValueKind::Flag && value.is_boolean())
+        return value.get<bool>() ? "on" : "off";
+    if (eKind != EValueKind::Flag && value.is_string())
+        return value.get<std::string>();
+    if (rule.pfnNumberFits && (value.*rule.pfnNumberFits)())
+        return value.dump();
+    WrongType(strSubject, rule.szWanted, value);
+}
+
+EValueKind ValueKindOf(EStepKind eStep)
+{
+    switch (eStep) {
+    case EStepKind::RadioChoice:
+    case EStepKind::ListChoice:
+        return EValueKind::Choice;
+    case EStepKind::Keyword:
+        return EValueKind::Keyword;
+    case EStepKind::Check:
+        return EValueKind::Flag;
+    default:
+        return EValueKind::Typed;
+    }
+}
+
+std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
+{
+    const std::string strSubject = CPlanAnswers::Subject("aux", strFile);
+    if (!value.is_array())
+        WrongType(strSubject, "a list of sensors", value);
+    std::vector<CAuxAnswer> aRows;
+    for (const Json& item : value) {
+        const std::string strRow = strSubject + " row " + std::to_string(aRows.size() + 1);
+        if (!item.is_object())
+            WrongType(strRow, "an object with \"type\" and, for a sensor of another maker, \"current\"", item);
+        CAuxAnswer row;
+        bool bHasType = false;
+        for (const auto& field : item.items()) {
+            if (field.key() == "type") {
+                row.m_strType = ValueText(strRow + " \"type\"", EValueKind::Choice, field.value());
+                bHasType = true;
+            } else if (field.key() == "current") {
+                row.m_strCurrent = ValueText(strRow + " \"current\"", EValueKind::Typed, field.value());
+                row.m_bHasCurrent = true;
+            } else {
+                throw CPlanError{strRow + ": unknown field \"" + field.key() + "\""};
+            }
+        }
+        if (!bHasType)
+            throw CPlanError{strRow + " has no \"type\""};
+        aRows.push_back(row);
+    }
+    return aRows;
+}
+
+// Line and column (from 1) of a byte offset, for the parser's complaint.
+std::string Position(const std::string& strText, std::size_t nByte)
+{
+    std::size_t nLine = 1;
+    std::size_t nColumn = 1;
+    for (std::size_t i = 0; i + 1 < nByte && i < strText.size(); ++i) {
+        if (strText[i] == '\n') {
+            ++nLine;
+            nColumn = 1;
+        } else {
+            ++nColumn;
+        }
+    }
+    return "line " + std::to_string(nLine) + ", column " + std::to_string(nColumn);
+}
+
+void CheckVersion(const std::string& strFile, const Json& document)
+{
+    const auto it = document.find(kVersionKey);
+    if (it == document.end())
+        throw CPlanError{strFile + ": not a plan: it has no \"" + kVersionKey + "\" version"};
+    if (!it->is_number_unsigned() || it->get<std::uint64_t>() < 1)
+        WrongType(CPlanAnswers::Subject(kVersionKey, strFile), "a whole number from 1", *it);
+    const std::uint64_t nVersion = it->get<std::uint64_t>();
+    if (nVersion > static_cast<std::uint64_t>(kVersion))
+        throw CPlanError{strFile + ": plan format version " + std::to_string(nVersion)
+                         + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
+}
+
+CPlanAnswers AnswersOf(const std::string& strText, const std::string& strFile)
+{
+    Json document;
+    try {
+        document = Json::parse(strText);
+    } catch (const Json::parse_error& error) {
+        throw CPlanError{strFile + ": not a plan: the text is not JSON (" + Position(strText, error.byte) + ")"};
+    }
+    if (!document.is_object())
+        throw CPlanError{strFile + ": not a plan: a plan is one JSON object, not " + Describe(document)};
+    CheckVersion(strFile, document);
+    CPlanAnswers answers;
+    for (const auto& field : document.items()) {
+        const std::string& strName = field.key();
+        if (strName == kVersionKey)
+            continue;
+        const COptionRow* pRow = FindOption(strName);
+        if (!pRow || !pRow->IsPageAnswer() || pRow->aReadings.empty())
+            throw CPlanError{strFile + ": unknown field \"" + strName + "\""};
+        if (pRow->eKind == EOptionKind::PageRows)
+            answers.SetAux(AuxRows(strFile, field.value()), strFile);
+        else
+            answers.Set(strName,
+                        ValueText(CPlanAnswers::Subject(strName, strFile), ValueKindOf(pRow->aReadings.front().eStep),
+                                  field.value()),
+                        strFile);
+    }
+    return answers;
+}
+
+// A typed text goes into the file as a number when it is a plain decimal
+// number (which reads back as the same text or the same double); any other
+// text goes in as it is.
+Json TypedValue(const std::string& strTyped)
+{
+    // The pages read numbers past surrounding blanks.
+    const std::string strText = TrimBlanks(strTyped);
+    if (strText.empty())
+        return strTyped;
+    std::size_t i = 0;
+    const std::size_t nSize = strText.size();
+    auto digits = [&] {
+        const std::size_t nStart = i;
+        while (i < nSize && strText[i] >= '0' && strText[i] <= '9')
+            ++i;
+        return i - nStart;
+    };
+    if (i < nSize && strText[i] == '-')
+        ++i;
+    const std::size_t nIntStart = i;
+    const std::size_t nIntDigits = digits();
+    if (nIntDigits == 0 || (nIntDigits > 1 && strText[nIntStart] == '0'))
+        return strTyped;
+    const bool bNegativeZero = strText[0] == '-' && nIntDigits == 1 && strText[nIntStart] == '0';
+    if (i == nSize)
+        return nIntDigits <= 15 && !bNegativeZero ? Json(std::stoll(strText)) : Json(strTyped);
+    if (strText[i] != '.')
+        return strTyped;
+    ++i;
+    if (digits() == 0 || i != nSize)
+        return strTyped;
+    return Json(std::strtod(strText.c_str(), nullptr));
+}
+
+Json StepValue(EStepKind eStep, const std::string& strText)
+{
+    switch (eStep) {
+    case EStepKind::Check:
+        return strText == "on";
+    case EStepKind::Text:
+        return TypedValue(strText);
+    case EStepKind::Keyword:
+        return strText.find_first_not_of("0123456789") == std::string::npos && !strText.empty() ? TypedValue(strText)
+                                                                                                 : Json(strText);
+    default:
+        return strText;
+    }
+}
+
+Json AuxValue(const std::vector<CAuxAnswer>& aRows)
+{
+    Json rows = Json::array();
+    for (const CAuxAnswer& row : aRows) {
+        Json item = Json::object();
+        item["type"] = row.m_strType;
+        if (row.m_bHasCurrent)
+            item["current"] = TypedValue(row.m_strCurrent);
+        rows.push_back(item);
+    }
+    return rows;
+}
+
+}  // namespace
+
+bool Parse(const std::string& strText, const std::string& strFile, CPlanAnswers& answers, std::string& strError)
+{
+    try {
+        const CPlanAnswers fromFile = AnswersOf(strText, strFile);
+        for (const auto& entry : fromFile.Values())
+            answers.Set(entry.first, entry.second.m_strText, strFile);
+        if (fromFile.HasAux())
+            answers.SetAux(fromFile.Aux(), strFile);
+        return true;
+    } catch (const CPlanError& error) {
+        strError = error.m_strText;
+        return false;
+    }
+}
+
+bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strError)
+{
+    const std::string strTooLarge = strPath + ": too large for a plan (more than 1 MiB)";
+    std::error_code error;
+    if (std::filesystem::is_regular_file(strPath, error) && std::filesystem::file_size(strPath, error) > kMaxBytes
+        && !error) {
+        strError = strTooLarge;
+        return false;
+    }
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file) {
+        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
+        return false;
+    }
+    // Read at most one byte past the limit: a file that grows, or a device
+    // without a size, is refused all the same.
+    std::string strText(static_cast<std::size_t>(kMaxBytes) + 1, '\0');
+    file.read(&strText[0], static_cast<std::streamsize>(strText.size()));
+    if (file.bad()) {
+        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
+        return false;
+    }
+    strText.resize(static_cast<std::size_t>(file.gcount()));
+    if (strText.size() > kMaxBytes) {
+        strError = strTooLarge;
+        return false;
+    }
+    return Parse(strText, strPath, answers, strError);
+}
+
+std::string Text(const CPlanAnswers& answers)
+{
+    // In the table's order, which is the pages' order.
+    Json document = Json::object();
+    document[kVersionKey] = kVersion;
+    for (const COptionRow& row : OptionTable()) {
+        if (row.eKind == EOptionKind::PageRows && answers.HasAux())
+            document[row.szName] = AuxValue(answers.Aux());
+        else if (row.eKind == EOptionKind::PageAnswer && answers.Has(row.szName) && !row.aReadings.empty())
+            document[row.szName] = StepValue(row.aReadings.front().eStep, answers.Value(row.szName));
+    }
+    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool Save(const std::string& strPath, const CPlanAnswers& answers, std::string& strError)
+{
+    std::string strReason;
+    if (FileReplace::Write(strPath, Text(answers), FileReplace::EAccess::Document, strReason))
+        return true;
+    strError = strPath + ": the plan could not be saved (" + strReason + "); the file is unchanged";
+    return false;
+}
+
+}  // namespace PlanFile
