@@ -1,6 +1,5 @@
 #include "InsightPanel.h"
 
-#include "DateTimeText.h"
 #include "FinishInsight.h"
 
 #include <QChart>
@@ -23,10 +22,6 @@
 #include <cmath>
 
 namespace {
-
-// From this many days on the report warns that batteries are not expected to
-// last; the panel names no date there either.
-constexpr double kTwoYearNoticeDays = 730.0;
 
 QChartView* NewChartView(QChart* pChart)
 {
@@ -57,14 +52,8 @@ double LowestInterval(const QList<QPointF>& aCurve, int nEntered)
 
 QString ExpectedEndText(const QDate& dateStart, double dDays)
 {
-    if (!std::isfinite(dDays) || dDays < 0.0 || !dateStart.isValid())
-        return QStringLiteral("no date (no endurance to count)");
-    if (dDays >= kTwoYearNoticeDays)
-        return QStringLiteral("beyond the two-year notice (%1 days)").arg(std::floor(dDays), 0, 'f', 0);
-    // The batteries run out in the course of the last, partly used day. Noon
-    // keeps the date clear of daylight-saving shifts.
-    const QDate dateEnd = dateStart.addDays(static_cast<qint64>(std::floor(dDays)));
-    return TimeToDateOnlyStr(QDateTime(dateEnd, QTime(12, 0)));
+    // An invalid date has year, month and day 0, which the shared rule refuses.
+    return QString::fromStdString(::ExpectedEndText(dateStart.year(), dateStart.month(), dateStart.day(), dDays));
 }
 
 CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent)
@@ -160,13 +149,10 @@ void CInsightPanel::Show(const CFinishInsight& insight)
 
     m_pBreakdown->clear();
     const double dTotal = breakdown.TotalPerDay();
-    const QString strUnit = QString::fromLatin1(breakdown.UnitName());
     if (std::isfinite(dTotal) && dTotal > 0.0) {
         QString strLegend = QStringLiteral("<table cellspacing='1'>");
         for (const CEndurancePart& part : breakdown.Parts()) {
-            const double dPercent = 100.0 * part.m_dPerDay / dTotal;
-            const QString strLabel =
-                QStringLiteral("%1 %2 %").arg(QString::fromStdString(part.m_strName)).arg(dPercent, 0, 'f', 1);
+            const QString strLabel = QString::fromStdString(BreakdownLabel(part, dTotal));
             const QColor colour = kSliceColours[m_pBreakdown->count() % std::size(kSliceColours)];
             QPieSlice* pSlice = m_pBreakdown->append(strLabel, part.m_dPerDay);
             pSlice->setLabelVisible(false);
@@ -174,11 +160,7 @@ void CInsightPanel::Show(const CFinishInsight& insight)
             strLegend += QStringLiteral("<tr><td style='color:%1'>&#9632;</td><td>%2</td></tr>")
                              .arg(pSlice->color().name(), strLabel.toHtmlEscaped());
         }
-        strLegend += QStringLiteral("</table>%1 %2 a day of %3 %2, at %4 s")
-                         .arg(dTotal, 0, 'g', 3)
-                         .arg(strUnit)
-                         .arg(breakdown.Capacity(), 0, 'f', 1)
-                         .arg(insight.m_nInterval);
+        strLegend += QStringLiteral("</table>") + QString::fromStdString(BreakdownTotal(insight)).toHtmlEscaped();
         m_pBreakdownTotal->setText(strLegend);
     } else {
         m_pBreakdownTotal->setText(QStringLiteral("No breakdown at an interval of %1 s.").arg(insight.m_nInterval));

@@ -2,6 +2,7 @@
 // script through these C functions. Every call answers the current page's
 // state as JSON (see PageState.h); the script draws it and sends back what a
 // person clicked, chose and typed.
+#include "FinishInsight.h"
 #include "FinishReport.h"
 #include "PageState.h"
 #include "PlanFile.h"
@@ -19,6 +20,7 @@ struct CWebWizard {
     std::unique_ptr<CSheetModel> m_pSheet;
     std::string m_strMessage;   // the last refusal, shown on the page until the next action
     std::string m_strState;     // the answer of the last call, kept alive for the script
+    std::string m_strInsight;
     std::string m_strFile;      // the bytes of the last file handed out for download
 };
 
@@ -132,6 +134,18 @@ EMSCRIPTEN_KEEPALIVE const char* mp_plan_data()
     CWebWizard& wizard = Wizard();
     wizard.m_strFile = PlanFile::Text(CapturePlan(*wizard.m_pSheet));
     return wizard.m_strFile.data();
+}
+
+// Where the endurance goes and when it ends, for a deployment starting on
+// the given day (month 1 to 12), as the desktop's finish page shows them.
+EMSCRIPTEN_KEEPALIVE const char* mp_insight(int nYear, int nMonth, int nDay)
+{
+    CWebWizard& wizard = Wizard();
+    CInstrument* pInstrument = wizard.m_pSheet->Instrument();
+    wizard.m_strInsight = pInstrument && wizard.m_pSheet->CurrentPage().Kind() == EPageKind::Finish
+                              ? PageState::InsightJson(BuildFinishInsight(*pInstrument), nYear, nMonth, nDay)
+                              : std::string("null");
+    return wizard.m_strInsight.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int mp_file_size() { return static_cast<int>(Wizard().m_strFile.size()); }

@@ -3,6 +3,7 @@
 #include <string>
 
 class CSheetModel;
+struct CFinishInsight;
 
 // The browser page's view of the wizard: the current page as JSON, in the
 // same shape for every page, so that the page's script only draws it.
@@ -21,6 +22,12 @@ class CSheetModel;
 namespace PageState {
 
 std::string ToJson(CSheetModel& sheet, const std::string& strMessage);
+
+// The finish page's insight for a deployment starting on the given day:
+// {"parts": [{"label", "share"}], "total", "end"}: each consumer's legend text
+// and share of the day (0 to 1), the legend's total line ("" with no
+// breakdown) and the expected end date text.
+std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay);
 
 // A JSON string literal holding strText (bytes of 0x80 and above are taken
 // as Latin-1 unless they form UTF-8).

@@ -7,6 +7,9 @@ move.
 
 Usage: BrowserWizardTest.py PAGE.html MOORPLAN-REPORT [unittest arguments]
 """
+import datetime
+import json
+import math
 import os
 import subprocess
 import sys
@@ -266,6 +269,17 @@ class BrowserWizardTest(unittest.TestCase):
         self.assertEqual(self.message(), "")
         self.assertTrue(self.by_id("finish").is_displayed())
         self.assertEqual(self.download(), report.stdout)
+        # The breakdown: one slice per consumer of moorplan-report's, with its
+        # share; the expected end counts the whole days from the chosen start.
+        facts = json.loads(run_report(plan["args"] + ["--json"]).stdout)
+        total = facts["breakdown"]["total"]
+        slices = self.driver.find_elements(By.CSS_SELECTOR, "#breakdown > *")
+        self.assertEqual([s.get_attribute("textContent") for s in slices],
+                         [f"{p['name']} {100 * p['perDay'] / total:.1f} %" for p in facts["breakdown"]["parts"]])
+        self.driver.execute_script("var d = document.getElementById('start-date'); d.value = '2026-12-07';"
+                                   "d.dispatchEvent(new Event('input'));")
+        end = datetime.date(2026, 12, 7) + datetime.timedelta(days=math.floor(facts["enduranceDays"]))
+        self.assertEqual(self.by_id("end-date").text, end.strftime("%d %b %Y"))
 
     def test_opened_plan_stops_where_moorplan_report_does(self):
         # (file content, what moorplan-report prints before the message)

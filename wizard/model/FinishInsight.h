@@ -2,6 +2,7 @@
 
 #include "EnduranceBreakdown.h"
 
+#include <string>
 #include <vector>
 
 class CInstrument;
@@ -28,3 +29,21 @@ inline constexpr int kInsightLongestInterval = 86400;
 // Works the insight out from the instrument's calculation. The record and
 // the calculation's note are as they were before the call.
 CFinishInsight BuildFinishInsight(CInstrument& instrument);
+
+// From this many days on the report warns that batteries are not expected to
+// last; the expected end names no date there either.
+inline constexpr double kTwoYearNoticeDays = 730.0;
+
+// A consumer as the chart's legend names it: its name and its share of the
+// day's total, "Pump 12.3 %".
+std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay);
+
+// The legend's last line: the day's total against the capacity, at the
+// entered interval, "0.118 Ah a day of 42.0 Ah, at 900 s".
+std::string BreakdownTotal(const CFinishInsight& insight);
+
+// The day the batteries are expected to run out for a deployment that starts
+// on the given day (month 1 to 12): "05 Jul 2027", or the two-year notice, or
+// that there is no date when the endurance or the start is not usable. The
+// batteries run out in the course of the last, partly used day.
+std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays);
