@@ -21,10 +21,6 @@ public:
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
 
-    // Routes the sheet's help requests to OnHelp: its Help button, and F1
-    // anywhere in the program.
-    static void ConnectHelp(CPropertySheet& sheet);
-
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
 
     // The plan file named on the command line: the first parameter without a
