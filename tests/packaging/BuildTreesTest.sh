@@ -34,7 +34,7 @@ chmod +x "$work/bin"/*
 cd "$work/project"
 tested=$(PATH=$work/bin:$PATH ./build.sh test)
 started=$(PATH=$work/bin:$PATH ./build.sh run /TEST)
-tree=$(sed -n 's/^ctest --test-dir \([^ ]*\) .*/\1/p' <<<"$tested")
+tree=$(sed -n 's/^ctest --test-dir \([^ ]*\) .*/\1/p' <<<"$tested" | head -n1)
 [ -n "$tree" ] && [ "$tree" != build ] || { echo "FAIL: tests ran in '$tree'" >&2; exit 1; }
 grep -qx "MOORPLAN_SANITIZE=ON" "$tree/cache" || { echo "FAIL: the test tree is not sanitized" >&2; exit 1; }
 [ "$started" = "started build MOORPLAN_SANITIZE=OFF" ] || { echo "FAIL: run gave '$started'" >&2; exit 1; }
