@@ -92,6 +92,7 @@ std::string PlanHelpText()
          + "\n"
            "Exit status: 0 report printed; 1 a page refused an entry (its message on\n"
            "standard error); 2 usage error, or a plan file that cannot be read or saved.\n"
+           "A sweep prints a refused value's message in its row and ends with 0.\n"
            "\n"
            "Example:\n"
            "  moorplan-report --model \"Kelvo 700 - Integral Pump\" --comm \"RS 232\" \\\n"

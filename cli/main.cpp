@@ -2,12 +2,16 @@
 // pages would, and prints the finish page's report.
 #include "CommandLineInfo.h"
 #include "Diagnostics.h"
+#include "FinishPageModel.h"
 #include "FinishReport.h"
 #include "OptionParser.h"
 #include "OptionTable.h"
 #include "PlanFile.h"
 #include "PlanHelp.h"
+#include "PlanJson.h"
 #include "PlanRunner.h"
+#include "PlanSweep.h"
+#include "SheetModel.h"
 
 #include <cstdio>
 #include <string>
@@ -30,19 +34,30 @@ int main(int argc, char** argv)
     CMoorplanCommandLineInfo switches;
     switches.m_bTest = options.m_bTest;
     switches.m_b485 = options.m_b485;
-    const bool bSave = options.Has(kSavePlanOption);
-    std::string strReport;
+    std::string strOutput;
     std::string strMessage;
     CPlanAnswers saved;
-    EPlanStatus eStatus = RunPlan(options.m_answers, switches, strReport, strMessage, bSave ? &saved : nullptr);
-    if (eStatus == kPlanDone && bSave && !PlanFile::Save(options.Value(kSavePlanOption), saved, strMessage))
+    EPlanStatus eStatus;
+    if (options.Has(kSweepOption) && (options.m_bJson || options.m_bTest || options.Has(kSavePlanOption))) {
+        strMessage = "--sweep prints no report: --json, --test and --save-plan do not go with it";
+        eStatus = kPlanUsageError;
+    } else if (options.Has(kSweepOption)) {
+        eStatus = RunSweep(options, switches, strOutput, strMessage);
+    } else {
+        eStatus = RunPlan(options.m_answers, switches, strMessage, [&](CSheetModel& sheet) {
+            saved = CapturePlan(sheet);
+            strOutput = options.m_bJson
+                            ? PlanJson(sheet, saved, options.m_bTest) + "\n"
+                            : FinishReport::ExportText(sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText);
+        });
+    }
+    if (eStatus == kPlanDone && options.Has(kSavePlanOption) &&
+        !PlanFile::Save(options.Value(kSavePlanOption), saved, strMessage))
         eStatus = kPlanUsageError;
     switch (eStatus) {
-    case kPlanDone: {
-        const std::string strFile = FinishReport::ExportText(strReport);
-        std::fwrite(strFile.data(), 1, strFile.size(), stdout);
+    case kPlanDone:
+        std::fwrite(strOutput.data(), 1, strOutput.size(), stdout);
         break;
-    }
     case kPlanRefused:
         std::fprintf(stderr, "%s\n", strMessage.c_str());
         break;

@@ -28,4 +28,8 @@ void Trace(const char* szName, double dValue)
         CurrentSink()(StrFormat("%s = %lf\r\n", szName, dValue));
 }
 
+CMuted::CMuted() : m_saved(std::move(CurrentSink())) { CurrentSink() = nullptr; }
+
+CMuted::~CMuted() { CurrentSink() = std::move(m_saved); }
+
 }  // namespace Diagnostics

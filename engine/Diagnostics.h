@@ -20,4 +20,17 @@ void Write(const std::string& strText);
 // Writes one trace line "name = value\r\n" ("%s = %lf\r\n").
 void Trace(const char* szName, double dValue);
 
+// Silences the output while it lives: for figures worked out again to be
+// shown beside the report, whose traces would only repeat the report's own.
+class CMuted {
+public:
+    CMuted();
+    ~CMuted();
+    CMuted(const CMuted&) = delete;
+    CMuted& operator=(const CMuted&) = delete;
+
+private:
+    Sink m_saved;
+};
+
 }  // namespace Diagnostics

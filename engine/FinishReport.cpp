@@ -26,15 +26,13 @@ void ForEachTarget(Visit visit)
         visit(nDays);
 }
 
-std::string IntervalCell(CInstrument& instrument, int nDays)
+CIntervalRow IntervalRow(CInstrument& instrument, int nDays)
 {
     const int nInterval = instrument.IntervalForDays(nDays);
-    if (nInterval < instrument.m_nMaxSampleInterval)
-        return StrFormat("%d", nInterval);
     // At the longest interval the target may still be out of reach.
-    if (nDays < instrument.CalculateEndurance(nInterval))
-        return StrFormat("%d", nInterval);
-    return "*****";
+    const bool bReachable =
+        nInterval < instrument.m_nMaxSampleInterval || nDays < instrument.CalculateEndurance(nInterval);
+    return {nDays, nInterval, bReachable};
 }
 
 }  // namespace
@@ -65,10 +63,18 @@ std::string SampleIntervalSection(CInstrument& instrument)
         "\r\n===============================\r\nSample interval minimum = %d\r\nSample interval maximum = %d",
         instrument.m_nMinSampleInterval, instrument.m_nMaxSampleInterval);
     strSection += "\r\n===============================\r\nDays\tSample Interval\r\n";
-    ForEachTarget([&](int nDays) {
-        strSection += StrFormat("%d\t", nDays) + IntervalCell(instrument, nDays) + "\r\n";
-    });
+    for (const CIntervalRow& row : SampleIntervalRows(instrument)) {
+        strSection += StrFormat("%d\t", row.nDays) +
+                      (row.bReachable ? StrFormat("%d", row.nInterval) : std::string("*****")) + "\r\n";
+    }
     return strSection;
+}
+
+std::vector<CIntervalRow> SampleIntervalRows(CInstrument& instrument)
+{
+    std::vector<CIntervalRow> aRows;
+    ForEachTarget([&](int nDays) { aRows.push_back(IntervalRow(instrument, nDays)); });
+    return aRows;
 }
 
 void Build(CInstrument& instrument, bool bTestMode)

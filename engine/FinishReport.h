@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CInstrument;
 
@@ -12,6 +13,15 @@ namespace FinishReport {
 // The catalogue entry for the instrument, as one Instrument element of the
 // manual catalogue ready to be copied by a catalogue author.
 std::string CatalogueEntry(const CInstrument& instrument);
+
+// One row of the test-mode table: the interval that gives nDays of endurance,
+// unless even the longest allowed interval falls short (the table's "*****").
+struct CIntervalRow {
+    int nDays;
+    int nInterval;
+    bool bReachable;
+};
+std::vector<CIntervalRow> SampleIntervalRows(CInstrument& instrument);
 
 // The test-mode section: the interval limits, then one row per target of
 // 1..9, 10..90 and 100..3600 days with the interval that reaches it.

@@ -101,3 +101,12 @@ int CInstrument::IntervalForDays(int nDays)
     }
     return static_cast<int>(nMid);
 }
+
+CEnduranceBreakdown CInstrument::CalculateBreakdown(int nSampleInterval)
+{
+    CEnduranceBreakdown breakdown;
+    m_pBreakdown = &breakdown;
+    breakdown.m_dDays = CalculateEndurance(nSampleInterval);
+    m_pBreakdown = nullptr;
+    return breakdown;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnduranceBreakdown.h"
 #include "InstrumentCodes.h"
 #include "InstrumentOption.h"
 
@@ -37,6 +38,22 @@ public:
     // The whole-second sample interval whose rounded endurance meets nDays,
     // found by bisection over [GetMinSampleInterval(), m_nMaxSampleInterval].
     int IntervalForDays(int nDays);
+
+    // CalculateEndurance at the interval, with the terms it adds up recorded
+    // by consumer (and the days it returned).
+    CEnduranceBreakdown CalculateBreakdown(int nSampleInterval);
+    // Called by the calculations: record their budget and each term while a
+    // breakdown is being taken; nothing otherwise.
+    void RecordBudget(EBudgetUnit eUnit, double dCapacity) const
+    {
+        if (m_pBreakdown)
+            m_pBreakdown->Begin(eUnit, dCapacity);
+    }
+    void RecordTerm(const char* szName, double dPerHour) const
+    {
+        if (m_pBreakdown)
+            m_pBreakdown->Add(szName, dPerHour);
+    }
 
     int GetModelIndex() const { return m_nModelIndex; }
     int GetCommIndex() const { return m_nCommIndex; }
@@ -140,4 +157,8 @@ public:
     COptionList<8> m_aAuxSensors;
     int m_nAuxSensorCount = -1;
     int m_nMaxAuxSensors = -1;
+
+private:
+    // Set only while CalculateBreakdown runs the calculation.
+    CEnduranceBreakdown* m_pBreakdown = nullptr;
 };

@@ -169,7 +169,17 @@ double CInstrument600Series::AddSelfDischarge(double dCapacity, double dPerHour)
         return dPerHour;
     const double dSelfDischarge = dCapacity * kSelfDischargePerAh;
     Diagnostics::Trace("dSelfDischargeCurrent_amp_sec_per_hour", dSelfDischarge);
+    RecordTerm(BreakdownPart::kSelfDischarge, dSelfDischarge);
     return dSelfDischarge + dPerHour;
+}
+
+void CInstrument600Series::RecordSampleTerms(double dSamplingAmpSec, double dPumpAmpSec, double dAuxAmpSec,
+                                             double dSamplesPerHour, double dQuiescentAmpSec) const
+{
+    RecordTerm(BreakdownPart::kSampling, dSamplingAmpSec * dSamplesPerHour);
+    RecordTerm(BreakdownPart::kPump, dPumpAmpSec * dSamplesPerHour);
+    RecordTerm(BreakdownPart::kAuxSensors, dAuxAmpSec * dSamplesPerHour);
+    RecordTerm(BreakdownPart::kQuiescent, dQuiescentAmpSec);
 }
 
 double CInstrument600Series::QueriedEndurance(int nSampleInterval, double dSamplingTime, bool bTraceSteps)
@@ -202,8 +212,12 @@ double CInstrument600Series::QueriedEndurance(int nSampleInterval, double dSampl
     const double dCommAmpSec = static_cast<double>(m_nInstrumentsQueried) * m_dCommTime * m_dCommCurrent;
     trace("dCommunicationAmpSec", dCommAmpSec);
 
+    const double dCommPerHour = static_cast<double>(m_nCommsPerHour) * dCommAmpSec;
     double dPerHour = ((dAuxAmpSec + dPumpAmpSec) + dSamplingAmpSec) * dSamplesPerHour + dQuiescentAmpSec +
-                      static_cast<double>(m_nCommsPerHour) * dCommAmpSec;
+                      dCommPerHour;
+    RecordBudget(EBudgetUnit::Charge, dBattAmpSec);
+    RecordSampleTerms(dSamplingAmpSec, dPumpAmpSec, dAuxAmpSec, dSamplesPerHour, dQuiescentAmpSec);
+    RecordTerm(BreakdownPart::kCommunications, dCommPerHour);
     dPerHour = AddSelfDischarge(dCapacity, dPerHour);
     Diagnostics::Trace("dTotalCurrent", dPerHour);
     const double dDays = dBattAmpSec / dPerHour * kDaysPerHour;

@@ -78,6 +78,11 @@ protected:
     // added to the hourly budget when a lithium pack is chosen.
     double AddSelfDischarge(double dCapacity, double dPerHour) const;
 
+    // The breakdown of the terms charged per sample (amp-seconds, times the
+    // samples per hour) and of the sleep current.
+    void RecordSampleTerms(double dSamplingAmpSec, double dPumpAmpSec, double dAuxAmpSec, double dSamplesPerHour,
+                           double dQuiescentAmpSec) const;
+
     // The Kelvo 620/630 budget: samples, pump, auxiliary sensors, sleep and
     // queries. bTraceSteps writes every intermediate value, otherwise only
     // the capacity and the totals are traced.

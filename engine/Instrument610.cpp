@@ -45,6 +45,8 @@ double CInstrument610::CalculateEndurance(int nSampleInterval)
 
     double dPerHour = ((dAuxAmpSec + dPumpAmpSec) + dSamplingAmpSec) * dSamplesPerHour + dQuiescentAmpSec;
     Diagnostics::Trace("dTotalCurrent", dPerHour);
+    RecordBudget(EBudgetUnit::Charge, dBattAmpSec);
+    RecordSampleTerms(dSamplingAmpSec, dPumpAmpSec, dAuxAmpSec, dSamplesPerHour, dQuiescentAmpSec);
     dPerHour = AddSelfDischarge(dCapacity, dPerHour);
     Diagnostics::Trace("dTotalCurrent", dPerHour);
     const double dDays = dBattAmpSec / dPerHour * kDaysPerHour;

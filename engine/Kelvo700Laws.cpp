@@ -143,24 +143,35 @@ double ChargeBudgetEndurance(const CChargeBudget& law, const CInstrument& rInstr
     const double dAwake = AwakeTime(law, rInstrument);
     const double dCurrent = AwakeCurrent(law, rInstrument, nSampleInterval);
 
+    rInstrument.RecordBudget(EBudgetUnit::Charge, dCapacity);
+    const double dSampleCharge = dAwake * dCurrent;
+    rInstrument.RecordTerm(BreakdownPart::kSampling, dSampleCharge * dRate);
     double dSum = 0.0;
     switch (law.ePump) {
     case EPump::InSample:
-        dSum = (dAwake * dCurrent + law.dPumpCharge) * dRate;
+        dSum = (dSampleCharge + law.dPumpCharge) * dRate;
+        rInstrument.RecordTerm(BreakdownPart::kPump, law.dPumpCharge * dRate);
         break;
     case EPump::PerSampleAndOnce:
-        dSum = dAwake * dCurrent * dRate + (dRate + 1.0) * law.dPumpCharge;
+        dSum = dSampleCharge * dRate + (dRate + 1.0) * law.dPumpCharge;
+        rInstrument.RecordTerm(BreakdownPart::kPump, (dRate + 1.0) * law.dPumpCharge);
         break;
     case EPump::PerSample:
-        dSum = dAwake * dCurrent * dRate + law.dPumpCharge * dRate;
+        dSum = dSampleCharge * dRate + law.dPumpCharge * dRate;
+        rInstrument.RecordTerm(BreakdownPart::kPump, law.dPumpCharge * dRate);
         break;
     case EPump::None:
-        dSum = dAwake * dCurrent * dRate;
+        dSum = dSampleCharge * dRate;
         break;
     }
-    if (law.bQueried)
-        dSum = dSum + CommunicationPerHour(rInstrument);
-    dSum = dSum + QuiescentPerHour(rInstrument);
+    if (law.bQueried) {
+        const double dCommunication = CommunicationPerHour(rInstrument);
+        rInstrument.RecordTerm(BreakdownPart::kCommunications, dCommunication);
+        dSum = dSum + dCommunication;
+    }
+    const double dQuiescent = QuiescentPerHour(rInstrument);
+    rInstrument.RecordTerm(BreakdownPart::kQuiescent, dQuiescent);
+    dSum = dSum + dQuiescent;
     return dCapacity / dSum * kDaysPerHour;
 }
 
@@ -178,7 +189,11 @@ double MxpFw40Law(CInstrument& rInstrument, int nSampleInterval)
     Diagnostics::Trace("dPumpAmpSec", dPump);
     Diagnostics::Trace("dCommunicationAmpSec", dCommunication);
     Diagnostics::Trace("dQuiescentAmpSecHour", dQuiescent);
-    return ChargeCapacity(rInstrument) / (dQuiescent + dCommunication + dPump + dSampling) * kDaysPerHour;
+    const double dCapacity = ChargeCapacity(rInstrument);
+    RecordChargeTerms(rInstrument, dCapacity, {{BreakdownPart::kSampling, dSampling}, {BreakdownPart::kPump, dPump},
+                                               {BreakdownPart::kCommunications, dCommunication},
+                                               {BreakdownPart::kQuiescent, dQuiescent}});
+    return dCapacity / (dQuiescent + dCommunication + dPump + dSampling) * kDaysPerHour;
 }
 
 // Charge of one sample, amp-seconds: autonomous or serial sync with and
@@ -205,7 +220,10 @@ double LxpRs232Fw40Law(CInstrument& rInstrument, int nSampleInterval)
     Diagnostics::Trace("dQuiescentAmpSecHour", dQuiescent);
     Diagnostics::Trace("dPumpAmpSecHour", dPump);
     // The single 6.0 Ah pack, whatever entry is chosen.
-    return 21600.0 / (dPump + dQuiescent + dSampling) * kDaysPerHour;
+    const double dCapacity = 21600.0;
+    RecordChargeTerms(rInstrument, dCapacity, {{BreakdownPart::kSampling, dSampling}, {BreakdownPart::kPump, dPump},
+                                               {BreakdownPart::kQuiescent, dQuiescent}});
+    return dCapacity / (dPump + dQuiescent + dSampling) * kDaysPerHour;
 }
 
 }  // namespace
@@ -224,6 +242,13 @@ double CommunicationPerHour(const CInstrument& rInstrument)
     return static_cast<double>(rInstrument.m_nCommsPerHour) *
            static_cast<double>(rInstrument.m_nInstrumentsQueried) * rInstrument.m_dCommTime *
            rInstrument.m_dCommCurrent;
+}
+
+void RecordChargeTerms(const CInstrument& rInstrument, double dCapacity, std::initializer_list<CBudgetTerm> aTerms)
+{
+    rInstrument.RecordBudget(EBudgetUnit::Charge, dCapacity);
+    for (const CBudgetTerm& term : aTerms)
+        rInstrument.RecordTerm(term.szName, term.dPerHour);
 }
 
 double KelvoEndurance(EKelvoVariant eVariant, CInstrument& rInstrument, int nSampleInterval)

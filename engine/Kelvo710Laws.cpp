@@ -25,15 +25,21 @@ double Rs232Endurance(const CRs232SampleCharge& charge, const CInstrument& rInst
     const int nMode = rInstrument.m_nSamplingMode;
     if (HasSensorColumn(rInstrument) && nMode == SamplingMode::kContinuous) {
         const double dAmpHours = rInstrument.m_aBatteries.ValueAt(rInstrument.m_nBatteryIndex);
+        // In the hourly budget's units: amp-seconds against amp-seconds per hour.
+        RecordChargeTerms(rInstrument, dAmpHours * 3600.0, {{BreakdownPart::kContinuous, kContinuousCurrent * 3600.0}});
         return dAmpHours / kContinuousCurrent * kDaysPerHour;
     }
     const double dCapacity = ChargeCapacity(rInstrument);
     const double dQuiescent = QuiescentPerHour(rInstrument);
     if (HasSensorColumn(rInstrument) && nMode == SamplingMode::kInterval) {
-        const double dRate = SamplesPerHour(nSampleInterval);
-        return dCapacity / (dRate * charge.aCharge[rInstrument.m_nPressureSensorIndex] + dQuiescent) *
-               kDaysPerHour;
+        const double dSampling = SamplesPerHour(nSampleInterval) * charge.aCharge[rInstrument.m_nPressureSensorIndex];
+        RecordChargeTerms(rInstrument, dCapacity,
+                          {{BreakdownPart::kSampling, dSampling}, {BreakdownPart::kQuiescent, dQuiescent}});
+        return dCapacity / (dSampling + dQuiescent) * kDaysPerHour;
     }
+    // Polled: the budget counts the sleep current twice.
+    RecordChargeTerms(rInstrument, dCapacity,
+                      {{BreakdownPart::kQuiescent, dQuiescent}, {BreakdownPart::kQuiescent, dQuiescent}});
     return dCapacity / (dQuiescent + dQuiescent) * kDaysPerHour;
 }
 
@@ -77,6 +83,11 @@ double Kelvo710ModemEndurance(CInstrument& rInstrument, int nSampleInterval)
             dExtra = dRate * (nMode == SamplingMode::kPolledLow ? kModemPolledExtraLow : kModemPolledExtraHigh)[p];
         }
     }
-    const double dSum = QuiescentPerHour(rInstrument) + dSampling + dCommunication + dExtra;
-    return ChargeCapacity(rInstrument) / dSum * kDaysPerHour;
+    const double dQuiescent = QuiescentPerHour(rInstrument);
+    const double dSum = dQuiescent + dSampling + dCommunication + dExtra;
+    const double dCapacity = ChargeCapacity(rInstrument);
+    RecordChargeTerms(rInstrument, dCapacity,
+                      {{BreakdownPart::kQuiescent, dQuiescent}, {BreakdownPart::kSampling, dSampling},
+                       {BreakdownPart::kCommunications, dCommunication}, {BreakdownPart::kPolledListening, dExtra}});
+    return dCapacity / dSum * kDaysPerHour;
 }

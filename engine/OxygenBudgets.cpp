@@ -87,6 +87,12 @@ double JouleEndurance(CInstrument& rInstrument, int nSampleInterval, const CJoul
     const double dTotal = budget.dCommunication + dIdle + dWaiting + dPumpEnergy + dSampling;
     Diagnostics::Trace("joulesPerHour", dTotal);
     Diagnostics::Trace("batteryCapacityJoules", kPackJoules);
+    rInstrument.RecordBudget(EBudgetUnit::Energy, kPackJoules);
+    rInstrument.RecordTerm(BreakdownPart::kSampling, dSampling);
+    rInstrument.RecordTerm(BreakdownPart::kPump, dPumpEnergy);
+    rInstrument.RecordTerm(BreakdownPart::kOxygenWait, dWaiting);
+    rInstrument.RecordTerm(BreakdownPart::kIdle, dIdle);
+    rInstrument.RecordTerm(BreakdownPart::kCommunications, budget.dCommunication);
     const double dDays = kPackJoules / dTotal * kDaysPerHour;
     Diagnostics::Trace("batteryEnduranceDays", dDays);
     return dDays;
@@ -135,6 +141,9 @@ double OxygenAmpSecondEndurance(CInstrument& rInstrument, int nSampleInterval)
     const double dPump = dRate * (0.0065 * dFlush + 0.0327 * dSettle);
     const double dSampling = dRate * rInstrument.m_aPressureSensors.ValueAt(p) * dSamplingTime;
     const double dQuiescent = QuiescentPerHour(rInstrument);
+    RecordChargeTerms(rInstrument, dCapacity, {{BreakdownPart::kSampling, dSampling}, {BreakdownPart::kPump, dPump},
+                                               {BreakdownPart::kCommunications, dCommunication},
+                                               {BreakdownPart::kQuiescent, dQuiescent}});
     return dCapacity / (dCommunication + dPump + dSampling + dQuiescent) * kDaysPerHour;
 }
 

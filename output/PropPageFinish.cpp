@@ -1,7 +1,9 @@
 #include "PropPageFinish.h"
 
 #include "AppStrings.h"
+#include "FinishInsight.h"
 #include "FinishPageModel.h"
+#include "InsightPanel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
 #include "PlanFile.h"
@@ -45,6 +47,8 @@ int CPropPageFinish::OnSetActive()
     GetSheet()->SetWizardButtons(m_model.WizardButtons());
     GetSheet()->SetTitle(QString::fromStdString(m_model.Title()));
     GetSheet()->SetFinishText(QString::fromStdString(m_model.FinishButtonText()));
+    if (CInstrument* pInstrument = m_sheet.Instrument())
+        m_ui->insight->Show(BuildFinishInsight(*pInstrument));
     return CPropertyPage::OnSetActive();
 }
 
@@ -60,6 +64,8 @@ void CPropPageFinish::OnViewManual()
         ManualLookup::OpenManuals(QString::fromLatin1(ManualLookup::kCatalogueName), pInstrument->m_nModelIndex,
                                   pInstrument->m_nCommIndex, pInstrument->m_nFirmwareIndex);
 }
+
+CInsightPanel* CPropPageFinish::Insight() const { return m_ui->insight; }
 
 void CPropPageFinish::OnSavePlan()
 {

@@ -9,6 +9,7 @@ namespace Ui {
 class PropPageFinish;
 }
 class CFinishPageModel;
+class CInsightPanel;
 class CSheetModel;
 
 // The last page: the complete report with the endurance (and the table of
@@ -32,6 +33,9 @@ public:
     // "Save Plan…": asks for a file and writes the plan of the pages' answers
     // to it, replacing an old file whole or not at all.
     void OnSavePlan();
+
+    // Where the endurance goes, days per interval and the expected end date.
+    CInsightPanel* Insight() const;
 
 protected:
     void CreateControls(QWidget* pBody) override;

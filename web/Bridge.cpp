@@ -2,8 +2,11 @@
 // script through these C functions. Every call answers the current page's
 // state as JSON (see PageState.h); the script draws it and sends back what a
 // person clicked, chose and typed.
+#include "FinishInsight.h"
 #include "FinishReport.h"
 #include "PageState.h"
+#include "PlanFile.h"
+#include "PlanRunner.h"
 #include "WizardModel.h"
 
 #include <emscripten/emscripten.h>
@@ -17,7 +20,8 @@ struct CWebWizard {
     std::unique_ptr<CSheetModel> m_pSheet;
     std::string m_strMessage;   // the last refusal, shown on the page until the next action
     std::string m_strState;     // the answer of the last call, kept alive for the script
-    std::string m_strExport;
+    std::string m_strInsight;
+    std::string m_strFile;      // the bytes of the last file handed out for download
 };
 
 CWebWizard& Wizard()
@@ -114,15 +118,56 @@ EMSCRIPTEN_KEEPALIVE const char* mp_set_switches(int bTest, int b485)
 }
 
 // The bytes "Download report" hands out: the export file's content for the
-// report the finish page shows. Valid until the next call of this function.
+// report the finish page shows. Valid until the next file is handed out.
 EMSCRIPTEN_KEEPALIVE const char* mp_export_data()
 {
     CWebWizard& wizard = Wizard();
     const CInstrument* pInstrument = wizard.m_pSheet->Instrument();
-    wizard.m_strExport = pInstrument ? FinishReport::ExportText(pInstrument->m_strSummary) : std::string();
-    return wizard.m_strExport.data();
+    wizard.m_strFile = pInstrument ? FinishReport::ExportText(pInstrument->m_strSummary) : std::string();
+    return wizard.m_strFile.data();
 }
 
-EMSCRIPTEN_KEEPALIVE int mp_export_size() { return static_cast<int>(Wizard().m_strExport.size()); }
+// The bytes "Save plan" hands out: the plan file of the answers the pages
+// hold, as the desktop's "Save Plan..." writes it.
+EMSCRIPTEN_KEEPALIVE const char* mp_plan_data()
+{
+    CWebWizard& wizard = Wizard();
+    wizard.m_strFile = PlanFile::Text(CapturePlan(*wizard.m_pSheet));
+    return wizard.m_strFile.data();
+}
+
+// Where the endurance goes and when it ends, for a deployment starting on
+// the given day (month 1 to 12), as the desktop's finish page shows them.
+EMSCRIPTEN_KEEPALIVE const char* mp_insight(int nYear, int nMonth, int nDay)
+{
+    CWebWizard& wizard = Wizard();
+    CInstrument* pInstrument = wizard.m_pSheet->Instrument();
+    wizard.m_strInsight = pInstrument && wizard.m_pSheet->CurrentPage().Kind() == EPageKind::Finish
+                              ? PageState::InsightJson(BuildFinishInsight(*pInstrument), nYear, nMonth, nDay)
+                              : std::string("null");
+    return wizard.m_strInsight.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int mp_file_size() { return static_cast<int>(Wizard().m_strFile.size()); }
+
+// Opens a plan the person chose: nRead bytes at pData, the start of a file of
+// dFileSize bytes named szName. As the desktop opens one: a file that cannot
+// be used leaves the run as it was; an answer no person could give starts a
+// fresh run; otherwise the run lands on the finish page or on the page that
+// refuses a value, with the value in its field.
+EMSCRIPTEN_KEEPALIVE const char* mp_open_plan(const char* szName, const char* pData, int nRead, double dFileSize)
+{
+    CWebWizard& wizard = Wizard();
+    const std::string strName = szName ? szName : "";
+    CPlanAnswers answers;
+    std::string strMessage;
+    if (dFileSize > static_cast<double>(PlanFile::kMaxBytes))
+        strMessage = PlanFile::TooLarge(strName);
+    else if (PlanFile::Parse(std::string(pData, static_cast<std::size_t>(nRead)), strName, answers, strMessage)
+             && ReplayPlan(*wizard.m_pSheet, answers, strMessage) == kPlanUsageError)
+        wizard.m_pSheet->Restart();
+    wizard.m_strMessage = strMessage;
+    return Answer();
+}
 
 }  // extern "C"

@@ -1,10 +1,14 @@
 #include "PageState.h"
 
 #include "AppStrings.h"
+#include "FinishInsight.h"
 #include "FinishReport.h"
+#include "PlanFile.h"
 #include "WizardModel.h"
 
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace PageState {
 namespace {
@@ -149,10 +153,30 @@ std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
     strJson += ",\"test\":" + std::string(Bool(sheet.CommandLine().m_bTest));
     strJson += ",\"b485\":" + std::string(Bool(sheet.CommandLine().m_b485));
     strJson += ",\"exportName\":" + Quote(FinishReport::kExportFileName);
+    strJson += ",\"planName\":" + Quote(std::string("plan.") + PlanFile::kExtension);
+    strJson += ",\"planMaxBytes\":" + std::to_string(PlanFile::kMaxBytes);
+    strJson += ",\"openPlan\":" + std::string(Bool(sheet.CurrentIndex() == 0));
     strJson += ",\"message\":" + Quote(strMessage);
     strJson += ",\"controls\":[";
     AppendControls(strJson, page);
     return strJson + "]}";
+}
+
+std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay)
+{
+    const CEnduranceBreakdown& breakdown = insight.m_breakdown;
+    const double dTotal = breakdown.TotalPerDay();
+    const bool bParts = std::isfinite(dTotal) && dTotal > 0.0;
+    std::string strJson = "{\"parts\":[";
+    for (const CEndurancePart& part : bParts ? breakdown.Parts() : std::vector<CEndurancePart>()) {
+        if (strJson.back() != '[')
+            strJson += ',';
+        char szShare[32];
+        std::snprintf(szShare, sizeof szShare, "%.6f", part.m_dPerDay / dTotal);
+        strJson += "{\"label\":" + Quote(BreakdownLabel(part, dTotal)) + ",\"share\":" + szShare + "}";
+    }
+    strJson += "],\"total\":" + Quote(bParts ? BreakdownTotal(insight) : std::string());
+    return strJson + ",\"end\":" + Quote(ExpectedEndText(nYear, nMonth, nDay, breakdown.m_dDays)) + "}";
 }
 
 }  // namespace PageState

@@ -3,21 +3,31 @@
 #include <string>
 
 class CSheetModel;
+struct CFinishInsight;
 
 // The browser page's view of the wizard: the current page as JSON, in the
 // same shape for every page, so that the page's script only draws it.
 //
 // {"caption", "title", "kind", "finishPage", "back", "next", "finish",
-//  "finishText", "test", "b485", "exportName", "message",
+//  "finishText", "test", "b485", "exportName", "planName", "planMaxBytes",
+//  "openPlan", "message",
 //  "controls": [{"kind", "text", "items", "selection", "checked", "visible",
 //                "enabled", "label", "row", "group"}]}
 //
 // "label" is the id of the label control that names an edit field or list
 // (-1: none); "row" numbers the rows of a table of controls (0: not in one);
-// "group" ties the radio buttons that exclude one another.
+// "group" ties the radio buttons that exclude one another. "openPlan": the
+// run may be replaced by an opened plan here (the introduction page, as on
+// the desktop); "planMaxBytes": how much of a chosen file the bridge reads.
 namespace PageState {
 
 std::string ToJson(CSheetModel& sheet, const std::string& strMessage);
+
+// The finish page's insight for a deployment starting on the given day:
+// {"parts": [{"label", "share"}], "total", "end"}: each consumer's legend text
+// and share of the day (0 to 1), the legend's total line ("" with no
+// breakdown) and the expected end date text.
+std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay);
 
 // A JSON string literal holding strText (bytes of 0x80 and above are taken
 // as Latin-1 unless they form UTF-8).

@@ -1,10 +1,12 @@
 #include "NumberRead.h"
 
-#include <cerrno>
 #include <charconv>
+#if !defined(__cpp_lib_to_chars)
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#endif
 
 namespace NumberRead {
 namespace {
@@ -113,37 +115,33 @@ std::size_t ScanInteger(std::string_view strText, CInteger& integer)
 
 namespace {
 
-struct CDecimalScan {
-    const char* m_pEnd;
-    bool m_bInvalid;
-    bool m_bOutOfRange;
-};
-
-// The magnitude in [pBegin, pEnd): decimal, or for bHex hexadecimal with its
-// "0x" (which from_chars does not take, strtod does).
-CDecimalScan ScanMagnitude(const char* pBegin, const char* pEnd, bool bHex, double& dMagnitude)
-{
 #if defined(__cpp_lib_to_chars)
-    const char* const pDigits = bHex ? pBegin + 2 : pBegin;
-    const std::from_chars_result result =
-        std::from_chars(pDigits, pEnd, dMagnitude, bHex ? std::chars_format::hex : std::chars_format::general);
-    return {result.ptr, result.ec == std::errc::invalid_argument, result.ec == std::errc::result_out_of_range};
+std::from_chars_result DoubleFromChars(const char* pFirst, const char* pLast, double& dValue, bool bHex)
+{
+    return std::from_chars(pFirst, pLast, dValue, bHex ? std::chars_format::hex : std::chars_format::general);
+}
 #else
-    // A standard library without the floating-point from_chars (the browser
-    // page's): the C library reads the same text. It skips blanks and takes
-    // a '+', which from_chars refuses; nothing in that program changes the C
-    // locale, so the decimal point stays a full stop.
-    if (pBegin == pEnd || *pBegin == '+' || IsCSpace(*pBegin))
-        return {pBegin, true, false};
-    const std::string strText(pBegin, pEnd);
+// The same reading for a standard library without from_chars for doubles (the
+// browser page's): strtod on the number's own characters, its extra freedoms
+// (leading blanks, a sign, "0x") refused or supplied here.
+std::from_chars_result DoubleFromChars(const char* pFirst, const char* pLast, double& dValue, bool bHex)
+{
+    if (pFirst == pLast || IsCSpace(*pFirst) || *pFirst == '+' || *pFirst == '-')
+        return {pFirst, std::errc::invalid_argument};
+    const std::string strNumber = (bHex ? "0x" : "") + std::string(pFirst, pLast);
     char* pStop = nullptr;
     errno = 0;
-    dMagnitude = std::strtod(strText.c_str(), &pStop);
-    const char* const pScanEnd = pBegin + (pStop - strText.c_str());
-    const bool bRange = errno == ERANGE && (dMagnitude == 0.0 || std::isinf(dMagnitude));
-    return {pScanEnd, pStop == strText.c_str(), bRange};
-#endif
+    const double dRead = std::strtod(strNumber.c_str(), &pStop);
+    const std::size_t nUsed = static_cast<std::size_t>(pStop - strNumber.c_str());
+    if (nUsed == 0 || (bHex && nUsed <= 2))
+        return {pFirst, std::errc::invalid_argument};
+    const char* const pStopped = pFirst + (nUsed - (bHex ? 2 : 0));
+    if (errno == ERANGE && (dRead == 0.0 || std::isinf(dRead)))
+        return {pStopped, std::errc::result_out_of_range};
+    dValue = dRead;
+    return {pStopped, std::errc()};
 }
+#endif
 
 }  // namespace
 
@@ -162,11 +160,11 @@ bool ScanDecimal(std::string_view strText, double& dValue)
     const char* const pNumber = bHex ? pHex : p;
     const char* const pNumberEnd = bHex ? HexNumberEnd(pHex, pEnd) : pEnd;
     double dMagnitude = 0.0;
-    const CDecimalScan result = ScanMagnitude(bHex ? p : pNumber, pNumberEnd, bHex, dMagnitude);
-    if (result.m_bInvalid)
+    const std::from_chars_result result = DoubleFromChars(pNumber, pNumberEnd, dMagnitude, bHex);
+    if (result.ec == std::errc::invalid_argument)
         return false;
-    if (result.m_bOutOfRange)
-        dMagnitude = TooLarge(pNumber, result.m_pEnd, bHex) ? std::numeric_limits<double>::infinity() : 0.0;
+    if (result.ec == std::errc::result_out_of_range)
+        dMagnitude = TooLarge(pNumber, result.ptr, bHex) ? std::numeric_limits<double>::infinity() : 0.0;
     dValue = bNegative ? -dMagnitude : dMagnitude;
     return true;
 }

@@ -1,4 +1,5 @@
 #include "FinishPageModel.h"
+#include "InsightPanel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
 #include "PropPageFinish.h"
@@ -9,7 +10,14 @@
 #include "TmpDirOverride.h"
 
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QScatterSeries>
+#include <QTabWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -18,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -27,7 +37,7 @@ namespace {
 class PropPageFinishTest : public ::testing::Test
 {
 protected:
-    void Open(bool bTest, bool bManual)
+    void Open(bool bTest, bool bManual, const std::function<void(CInstrument&)>& enter = {})
     {
         CMoorplanCommandLineInfo commandLine;
         commandLine.m_bTest = bTest;
@@ -37,6 +47,8 @@ protected:
         m_pModel->m_nSelComm = 0;
         m_pModel->m_nSelFirmware = 1;
         ASSERT_TRUE(m_pModel->CreateInstrument());
+        if (enter)
+            enter(*m_pModel->Instrument());
         m_pPage = std::make_unique<CPropPageFinish>(*m_pModel->SetOther().m_pFinish, *m_pModel);
         m_pSheet = std::make_unique<CPropertySheet>(QStringLiteral("Power Calculator"));
         m_pSheet->AddPage(m_pPage.get());
@@ -125,6 +137,82 @@ TEST_F(PropPageFinishTest, ViewInNotepadExportsTheReportShown)
     EXPECT_EQ(ReadTestFile(strFile), QByteArray::fromStdString(m_pModel->Instrument()->m_strSummary + "\n"));
     ASSERT_EQ(m_seams.m_aStarted.size(), 1u);
     EXPECT_EQ(m_seams.m_aStarted[0].astrArguments, QStringList{strFile});
+}
+
+// A strain gauge, the P4M pump in mode 2, one auxiliary sensor and the
+// alkaline pack at 10 C, sampling every 300 s: about 210 days.
+void EnterPumpedPlan(CInstrument& k)
+{
+    k.SetPressureSensorIndex(1);
+    k.m_nSampleInterval = 300;
+    k.SetPumpIndex(1);
+    k.m_nPumpMode = 2;
+    k.m_aAuxSensors.Set(0, "Kelvo 810", 0.015, 1);
+    k.m_nAuxSensorCount = 1;
+    k.SetBatteryIndex(0);
+    k.SetDeploymentTemperature(10.0);
+}
+
+TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
+{
+    Open(false, false, EnterPumpedPlan);
+    CInstrument& k = *m_pModel->Instrument();
+    const CInsightPanel* pPanel = m_pPage->Insight();
+    ASSERT_TRUE(pPanel->isVisible());
+    EXPECT_EQ(pPanel->Tabs()->count(), 2);
+
+    // One slice per consumer of the calculation, labelled with its share.
+    const CEnduranceBreakdown breakdown = k.CalculateBreakdown(300);
+    const QList<QPieSlice*> aSlices = pPanel->BreakdownSeries()->slices();
+    QStringList astrLabels;
+    for (QPieSlice* pSlice : aSlices)
+        astrLabels << pSlice->label();
+    EXPECT_EQ(astrLabels, (QStringList{"Sampling 37.4 %", "Pump 53.4 %", "Auxiliary sensors 8.0 %",
+                                       "Quiescent current 1.3 %"}));
+    ASSERT_EQ(aSlices.size(), static_cast<qsizetype>(breakdown.Parts().size()));
+    for (qsizetype i = 0; i < aSlices.size(); ++i)
+        EXPECT_DOUBLE_EQ(aSlices[i]->value(), breakdown.Parts()[static_cast<std::size_t>(i)].m_dPerDay);
+
+    // Days against interval from the shortest interval to a day, the entered one marked.
+    const QList<QPointF> aCurve = pPanel->CurveSeries()->points();
+    ASSERT_GE(aCurve.size(), 50);
+    EXPECT_EQ(aCurve.first().x(), 10.0);
+    EXPECT_EQ(aCurve.last().x(), 86400.0);
+    for (const QPointF& point : aCurve)
+        EXPECT_EQ(point.y(), k.CalculateEndurance(static_cast<int>(point.x())));
+    EXPECT_EQ(pPanel->EnteredIntervalSeries()->points(), (QList<QPointF>{QPointF(300.0, breakdown.m_dDays)}));
+
+    // The start is today until the person picks another day.
+    EXPECT_EQ(pPanel->DeploymentStart()->date(), QDate::currentDate());
+    pPanel->DeploymentStart()->setDate(QDate(2027, 1, 1));
+    EXPECT_EQ(pPanel->ExpectedEnd()->text(), QStringLiteral("30 Jul 2027"));
+    EXPECT_TRUE(ReportText().endsWith(QLatin1String("Battery Endurance is:   210 Days\n")));
+}
+
+TEST_F(PropPageFinishTest, InsightPanelNamesNoDateBeyondTheTwoYearNotice)
+{
+    Open(false, false, [](CInstrument& k) {
+        EnterPumpedPlan(k);
+        k.SetPumpIndex(0);   // no pump nor sensor, hourly samples: years of endurance
+        k.m_nSampleInterval = 3600;
+        k.m_nAuxSensorCount = 0;
+    });
+    EXPECT_TRUE(m_pPage->Insight()->ExpectedEnd()->text().startsWith(QLatin1String("beyond the two-year notice (")));
+}
+
+struct CEndRow {
+    double dDays;
+    const char* szText;
+};
+
+TEST(ExpectedEndText, CountsWholeDaysUpToTheNotice)
+{
+    const QDate start(2026, 12, 7);
+    for (const CEndRow& row : {CEndRow{0.5, "07 Dec 2026"}, CEndRow{210.7, "05 Jul 2027"},
+                               CEndRow{729.99, "05 Dec 2028"}, CEndRow{730.0, "beyond the two-year notice (730 days)"},
+                               CEndRow{-1.0, "no date (no endurance to count)"},
+                               CEndRow{std::nan(""), "no date (no endurance to count)"}})
+        EXPECT_EQ(ExpectedEndText(start, row.dDays), QString::fromLatin1(row.szText)) << row.dDays;
 }
 
 }  // namespace

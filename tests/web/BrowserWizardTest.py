@@ -7,6 +7,9 @@ move.
 
 Usage: BrowserWizardTest.py PAGE.html MOORPLAN-REPORT [unittest arguments]
 """
+import datetime
+import json
+import math
 import os
 import subprocess
 import sys
@@ -198,11 +201,11 @@ class BrowserWizardTest(unittest.TestCase):
                 self.assertEqual(self.message(), "", f"refused on {before!r}")
                 self.assertNotEqual(self.title(), before)
 
-    def download(self):
-        target = os.path.join(self.downloads.name, "Kelvobatteryend.txt")
+    def download(self, button="download", name="Kelvobatteryend.txt"):
+        target = os.path.join(self.downloads.name, name)
         if os.path.exists(target):
             os.remove(target)
-        self.press("download")
+        self.press(button)
         self.wait_for(lambda: os.path.exists(target) and os.path.getsize(target) > 0)
         with open(target, "rb") as file:
             return file.read()
@@ -244,6 +247,61 @@ class BrowserWizardTest(unittest.TestCase):
                 self.press("back")
                 self.assertNotEqual(self.title(), page)
                 self.assertEqual(self.message(), "")
+
+    def open_plan(self, path):
+        """Chooses the plan file on the introduction page; waits for the page it lands on or its message."""
+        first = self.title()
+        self.by_id("open-plan").send_keys(path)
+        self.wait_for(lambda: self.title() != first or self.message())
+
+    def test_plan_saved_in_the_page_is_moorplan_reports_and_opens_to_its_report(self):
+        plan = PLANS["Kelvo 610 path"]
+        self.walk(plan["pages"])
+        self.press("next")
+        saved = self.download("save-plan", "plan.moorplan")
+        expected = os.path.join(self.downloads.name, "expected.moorplan")
+        report = run_report(plan["args"] + ["--save-plan", expected])
+        self.assertEqual(report.returncode, 0, report.stderr)
+        with open(expected, "rb") as file:
+            self.assertEqual(saved, file.read())
+        self.setUp()
+        self.open_plan(expected)
+        self.assertEqual(self.message(), "")
+        self.assertTrue(self.by_id("finish").is_displayed())
+        self.assertEqual(self.download(), report.stdout)
+        # The breakdown: one slice per consumer of moorplan-report's, with its
+        # share; the expected end counts the whole days from the chosen start.
+        facts = json.loads(run_report(plan["args"] + ["--json"]).stdout)
+        total = facts["breakdown"]["total"]
+        slices = self.driver.find_elements(By.CSS_SELECTOR, "#breakdown > *")
+        self.assertEqual([s.get_attribute("textContent") for s in slices],
+                         [f"{p['name']} {100 * p['perDay'] / total:.1f} %" for p in facts["breakdown"]["parts"]])
+        self.driver.execute_script("var d = document.getElementById('start-date'); d.value = '2026-12-07';"
+                                   "d.dispatchEvent(new Event('input'));")
+        end = datetime.date(2026, 12, 7) + datetime.timedelta(days=math.floor(facts["enduranceDays"]))
+        self.assertEqual(self.by_id("end-date").text, end.strftime("%d %b %Y"))
+
+    def test_opened_plan_stops_where_moorplan_report_does(self):
+        # (file content, what moorplan-report prints before the message)
+        cases = {"refused.moorplan": ('{"moorplan-plan": 1, "model": "Kelvo 710", "interval": 99999}', ""),
+                 "bad.moorplan": ('{"moorplan-plan": 1,', "moorplan-report: "),
+                 "model.moorplan": ('{"moorplan-plan": 1, "model": "Kelvo 999"}', "moorplan-report: "),
+                 "unknown.moorplan": ('{"moorplan-plan": 1, "endurance": 3}', "moorplan-report: ")}
+        for name, (text, prefix) in cases.items():
+            with self.subTest(plan=name):
+                self.setUp()
+                path = os.path.join(self.downloads.name, name)
+                with open(path, "w") as file:
+                    file.write(text)
+                expected = subprocess.run([REPORT, "--plan", name], capture_output=True, cwd=self.downloads.name)
+                self.assertEqual(expected.returncode, 2 if prefix else 1, expected.stderr)
+                self.open_plan(path)
+                self.assertEqual(prefix + self.message() + "\n", expected.stderr.decode())
+                # A refusing page shows the plan's value; a file that cannot be used leaves the first page.
+                if prefix:
+                    self.assertTrue(self.by_id("open-plan").is_displayed())
+                else:
+                    self.assertEqual(self.control("Sample Interval in Seconds:").get_attribute("value"), "99999")
 
     def test_back_never_stays(self):
         self.walk(PLANS["Kelvo 700 pumped, test mode"]["pages"][:4])

@@ -115,6 +115,15 @@ const std::vector<COptionRow>& OptionTable()
         Switch("test", &CPlanOptions::m_bTest, "append the table of sample interval against days"),
         Switch("485Nereids", &CPlanOptions::m_b485, "offer RS 485 for the Kelvo 700 without oxygen"),
         Switch("trace", &CPlanOptions::m_bTrace, "write the diagnostic lines to standard error"),
+        Switch("json", &CPlanOptions::m_bJson,
+               "print one JSON object instead of the text:\n"
+               "schema, inputs (the plan file's object), capacity,\n"
+               "enduranceDays, minInterval, breakdown, test (with\n"
+               "--test), report"),
+        Setting(kSweepOption, "NAME=START:STOP:STEP", {},
+                "CSV of the endurance for each value of --NAME\n"
+                "(interval or temperature) from START to STOP in\n"
+                "steps of STEP; a refused value's row has its message"),
         HelpSwitch("help", &CPlanOptions::m_bHelp, "show this text"),
     };
     return aRows;

@@ -75,6 +75,8 @@ struct COptionRow {
 // The settings that read and write plan files.
 inline constexpr const char* kPlanOption = "plan";
 inline constexpr const char* kSavePlanOption = "save-plan";
+// The setting that runs the plan over a range of one answer's values.
+inline constexpr const char* kSweepOption = "sweep";
 
 // The rows in --help order. A page applies the answers it reads in this
 // order, which is its own top-to-bottom control order.

@@ -256,9 +256,14 @@ bool Parse(const std::string& strText, const std::string& strFile, CPlanAnswers&
     }
 }
 
+std::string TooLarge(const std::string& strFile)
+{
+    return strFile + ": too large for a plan (more than 1 MiB)";
+}
+
 bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strError)
 {
-    const std::string strTooLarge = strPath + ": too large for a plan (more than 1 MiB)";
+    const std::string strTooLarge = TooLarge(strPath);
     std::error_code error;
     if (std::filesystem::is_regular_file(strPath, error) && std::filesystem::file_size(strPath, error) > kMaxBytes
         && !error) {

@@ -37,6 +37,9 @@ inline constexpr std::uintmax_t kMaxBytes = 1024 * 1024;
 // file and the problem.
 bool Parse(const std::string& strText, const std::string& strFile, CPlanAnswers& answers, std::string& strError);
 
+// The one line that refuses a file past kMaxBytes, naming it strFile.
+std::string TooLarge(const std::string& strFile);
+
 // Parse on the content of the file at strPath, refused by its size before it
 // is read.
 bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strError);

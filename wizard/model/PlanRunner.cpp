@@ -178,15 +178,22 @@ void ReapplyPageAnswers(CPageModel& page, const CPlanAnswers& answers)
     }
 }
 
-EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strReport,
-                    std::string& strMessage, CPlanAnswers* pSaved)
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strMessage,
+                    const std::function<void(CSheetModel&)>& onFinish)
 {
     CSheetModel sheet(switches);
     const EPlanStatus eStatus = ReplayPlan(sheet, answers, strMessage);
-    if (eStatus != kPlanDone)
-        return eStatus;
-    strReport = sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;
-    if (pSaved)
-        *pSaved = CapturePlan(sheet);
-    return kPlanDone;
+    if (eStatus == kPlanDone)
+        onFinish(sheet);
+    return eStatus;
+}
+
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strReport,
+                    std::string& strMessage, CPlanAnswers* pSaved)
+{
+    return RunPlan(answers, switches, strMessage, [&](CSheetModel& sheet) {
+        strReport = sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;
+        if (pSaved)
+            *pSaved = CapturePlan(sheet);
+    });
 }

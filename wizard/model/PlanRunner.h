@@ -2,6 +2,7 @@
 
 #include "PlanAnswers.h"
 
+#include <functional>
 #include <string>
 
 class CMoorplanCommandLineInfo;
@@ -28,6 +29,12 @@ void ReapplyPageAnswers(CPageModel& page, const CPlanAnswers& answers);
 // as the pages hold it (see CapturePlan).
 EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strReport,
                     std::string& strMessage, CPlanAnswers* pSaved = nullptr);
+
+// ReplayPlan on a sheet of its own, started with the switches; done, the
+// sheet on its finish page goes to onFinish (for outputs worked out from
+// more than the report).
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strMessage,
+                    const std::function<void(CSheetModel&)>& onFinish);
 
 // The answers the pages of the sheet's path hold: every control a person can
 // see there, in page order, as the text, entry or button it shows. Replaying

@@ -1,0 +1,112 @@
+#include "FinishInsight.h"
+
+#include "Diagnostics.h"
+#include "Instrument.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Enough points for a smooth curve on a page-sized chart.
+constexpr int kCurveSteps = 80;
+
+std::vector<CFinishInsight::CPoint> EnduranceCurve(CInstrument& instrument, int nFrom)
+{
+    std::vector<CFinishInsight::CPoint> aCurve;
+    // A log axis cannot start at 0 s (Kelvo 710 RS-232 continuous sampling).
+    const double dFrom = std::max(1, nFrom);
+    const double dRatio = std::log(kInsightLongestInterval / dFrom);
+    for (int i = 0; i <= kCurveSteps; ++i) {
+        const int nInterval = static_cast<int>(std::lround(dFrom * std::exp(dRatio * i / kCurveSteps)));
+        if (!aCurve.empty() && aCurve.back().nInterval >= nInterval)
+            continue;
+        aCurve.push_back({nInterval, instrument.CalculateEndurance(nInterval)});
+    }
+    return aCurve;
+}
+
+// Days since 1970-01-01 of a day of the proleptic Gregorian calendar, and back.
+long long DaysFromCivil(long long nYear, int nMonth, int nDay)
+{
+    nYear -= nMonth <= 2;
+    const long long nEra = (nYear >= 0 ? nYear : nYear - 399) / 400;
+    const long long nYearOfEra = nYear - nEra * 400;
+    const long long nDayOfYear = (153 * (nMonth + (nMonth > 2 ? -3 : 9)) + 2) / 5 + nDay - 1;
+    return nEra * 146097 + nYearOfEra * 365 + nYearOfEra / 4 - nYearOfEra / 100 + nDayOfYear - 719468;
+}
+
+void CivilFromDays(long long nDays, long long& nYear, int& nMonth, int& nDay)
+{
+    nDays += 719468;
+    const long long nEra = (nDays >= 0 ? nDays : nDays - 146096) / 146097;
+    const long long nDayOfEra = nDays - nEra * 146097;
+    const long long nYearOfEra = (nDayOfEra - nDayOfEra / 1460 + nDayOfEra / 36524 - nDayOfEra / 146096) / 365;
+    const long long nDayOfYear = nDayOfEra - (365 * nYearOfEra + nYearOfEra / 4 - nYearOfEra / 100);
+    const long long nShifted = (5 * nDayOfYear + 2) / 153;
+    nDay = static_cast<int>(nDayOfYear - (153 * nShifted + 2) / 5 + 1);
+    nMonth = static_cast<int>(nShifted < 10 ? nShifted + 3 : nShifted - 9);
+    nYear = nYearOfEra + nEra * 400 + (nMonth <= 2);
+}
+
+bool IsDay(int nYear, int nMonth, int nDay)
+{
+    if (nYear < 1 || nMonth < 1 || nMonth > 12 || nDay < 1)
+        return false;
+    long long nNextYear = 0;
+    int nNextMonth = 0, nNextDay = 0;
+    CivilFromDays(DaysFromCivil(nYear, nMonth, nDay), nNextYear, nNextMonth, nNextDay);
+    return nNextMonth == nMonth && nNextDay == nDay;
+}
+
+const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+}  // namespace
+
+std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay)
+{
+    char szPercent[32];
+    std::snprintf(szPercent, sizeof szPercent, " %.1f %%", 100.0 * part.m_dPerDay / dTotalPerDay);
+    return part.m_strName + szPercent;
+}
+
+std::string BreakdownTotal(const CFinishInsight& insight)
+{
+    const CEnduranceBreakdown& breakdown = insight.m_breakdown;
+    char szText[128];
+    std::snprintf(szText, sizeof szText, "%.3g %s a day of %.1f %s, at %d s", breakdown.TotalPerDay(),
+                  breakdown.UnitName(), breakdown.Capacity(), breakdown.UnitName(), insight.m_nInterval);
+    return szText;
+}
+
+std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
+{
+    if (!std::isfinite(dDays) || dDays < 0.0 || !IsDay(nYear, nMonth, nDay))
+        return "no date (no endurance to count)";
+    char szText[64];
+    if (dDays >= kTwoYearNoticeDays) {
+        std::snprintf(szText, sizeof szText, "beyond the two-year notice (%.0f days)", std::floor(dDays));
+        return szText;
+    }
+    long long nEndYear = 0;
+    int nEndMonth = 0, nEndDay = 0;
+    CivilFromDays(DaysFromCivil(nYear, nMonth, nDay) + static_cast<long long>(std::floor(dDays)), nEndYear, nEndMonth,
+                  nEndDay);
+    std::snprintf(szText, sizeof szText, "%02d %s %04lld", nEndDay, kMonthNames[nEndMonth - 1], nEndYear);
+    return szText;
+}
+
+CFinishInsight BuildFinishInsight(CInstrument& instrument)
+{
+    const Diagnostics::CMuted muted;
+    const std::string strNote = instrument.m_strCalcNote;
+    CFinishInsight insight;
+    insight.m_nInterval = instrument.m_nSampleInterval;
+    insight.m_nMinInterval = instrument.GetMinSampleInterval();
+    insight.m_aCurve = EnduranceCurve(instrument, insight.m_nMinInterval);
+    insight.m_breakdown = instrument.CalculateBreakdown(instrument.m_nSampleInterval);
+    instrument.m_strCalcNote = strNote;
+    return insight;
+}

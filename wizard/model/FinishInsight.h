@@ -1,0 +1,49 @@
+#pragma once
+
+#include "EnduranceBreakdown.h"
+
+#include <string>
+#include <vector>
+
+class CInstrument;
+
+// What the finish page shows beside its report: where the endurance goes at
+// the entered interval, and how the endurance changes with the interval, from
+// the variant's shortest usable interval up to one sample a day.
+struct CFinishInsight {
+    struct CPoint {
+        int nInterval;    // seconds
+        double dDays;
+    };
+
+    int m_nInterval = 0;      // the entered interval
+    int m_nMinInterval = 0;   // the variant's smallest usable interval
+    CEnduranceBreakdown m_breakdown;
+    // Ascending intervals, spaced evenly on a logarithmic scale, whole seconds.
+    std::vector<CPoint> m_aCurve;
+};
+
+// The longest interval the curve reaches: one sample a day.
+inline constexpr int kInsightLongestInterval = 86400;
+
+// Works the insight out from the instrument's calculation. The record and
+// the calculation's note are as they were before the call.
+CFinishInsight BuildFinishInsight(CInstrument& instrument);
+
+// From this many days on the report warns that batteries are not expected to
+// last; the expected end names no date there either.
+inline constexpr double kTwoYearNoticeDays = 730.0;
+
+// A consumer as the chart's legend names it: its name and its share of the
+// day's total, "Pump 12.3 %".
+std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay);
+
+// The legend's last line: the day's total against the capacity, at the
+// entered interval, "0.118 Ah a day of 42.0 Ah, at 900 s".
+std::string BreakdownTotal(const CFinishInsight& insight);
+
+// The day the batteries are expected to run out for a deployment that starts
+// on the given day (month 1 to 12): "05 Jul 2027", or the two-year notice, or
+// that there is no date when the endurance or the start is not usable. The
+// batteries run out in the course of the last, partly used day.
+std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays);
