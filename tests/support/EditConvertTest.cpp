@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -107,17 +105,6 @@ TEST_F(EditConvertTest, SwitchesChooseTheBoxTheUserAbortBothOrNeither)
     EXPECT_EQ(box.icon, BvUtility::Platform::MessageIcon::Exclamation);
     EXPECT_EQ(box.buttons, BvUtility::Platform::MessageButtons::Ok);
     EXPECT_EQ(box.pOwner, nullptr);
-}
-
-TEST(StringToNumber, OutOfRangeGivesTheNearestValue)
-{
-    int n = 0;
-    EXPECT_TRUE(StringToInt(QStringLiteral(" -99999999999"), n) == 1 && n == INT_MIN);
-    long l = 0;
-    EXPECT_TRUE(StringToLong(QStringLiteral("+42"), l) == 1 && l == 42);
-    double d = 0;
-    EXPECT_TRUE(StringToDouble(QStringLiteral("-1e999"), d) == 1 && std::isinf(d) && d < 0);
-    EXPECT_TRUE(StringToDouble(QStringLiteral("0.0001e-999"), d) == 1 && d == 0.0);
 }
 
 TEST(NumberToEdit, WritesWithTheGivenFormat)

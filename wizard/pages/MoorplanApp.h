@@ -16,14 +16,10 @@ public:
     int InitInstance(int argc, const char* const* argv);
 
     // Sends the sheet's Help button and F1 (anywhere in the program) to
-    // OnHelp, with the help file beside the program.
+    // OnHelp, and gives the help launcher the sheet and the help file.
     static void ConnectHelp(CPropertySheet& sheet);
     // The help entry point: ignores what was asked and shows topic 0.
     static void OnHelp();
-
-    // Routes the sheet's help requests to OnHelp: its Help button, and F1
-    // anywhere in the program.
-    static void ConnectHelp(CPropertySheet& sheet);
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
 

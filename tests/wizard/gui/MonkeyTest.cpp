@@ -60,11 +60,11 @@ public:
             nShownPages += pPage->isVisible() ? 1 : 0;
         EXPECT_EQ(nShownPages, 1);
         const int nButtons = page.WizardButtons();
-        EXPECT_EQ(Button("backButton")->isEnabled(), (nButtons & kWizBack) != 0);
-        EXPECT_EQ(Button("nextButton")->isVisible(), (nButtons & kWizFinish) == 0);
-        EXPECT_EQ(Button("finishButton")->isVisible(), (nButtons & kWizFinish) != 0);
+        EXPECT_EQ(m_pWizard->Button("backButton")->isEnabled(), (nButtons & kWizBack) != 0);
+        EXPECT_EQ(m_pWizard->Button("nextButton")->isVisible(), (nButtons & kWizFinish) == 0);
+        EXPECT_EQ(m_pWizard->Button("finishButton")->isVisible(), (nButtons & kWizFinish) != 0);
         if ((nButtons & kWizFinish) == 0) {
-            EXPECT_EQ(Button("nextButton")->isEnabled(), (nButtons & kWizNext) != 0);
+            EXPECT_EQ(m_pWizard->Button("nextButton")->isEnabled(), (nButtons & kWizNext) != 0);
         }
         for (int nId = 0; nId < page.ControlCount(); ++nId) {
             if (page.Control(nId).m_eKind == EControlKind::Report) {
@@ -161,11 +161,6 @@ private:
         for (int n = Below(9); n > 0; --n)
             strText += static_cast<char>(Below(2) ? '0' + Below(10) : ' ' + Below(95));
         return strText;
-    }
-
-    QPushButton* Button(const char* szName) const
-    {
-        return m_pWizard->Sheet().findChild<QPushButton*>(QString::fromLatin1(szName));
     }
 
     std::mt19937 m_random;

@@ -1,7 +1,6 @@
 #include "BatterySelectPageModel.h"
 #include "IntroPageModel.h"
 #include "MoorModelPageModel.h"
-#include "MooredPumpSelectPageModel.h"
 #include "SampleRatePageModel.h"
 #include "Sampling700PageModel.h"
 #include "Sampling710PageModel.h"
@@ -16,7 +15,8 @@ namespace {
 using Intro = CIntroPageModel;
 
 // One failing entry per checked page: the path to the page, the entries (the
-// last of them fails), and the start of the message.
+// last of them fails), and the start of the message. Which check fails first
+// and its whole text are the page models' tests; here each page shows it.
 struct CCheckCase {
     const char* m_szName;
     CAnswers m_aPath;
@@ -30,7 +30,6 @@ const CAnswers kaTo620 = {Click(Intro::kModel620), NextPage(), NextPage()};
 const CAnswers kaTo700 = {Click(Intro::kModel700NoPump), NextPage(),
                           Choose(CMoorModelPageModel::kFirmware, "2.0 and higher, less than 2.6"), NextPage()};
 const CAnswers kaTo710 = {Click(Intro::kModel710), NextPage(), NextPage()};
-const CAnswers kaToOxygen = {Click(Intro::kModel700Oxygen), NextPage(), NextPage()};
 
 const CCheckCase kaCases[] = {
     {"SampleRateInterval", kaTo620, EPageKind::SampleRate, {Type(CSampleRatePageModel::kInterval, "-1")},
@@ -41,17 +40,6 @@ const CCheckCase kaCases[] = {
      "Sample interval must be between "},
     {"BatteryTemperature", kaTo620, EPageKind::BatterySelect, {Type(CBatterySelectPageModel::kTemperature, "40.5")},
      "Deployment temperature must be between -5 and 40 degrees C"},
-    {"OxygenPressure", kaToOxygen, EPageKind::BatterySelect,
-     {Type(CBatterySelectPageModel::kTemperature, "10"), Type(CBatterySelectPageModel::kPressure, "0.5")},
-     "Deployment pressure must be between 1 and 7000 decibars"},
-    {"OxygenTau20", kaToOxygen, EPageKind::BatterySelect,
-     {Type(CBatterySelectPageModel::kTemperature, "10"), Type(CBatterySelectPageModel::kPressure, "100"),
-      Type(CBatterySelectPageModel::kTau20, "0.4")},
-     "Oxygen Tau 20 must be between 0.5 and "},
-    {"LithiumWithP4P", kaTo620, EPageKind::BatterySelect,
-     {Type(CBatterySelectPageModel::kTemperature, "10"),
-      Choose(CBatterySelectPageModel::kBattery, "Lithium (42 Amp-hr)")},
-     "Kelvo P4T or P4P pump not compatible with lithium battery packs."},
 };
 
 class PageCheckTest : public ::testing::TestWithParam<CCheckCase> {};
@@ -61,11 +49,6 @@ TEST_P(PageCheckTest, FirstFailingCheckShowsItsMessageAndStays)
     const CCheckCase& check = GetParam();
     CGuiWizard wizard;
     wizard.Answer(check.m_aPath);
-    if (check.m_aEntries.back().m_strValue.rfind("Lithium", 0) == 0) {
-        // The pump that cannot run from lithium packs.
-        wizard.NextUntil(EPageKind::MooredPumpSelect);
-        wizard.Answer(Choose(CMooredPumpSelectPageModel::kPump, "P4P Low Pwr 2000 RPM"));
-    }
     wizard.NextUntil(check.m_ePage);
     wizard.Answer(check.m_aEntries);
     ASSERT_TRUE(wizard.Messages().empty());

@@ -110,10 +110,14 @@ void CGuiWizard::NextUntil(EPageKind eKind)
     ASSERT_EQ(ActiveKind(), eKind);
 }
 
+QPushButton* CGuiWizard::Button(const char* szName) const
+{
+    return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
+}
+
 void CGuiWizard::Press(const char* szButton)
 {
-    auto* pButton = m_sheet.findChild<QPushButton*>(QString::fromLatin1(szButton));
-    QTest::mouseClick(pButton, Qt::LeftButton);
+    QTest::mouseClick(Button(szButton), Qt::LeftButton);
     QCoreApplication::processEvents();   // the pages' posted button requests
 }
 

@@ -5,6 +5,8 @@
 #include "PageModel.h"
 #include "PlatformSeams.h"
 
+#include <QPushButton>
+
 #include <string>
 #include <vector>
 
@@ -41,6 +43,8 @@ public:
     // The widget of control nId on the active page.
     template <class TWidget>
     TWidget* Control(int nId) const { return qobject_cast<TWidget*>(ActivePage()->ControlWidget(nId)); }
+    // The sheet's button of that object name (nextButton, backButton, finishButton, helpButton).
+    QPushButton* Button(const char* szName) const;
     // The active page's report field (the finish page's too).
     QString ReportText() const;
 

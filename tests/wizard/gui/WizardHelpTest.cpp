@@ -32,7 +32,7 @@ void ExpectHelpOnThisPage(CGuiWizard& wizard)
     };
     Press("F1", [&] { QTest::keyClick(wizard.ActivePage(), Qt::Key_F1); });
     Press("Help button", [&] {
-        QTest::mouseClick(wizard.Sheet().findChild<QPushButton*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        QTest::mouseClick(wizard.Button("helpButton"), Qt::LeftButton);
     });
 }
 

@@ -33,29 +33,24 @@ const CAnswers kaTypicalRun = {
     Choose(CBatterySelectPageModel::kBattery, "AA Lithium"), NextPage(),
 };
 
-QPushButton* SheetButton(CGuiWizard& wizard, const char* szName)
-{
-    return wizard.Sheet().findChild<QPushButton*>(QString::fromLatin1(szName));
-}
-
 TEST(WizardRun, TypicalRunEndsOnTheFinishPageWithTheEndurance)
 {
     CGuiWizard wizard;
     EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Brevanta Moorplan 1.3"));
     EXPECT_TRUE(wizard.Control<QRadioButton>(Intro::kModel620)->isChecked());
-    EXPECT_FALSE(SheetButton(wizard, "backButton")->isEnabled());
+    EXPECT_FALSE(wizard.Button("backButton")->isEnabled());
 
     wizard.Answer(kaTypicalRun);
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
     EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Finish"));
     EXPECT_EQ(wizard.Sheet().Instrument()->GetDescription().rfind("Model = Kelvo 700 LXP RS-232", 0), 0u);
     EXPECT_TRUE(wizard.ReportText().contains(QStringLiteral("Battery Endurance is:")));
-    EXPECT_FALSE(SheetButton(wizard, "nextButton")->isVisible());
-    EXPECT_TRUE(SheetButton(wizard, "finishButton")->isVisible());
-    EXPECT_EQ(SheetButton(wizard, "finishButton")->text(), QStringLiteral("Exit"));
+    EXPECT_FALSE(wizard.Button("nextButton")->isVisible());
+    EXPECT_TRUE(wizard.Button("finishButton")->isVisible());
+    EXPECT_EQ(wizard.Button("finishButton")->text(), QStringLiteral("Exit"));
     EXPECT_TRUE(wizard.Messages().empty());
 
-    QTest::mouseClick(SheetButton(wizard, "finishButton"), Qt::LeftButton);
+    QTest::mouseClick(wizard.Button("finishButton"), Qt::LeftButton);
     EXPECT_FALSE(wizard.Sheet().isVisible());
 }
 
@@ -82,7 +77,7 @@ TEST(WizardRun, EnterGoesOnFromTheFocusGivenOnArrival)
     EXPECT_TRUE(wizard.ReportText().contains(QStringLiteral("Sample Interval = 900\n")));
 }
 
-TEST(WizardRun, Kelvo610SkipsTheCommunicationsPage)
+TEST(WizardRun, Kelvo610SkipsTheCommunicationsPageAnotherModelShowsIt)
 {
     CGuiWizard wizard;
     wizard.Answer({Click(Intro::kModel610), NextPage()});
@@ -95,7 +90,9 @@ TEST(WizardRun, Kelvo610SkipsTheCommunicationsPage)
     // Going back and choosing the Kelvo 620 leaves nothing of the 610 path.
     wizard.PressBack();
     EXPECT_EQ(wizard.Sheet().GetPageCount(), 1);
-    wizard.Answer({Click(Intro::kModel620), NextPage(), NextPage()});
+    wizard.Answer({Click(Intro::kModel620), NextPage()});
+    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Communications and Firmware"));
+    wizard.PressNext();
     EXPECT_EQ(wizard.Sheet().Instrument()->GetModelIndex(), 1);
     const CPageSet& set610 = wizard.Sheet().Model().Set610();
     const std::vector<const CPageModel*> ap610 = {set610.m_pBatterySelect.get(), set610.m_pPressureSelect.get(),
@@ -104,68 +101,6 @@ TEST(WizardRun, Kelvo610SkipsTheCommunicationsPage)
     for (const CPageModel* pPage : wizard.Sheet().Model().Pages())
         EXPECT_EQ(std::count(ap610.begin(), ap610.end(), pPage), 0);
     EXPECT_EQ(wizard.Sheet().GetPageCount(), static_cast<int>(wizard.Sheet().Model().Pages().size()));
-}
-
-TEST(WizardRun, BackAndForthKeepsTheInstrumentAndTheEntries)
-{
-    CGuiWizard wizard;
-    wizard.Answer({Click(Intro::kModel620), NextPage(), NextPage()});
-    const CInstrument* pInstrument = wizard.Sheet().Instrument();
-    wizard.NextUntil(EPageKind::SampleRate);
-    wizard.Answer(Type(CSampleRatePageModel::kInterval, "1200"));
-    wizard.PressNext();
-
-    while (wizard.ActiveKind() != EPageKind::Intro)
-        wizard.PressBack();
-    EXPECT_EQ(wizard.Sheet().GetPageCount(), 1);
-    wizard.PressNext();
-    wizard.PressNext();
-    wizard.NextUntil(EPageKind::SampleRate);
-    EXPECT_EQ(wizard.Sheet().Instrument(), pInstrument);
-    EXPECT_EQ(wizard.Control<QLineEdit>(CSampleRatePageModel::kInterval)->text(), QStringLiteral("1200"));
-}
-
-TEST(WizardRun, AnotherFirmwareRevisionStartsAFreshInstrument)
-{
-    CGuiWizard wizard;
-    wizard.Answer({Click(Intro::kModel700Pump), NextPage(), Choose(Comm::kFirmware, "3.0 and higher, less than 4.0"),
-                   NextPage(), NextPage(), Type(C700SamplingPageModel::kInterval, "1800"), NextPage()});
-    const int nFirstVariantFirmware = wizard.Sheet().Instrument()->GetFirmwareIndex();
-    EXPECT_EQ(wizard.Sheet().Instrument()->m_nSampleInterval, 1800);
-
-    while (wizard.ActiveKind() != EPageKind::MoorModel)
-        wizard.PressBack();
-    auto* pFirmware = wizard.Control<QComboBox>(Comm::kFirmware);
-    const std::string strOther = pFirmware->itemText(pFirmware->currentIndex() == 0 ? 1 : 0).toStdString();
-    wizard.Answer({Choose(Comm::kFirmware, strOther), NextPage(), NextPage()});
-    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling700);
-    EXPECT_NE(wizard.Sheet().Instrument()->GetFirmwareIndex(), nFirstVariantFirmware);
-    EXPECT_EQ(wizard.Control<QLineEdit>(C700SamplingPageModel::kInterval)->text(), QStringLiteral("600"));
-}
-
-TEST(WizardRun, Kelvo630OffersNoProtocolChoice)
-{
-    CGuiWizard wizard;
-    wizard.Answer({Click(Intro::kModel630), NextPage()});
-    ASSERT_EQ(wizard.ActiveKind(), EPageKind::MoorModel);
-    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Communications and Firmware"));
-    for (int nComm = 0; nComm < Comm::kCommCount; ++nComm)
-        EXPECT_FALSE(wizard.Control<QRadioButton>(Comm::CommButton(nComm))->isEnabled()) << nComm;
-    EXPECT_TRUE(wizard.Control<QRadioButton>(Comm::kRs232)->isChecked());
-    EXPECT_EQ(wizard.Control<QComboBox>(Comm::kFirmware)->currentText(), QStringLiteral("2.0 or higher"));
-}
-
-TEST(WizardRun, Rs485ForThePumpedKelvo700OnlyWithTheSwitch)
-{
-    CGuiWizard plain;
-    plain.Answer({Click(Intro::kModel700Pump), NextPage()});
-    EXPECT_FALSE(plain.Control<QRadioButton>(Comm::kRs485)->isEnabled());
-
-    CGuiWizard with485(Switches(false, true));
-    with485.Answer({Click(Intro::kModel700Pump), NextPage(), Click(Comm::kRs485)});
-    EXPECT_TRUE(with485.Control<QRadioButton>(Comm::kRs485)->isChecked());
-    EXPECT_FALSE(with485.Control<QRadioButton>(Comm::kRs232)->isChecked());
-    EXPECT_EQ(with485.Control<QComboBox>(Comm::kFirmware)->currentText(), QStringLiteral("3.0 and higher"));
 }
 
 }  // namespace
