@@ -1,6 +1,10 @@
 #include "NumberRead.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace NumberRead {
 namespace {
@@ -107,6 +111,42 @@ std::size_t ScanInteger(std::string_view strText, CInteger& integer)
     return static_cast<std::size_t>(p - strText.data());
 }
 
+namespace {
+
+struct CDecimalScan {
+    const char* m_pEnd;
+    bool m_bInvalid;
+    bool m_bOutOfRange;
+};
+
+// The magnitude in [pBegin, pEnd): decimal, or for bHex hexadecimal with its
+// "0x" (which from_chars does not take, strtod does).
+CDecimalScan ScanMagnitude(const char* pBegin, const char* pEnd, bool bHex, double& dMagnitude)
+{
+#if defined(__cpp_lib_to_chars)
+    const char* const pDigits = bHex ? pBegin + 2 : pBegin;
+    const std::from_chars_result result =
+        std::from_chars(pDigits, pEnd, dMagnitude, bHex ? std::chars_format::hex : std::chars_format::general);
+    return {result.ptr, result.ec == std::errc::invalid_argument, result.ec == std::errc::result_out_of_range};
+#else
+    // A standard library without the floating-point from_chars (the browser
+    // page's): the C library reads the same text. It skips blanks and takes
+    // a '+', which from_chars refuses; nothing in that program changes the C
+    // locale, so the decimal point stays a full stop.
+    if (pBegin == pEnd || *pBegin == '+' || IsCSpace(*pBegin))
+        return {pBegin, true, false};
+    const std::string strText(pBegin, pEnd);
+    char* pStop = nullptr;
+    errno = 0;
+    dMagnitude = std::strtod(strText.c_str(), &pStop);
+    const char* const pScanEnd = pBegin + (pStop - strText.c_str());
+    const bool bRange = errno == ERANGE && (dMagnitude == 0.0 || std::isinf(dMagnitude));
+    return {pScanEnd, pStop == strText.c_str(), bRange};
+#endif
+}
+
+}  // namespace
+
 bool ScanDecimal(std::string_view strText, double& dValue)
 {
     const char* p = strText.data();
@@ -122,12 +162,11 @@ bool ScanDecimal(std::string_view strText, double& dValue)
     const char* const pNumber = bHex ? pHex : p;
     const char* const pNumberEnd = bHex ? HexNumberEnd(pHex, pEnd) : pEnd;
     double dMagnitude = 0.0;
-    const std::from_chars_result result = std::from_chars(pNumber, pNumberEnd, dMagnitude,
-                                                          bHex ? std::chars_format::hex : std::chars_format::general);
-    if (result.ec == std::errc::invalid_argument)
+    const CDecimalScan result = ScanMagnitude(bHex ? p : pNumber, pNumberEnd, bHex, dMagnitude);
+    if (result.m_bInvalid)
         return false;
-    if (result.ec == std::errc::result_out_of_range)
-        dMagnitude = TooLarge(pNumber, result.ptr, bHex) ? std::numeric_limits<double>::infinity() : 0.0;
+    if (result.m_bOutOfRange)
+        dMagnitude = TooLarge(pNumber, result.m_pEnd, bHex) ? std::numeric_limits<double>::infinity() : 0.0;
     dValue = bNegative ? -dMagnitude : dMagnitude;
     return true;
 }

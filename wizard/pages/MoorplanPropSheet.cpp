@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QTimer>
 
@@ -28,11 +29,15 @@ QIcon SheetIcon()
     return icon;
 }
 // Bitmap resource 129 at the density of the screen: decoding the larger one
-// where it is not needed would cost start-up time for nothing.
+// where it is not needed would cost start-up time for nothing. Read as the PNG
+// it is: left to guess, the reader first loads every image-format plugin
+// installed to ask each whether it knows the file.
 QPixmap SheetPicture()
 {
     const bool bDense = qApp->devicePixelRatio() > 1.0;
-    return QPixmap(bDense ? QStringLiteral(":/picture129@2x.png") : QStringLiteral(":/picture129.png"));
+    QImageReader reader(bDense ? QStringLiteral(":/picture129@2x.png") : QStringLiteral(":/picture129.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 }  // namespace
 
@@ -68,9 +73,6 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
 {
     InitResources();
     SetPicture(SheetPicture());
-    // The window manager wants the icon at every size, each decoded from its
-    // own picture: give it once the window is up, so the first page shows sooner.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(SheetIcon()); });
     resize(kInitialSize);
     m_mapPages.insert(&m_pageIntro.Model(), &m_pageIntro);
     m_mapPages.insert(&m_pageMoorModel.Model(), &m_pageMoorModel);
@@ -80,6 +82,19 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
 }
 
 CMoorplanPropSheet::~CMoorplanPropSheet() = default;
+
+void CMoorplanPropSheet::paintEvent(QPaintEvent* pEvent)
+{
+    CPropertySheet::paintEvent(pEvent);
+    // The window manager wants the icon at every size, each decoded from its
+    // own picture: give it once the first page is on the screen, so that the
+    // page shows sooner. (Posted: the drawing reaches the screen when this
+    // paint has returned.)
+    if (!m_bIconGiven) {
+        m_bIconGiven = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(SheetIcon()); });
+    }
+}
 
 void CMoorplanPropSheet::SyncPageList()
 {

@@ -57,6 +57,9 @@ public:
     // wizard starts afresh.
     void OpenPlan(const QString& strPath);
 
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
 private:
     void ShowModelPage(int nIndex);
 
@@ -66,4 +69,5 @@ private:
     CPropPageSet m_set610;
     CPropPageSet m_setOther;
     QHash<const CPageModel*, CPropertyPage*> m_mapPages;
+    bool m_bIconGiven = false;
 };
