@@ -87,7 +87,8 @@ std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
         return "no date (no endurance to count)";
     char szText[64];
     if (dDays >= kTwoYearNoticeDays) {
-        std::snprintf(szText, sizeof szText, "beyond the two-year notice (%.0f days)", std::floor(dDays));
+        // The days as the report's endurance line rounds them, so both read alike.
+        std::snprintf(szText, sizeof szText, "beyond the two-year notice (%.0f days)", dDays);
         return szText;
     }
     long long nEndYear = 0;

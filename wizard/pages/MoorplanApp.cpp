@@ -4,8 +4,10 @@
 #include "DiagnosticsLog.h"
 #include "Help.h"
 #include "MoorplanPropSheet.h"
+#include "PlanFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -15,9 +17,16 @@ constexpr unsigned int kHelpDisplayTopic = 3;
 
 QString CMoorplanApp::PlanArgument(int argc, const char* const* argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] != '/' && argv[i][0] != '-')
-            return QFile::decodeName(argv[i]);
+    const QString strSuffix = QStringLiteral(".") + QString::fromLatin1(PlanFile::kExtension);
+    for (int i = 1; i < argc; ++i) {
+        // A leading slash or dash marks a switch, but an absolute path starts
+        // with a slash too (the desktop entry passes one): a parameter that
+        // names a file, or a plan by its extension, is the plan either way.
+        const QString strParam = QFile::decodeName(argv[i]);
+        const bool bSwitch = argv[i][0] == '/' || argv[i][0] == '-';
+        if (!bSwitch || strParam.endsWith(strSuffix, Qt::CaseInsensitive) || QFileInfo(strParam).isFile())
+            return strParam;
+    }
     return QString();
 }
 

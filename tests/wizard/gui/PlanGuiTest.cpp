@@ -1,3 +1,4 @@
+#include "MoorplanApp.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "Sampling700PageModel.h"
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -111,3 +113,25 @@ TEST(PlanGui, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
 }
 
 }  // namespace
+
+TEST(PlanGui, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
+{
+    char szExisting[] = "/tmp/moorplan-plan-arg-XXXXXX";
+    const int nFile = mkstemp(szExisting);
+    ASSERT_GE(nFile, 0);
+    close(nFile);
+    struct CCase {
+        std::vector<const char*> aArgs;
+        QString strPlan;
+    };
+    const CCase kCases[] = {
+        {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan"},
+        {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN"},
+        {{"moorplan", szExisting, "/485Nereids"}, szExisting},
+        {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
+    };
+    for (const CCase& test : kCases)
+        EXPECT_EQ(CMoorplanApp::PlanArgument(static_cast<int>(test.aArgs.size()), test.aArgs.data()), test.strPlan)
+            << test.aArgs[1];
+    unlink(szExisting);
+}
