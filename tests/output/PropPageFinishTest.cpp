@@ -210,6 +210,7 @@ TEST(ExpectedEndText, CountsWholeDaysUpToTheNotice)
     const QDate start(2026, 12, 7);
     for (const CEndRow& row : {CEndRow{0.5, "07 Dec 2026"}, CEndRow{210.7, "05 Jul 2027"},
                                CEndRow{729.99, "05 Dec 2028"}, CEndRow{730.0, "beyond the two-year notice (730 days)"},
+                               CEndRow{1719.6, "beyond the two-year notice (1720 days)"},
                                CEndRow{-1.0, "no date (no endurance to count)"},
                                CEndRow{std::nan(""), "no date (no endurance to count)"}})
         EXPECT_EQ(ExpectedEndText(start, row.dDays), QString::fromLatin1(row.szText)) << row.dDays;
