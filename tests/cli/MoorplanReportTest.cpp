@@ -23,58 +23,68 @@ std::string ExpectedReport(int nModel, int nComm, int nFirmware, bool bTest,
     return pInstrument->m_strSummary + "\n";
 }
 
-TEST(MoorplanReport, Kelvo610PlanPrintsTheFinishReport)
-{
-    const CReportRun run = RunReport({"--model", "kelvo 610", "--pressure-sensor", "Digiquartz", "--pump", "P4M",
-                                      "--interval", "900", "--aux", "other = 0.02", "--aux", " KELVO 830",
-                                      "--battery=1", "--temperature", "12.5"});
-    const std::string strExpected = ExpectedReport(0, -1, -1, false, [](CInstrument& k) {
-        k.SetPressureSensorIndex(2);
-        k.SetPumpIndex(1);
-        k.m_nSampleInterval = 900;
-        k.m_nAuxSensorCount = 2;
-        k.m_aAuxSensors.Set(0, "Other", 0.02, 4);
-        k.m_aAuxSensors.Set(1, "Kelvo 830", 0.010, 2);
-        k.SetBatteryIndex(1);
-        k.SetDeploymentTemperature(12.5);
-    });
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_EQ(run.strErr, "");
-    EXPECT_EQ(run.strOut, strExpected);
-}
+// Whole plans: the options as a person would give them, and the record the
+// pages would have stored for them.
+struct CWholePlan {
+    const char* szName;
+    Args astrArgs;
+    int nModel, nComm, nFirmware;
+    bool bTest;
+    std::function<void(CInstrument&)> fill;
+};
 
-TEST(MoorplanReport, Kelvo700PlanWithTheTestTable)
+TEST(MoorplanReport, WholePlansPrintTheFinishReport)
 {
-    const CReportRun run = RunReport({"--model", "4", "--comm", "RS 232", "--firmware", "3", "--pressure-sensor", "1",
-                                      "--interval", "700", "--interval", "600", "--sampling", "autonomous",
-                                      "--transmit-real-time", "on", "--battery", "AA Lithium", "--test"});
-    const std::string strExpected = ExpectedReport(4, 0, 3, true, [](CInstrument& k) {
-        k.SetPressureSensorIndex(1);
-        k.m_nSampleInterval = 600;
-        k.m_bTransmitRealTime = 1;
-        k.m_nCommsPerHour = 0;
-        k.m_nInstrumentsQueried = 0;
-        k.SetBatteryIndex(0);
-    });
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_EQ(run.strOut, strExpected);
-    EXPECT_NE(run.strOut.find("Days\tSample Interval\r\n"), std::string::npos);
-}
-
-TEST(MoorplanReport, Kelvo710ContinuousSamplingOverridesATypedInterval)
-{
-    const CReportRun run =
-        RunReport({"--model", "Kelvo 710", "--interval", "900", "--sampling", "continuous", "--battery", "alkaline"});
-    const std::string strExpected = ExpectedReport(6, 0, 2, false, [](CInstrument& k) {
-        k.SetPressureSensorIndex(0);
-        k.m_nSampleInterval = 0;
-        k.m_nSamplingMode = 1;
-        k.m_nCommsPerHour = 0;
-        k.m_nInstrumentsQueried = 0;
-        k.SetBatteryIndex(1);
-    });
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_EQ(run.strOut, strExpected);
+    const CWholePlan kPlans[] = {
+        {"Kelvo 610",
+         {"--model", "kelvo 610", "--pressure-sensor", "Digiquartz", "--pump", "P4M", "--interval", "900", "--aux",
+          "other = 0.02", "--aux", " KELVO 830", "--battery=1", "--temperature", "12.5"},
+         0, -1, -1, false,
+         [](CInstrument& k) {
+             k.SetPressureSensorIndex(2);
+             k.SetPumpIndex(1);
+             k.m_nSampleInterval = 900;
+             k.m_nAuxSensorCount = 2;
+             k.m_aAuxSensors.Set(0, "Other", 0.02, 4);
+             k.m_aAuxSensors.Set(1, "Kelvo 830", 0.010, 2);
+             k.SetBatteryIndex(1);
+             k.SetDeploymentTemperature(12.5);
+         }},
+        // The last of a repeated option counts; the test table follows the report.
+        {"Kelvo 700 with the test table",
+         {"--model", "4", "--comm", "RS 232", "--firmware", "3", "--pressure-sensor", "1", "--interval", "700",
+          "--interval", "600", "--sampling", "autonomous", "--transmit-real-time", "on", "--battery", "AA Lithium",
+          "--test"},
+         4, 0, 3, true,
+         [](CInstrument& k) {
+             k.SetPressureSensorIndex(1);
+             k.m_nSampleInterval = 600;
+             k.m_bTransmitRealTime = 1;
+             k.m_nCommsPerHour = 0;
+             k.m_nInstrumentsQueried = 0;
+             k.SetBatteryIndex(0);
+         }},
+        // Continuous sampling overrides a typed interval.
+        {"Kelvo 710 continuous",
+         {"--model", "Kelvo 710", "--interval", "900", "--sampling", "continuous", "--battery", "alkaline"},
+         6, 0, 2, false,
+         [](CInstrument& k) {
+             k.SetPressureSensorIndex(0);
+             k.m_nSampleInterval = 0;
+             k.m_nSamplingMode = 1;
+             k.m_nCommsPerHour = 0;
+             k.m_nInstrumentsQueried = 0;
+             k.SetBatteryIndex(1);
+         }},
+    };
+    for (const CWholePlan& plan : kPlans) {
+        const CReportRun run = RunReport(plan.astrArgs);
+        EXPECT_EQ(run.nStatus, 0) << plan.szName << ": " << run.strErr;
+        EXPECT_EQ(run.strErr, "") << plan.szName;
+        EXPECT_EQ(run.strOut, ExpectedReport(plan.nModel, plan.nComm, plan.nFirmware, plan.bTest, plan.fill))
+            << plan.szName;
+        EXPECT_EQ(run.strOut.find("Days\tSample Interval\r\n") != std::string::npos, plan.bTest) << plan.szName;
+    }
 }
 
 TEST(MoorplanReport, TraceGoesToStandardErrorOnly)
