@@ -2,19 +2,10 @@
 
 #include "FinishInsight.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
-#include <QLogValueAxis>
-#include <QPieSeries>
-#include <QPieSlice>
-#include <QScatterSeries>
 #include <QTabWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,16 +13,6 @@
 #include <cmath>
 
 namespace {
-
-QChartView* NewChartView(QChart* pChart)
-{
-    pChart->setMargins(QMargins(2, 2, 2, 2));
-    pChart->setBackgroundRoundness(0);
-    auto* pView = new QChartView(pChart);
-    pView->setRenderHint(QPainter::Antialiasing);
-    pView->setMinimumHeight(150);
-    return pView;
-}
 
 // Slice colours that stay apart from each other in print and on screen.
 const QColor kSliceColours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
@@ -56,7 +37,7 @@ QString ExpectedEndText(const QDate& dateStart, double dDays)
     return QString::fromStdString(::ExpectedEndText(dateStart.year(), dateStart.month(), dateStart.day(), dDays));
 }
 
-CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent)
+CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent), m_pCharts(LoadInsightCharts())
 {
     m_pTabs = new QTabWidget;
     m_pTabs->setObjectName(QStringLiteral("insightTabs"));
@@ -83,17 +64,10 @@ CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent)
     pLayout->addLayout(pDates);
 }
 
+CInsightPanel::~CInsightPanel() = default;
+
 QWidget* CInsightPanel::CreateBreakdownTab()
 {
-    m_pBreakdown = new QPieSeries;
-    m_pBreakdown->setObjectName(QStringLiteral("breakdown"));
-    m_pBreakdown->setPieSize(0.9);
-    auto* pChart = new QChart;
-    pChart->addSeries(m_pBreakdown);
-    // The consumers' names are too long for the chart's own legend in this
-    // width: they are listed below the chart instead, with their colours.
-    pChart->legend()->setVisible(false);
-
     m_pBreakdownTotal = new QLabel;
     m_pBreakdownTotal->setObjectName(QStringLiteral("breakdownTotal"));
     m_pBreakdownTotal->setWordWrap(true);
@@ -101,45 +75,27 @@ QWidget* CInsightPanel::CreateBreakdownTab()
     auto* pTab = new QWidget;
     auto* pLayout = new QVBoxLayout(pTab);
     pLayout->setContentsMargins(2, 2, 2, 2);
-    pLayout->addWidget(NewChartView(pChart), 1);
+    if (m_pCharts)
+        pLayout->addWidget(m_pCharts->BreakdownView(), 1);
     pLayout->addWidget(m_pBreakdownTotal);
+    pLayout->addStretch(m_pCharts ? 0 : 1);
     return pTab;
 }
 
 QWidget* CInsightPanel::CreateCurveTab()
 {
-    m_pCurve = new QLineSeries;
-    m_pCurve->setObjectName(QStringLiteral("enduranceCurve"));
-    m_pCurve->setName(QStringLiteral("Endurance"));
-    m_pEntered = new QScatterSeries;
-    m_pEntered->setObjectName(QStringLiteral("enteredInterval"));
-    m_pEntered->setName(QStringLiteral("Entered interval"));
-    m_pEntered->setMarkerSize(10.0);
+    if (m_pCharts)
+        return m_pCharts->CurveView();
+    auto* pNote = new QLabel(QStringLiteral("The charts are not installed."));
+    pNote->setAlignment(Qt::AlignCenter);
+    return pNote;
+}
 
-    // The report's two-year notice, as a dashed line across the chart.
-    m_pNotice = new QLineSeries;
-    m_pNotice->setName(QStringLiteral("2 years"));
-    m_pNotice->setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
-
-    auto* pChart = new QChart;
-    pChart->addSeries(m_pCurve);
-    pChart->addSeries(m_pNotice);
-    pChart->addSeries(m_pEntered);
-    m_pAxisX = new QLogValueAxis;
-    m_pAxisX->setBase(10.0);
-    m_pAxisX->setLabelFormat(QStringLiteral("%g"));
-    m_pAxisX->setTitleText(QStringLiteral("Sample interval (s)"));
-    m_pAxisY = new QValueAxis;
-    m_pAxisY->setLabelFormat(QStringLiteral("%.0f"));
-    m_pAxisY->setTitleText(QStringLiteral("Days"));
-    pChart->addAxis(m_pAxisX, Qt::AlignBottom);
-    pChart->addAxis(m_pAxisY, Qt::AlignLeft);
-    for (QAbstractSeries* pSeries : pChart->series()) {
-        pSeries->attachAxis(m_pAxisX);
-        pSeries->attachAxis(m_pAxisY);
-    }
-    pChart->legend()->setAlignment(Qt::AlignBottom);
-    return NewChartView(pChart);
+QPieSeries* CInsightPanel::BreakdownSeries() const { return m_pCharts ? m_pCharts->BreakdownSeries() : nullptr; }
+QLineSeries* CInsightPanel::CurveSeries() const { return m_pCharts ? m_pCharts->CurveSeries() : nullptr; }
+QScatterSeries* CInsightPanel::EnteredIntervalSeries() const
+{
+    return m_pCharts ? m_pCharts->EnteredIntervalSeries() : nullptr;
 }
 
 void CInsightPanel::Show(const CFinishInsight& insight)
@@ -147,18 +103,16 @@ void CInsightPanel::Show(const CFinishInsight& insight)
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
     m_dDays = breakdown.m_dDays;
 
-    m_pBreakdown->clear();
+    QList<CInsightSlice> aSlices;
     const double dTotal = breakdown.TotalPerDay();
     if (std::isfinite(dTotal) && dTotal > 0.0) {
         QString strLegend = QStringLiteral("<table cellspacing='1'>");
         for (const CEndurancePart& part : breakdown.Parts()) {
-            const QString strLabel = QString::fromStdString(BreakdownLabel(part, dTotal));
-            const QColor colour = kSliceColours[m_pBreakdown->count() % std::size(kSliceColours)];
-            QPieSlice* pSlice = m_pBreakdown->append(strLabel, part.m_dPerDay);
-            pSlice->setLabelVisible(false);
-            pSlice->setColor(colour);
+            const CInsightSlice slice{QString::fromStdString(BreakdownLabel(part, dTotal)), part.m_dPerDay,
+                                      kSliceColours[aSlices.size() % std::size(kSliceColours)]};
             strLegend += QStringLiteral("<tr><td style='color:%1'>&#9632;</td><td>%2</td></tr>")
-                             .arg(pSlice->color().name(), strLabel.toHtmlEscaped());
+                             .arg(slice.colour.name(), slice.strLabel.toHtmlEscaped());
+            aSlices.append(slice);
         }
         strLegend += QStringLiteral("</table>") + QString::fromStdString(BreakdownTotal(insight)).toHtmlEscaped();
         m_pBreakdownTotal->setText(strLegend);
@@ -168,23 +122,23 @@ void CInsightPanel::Show(const CFinishInsight& insight)
     m_pTabs->setTabText(0, breakdown.Unit() == EBudgetUnit::Energy ? QStringLiteral("Where the energy goes")
                                                                    : QStringLiteral("Where the charge goes"));
 
-    QList<QPointF> aPoints;
+    CInsightCurve curve;
     double dMaxDays = 0.0;
     for (const CFinishInsight::CPoint& point : insight.m_aCurve) {
-        aPoints.append(QPointF(point.nInterval, point.dDays));
+        curve.aPoints.append(QPointF(point.nInterval, point.dDays));
         if (std::isfinite(point.dDays))
             dMaxDays = std::max(dMaxDays, point.dDays);
     }
-    m_pCurve->replace(aPoints);
-    m_pEntered->clear();
     if (insight.m_nInterval > 0)
-        m_pEntered->append(insight.m_nInterval, breakdown.m_dDays);
-    const double dLowest = LowestInterval(aPoints, insight.m_nInterval);
-    m_pAxisX->setRange(dLowest, kInsightLongestInterval);
-    m_pAxisY->setRange(0.0, std::max(dMaxDays, kTwoYearNoticeDays) * 1.05);
-    m_pAxisY->applyNiceNumbers();
-    m_pNotice->replace({QPointF(dLowest, kTwoYearNoticeDays),
-                        QPointF(kInsightLongestInterval, kTwoYearNoticeDays)});
+        curve.aEntered.append(QPointF(insight.m_nInterval, breakdown.m_dDays));
+    curve.dLowest = LowestInterval(curve.aPoints, insight.m_nInterval);
+    curve.dHighest = kInsightLongestInterval;
+    curve.dTopDays = std::max(dMaxDays, kTwoYearNoticeDays) * 1.05;
+    curve.dNoticeDays = kTwoYearNoticeDays;
+    if (m_pCharts) {
+        m_pCharts->ShowBreakdown(aSlices);
+        m_pCharts->ShowCurve(curve);
+    }
     ShowExpectedEnd();
 }
 

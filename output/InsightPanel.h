@@ -1,35 +1,37 @@
 #pragma once
 
+#include "InsightCharts.h"
+
 #include <QDate>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 struct CFinishInsight;
 class QDateEdit;
 class QLabel;
-class QLineSeries;
-class QLogValueAxis;
-class QPieSeries;
-class QScatterSeries;
 class QTabWidget;
-class QValueAxis;
 
 // Beside the finish page's report: where the charge (or energy) goes, the
 // endurance against the sample interval, and the date the batteries are
 // expected to run out. Each view is one tab click away; the dates stay in
-// sight below the tabs.
+// sight below the tabs. The charts come from the chart module; without it the
+// panel still lists the consumers and gives the dates.
 class CInsightPanel : public QWidget {
     Q_OBJECT
 public:
     explicit CInsightPanel(QWidget* pParent = nullptr);
+    ~CInsightPanel() override;
 
     // Shows the insight of the finish page's last activation.
     void Show(const CFinishInsight& insight);
 
     QTabWidget* Tabs() const { return m_pTabs; }
-    QPieSeries* BreakdownSeries() const { return m_pBreakdown; }
-    QLineSeries* CurveSeries() const { return m_pCurve; }
-    QScatterSeries* EnteredIntervalSeries() const { return m_pEntered; }
+    // The charts' series; none without the chart module.
+    QPieSeries* BreakdownSeries() const;
+    QLineSeries* CurveSeries() const;
+    QScatterSeries* EnteredIntervalSeries() const;
     QDateEdit* DeploymentStart() const { return m_pStart; }
     QLabel* ExpectedEnd() const { return m_pEnd; }
 
@@ -38,14 +40,9 @@ private:
     QWidget* CreateCurveTab();
     void ShowExpectedEnd();
 
+    std::unique_ptr<CInsightCharts> m_pCharts;
     QTabWidget* m_pTabs = nullptr;
-    QPieSeries* m_pBreakdown = nullptr;
     QLabel* m_pBreakdownTotal = nullptr;
-    QLineSeries* m_pCurve = nullptr;
-    QLineSeries* m_pNotice = nullptr;
-    QLogValueAxis* m_pAxisX = nullptr;
-    QValueAxis* m_pAxisY = nullptr;
-    QScatterSeries* m_pEntered = nullptr;
     QDateEdit* m_pStart = nullptr;
     QLabel* m_pEnd = nullptr;
     double m_dDays = 0.0;

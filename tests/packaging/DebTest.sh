@@ -30,6 +30,7 @@ expect_field "$runtime" Architecture "^$(dpkg --print-architecture)$"
 # Depends come from the binaries (shlibdeps), besides the platform plugin.
 expect_field "$runtime" Depends 'libc6 \(>= [^)]*\).*libqt6widgets6 \(>= [^)]*\)'
 expect_field "$runtime" Depends 'qt6-qpa-plugins'
+expect_field "$runtime" Depends 'libqt6charts6'   # from the chart module
 expect_field "$runtime" Description '^battery endurance planner for moored oceanographic instruments'$'\n'' Moorplan estimates'
 expect_field "$dev" Package '^libmoorplan-support-dev$'
 expect_field "$dev" Version '^1\.3$'
@@ -39,6 +40,7 @@ icons=()
 for n in 16 32 48 64 128 256; do icons+=("usr/share/icons/hicolor/${n}x$n/apps/$id.png"); done
 expect_files "$runtime" usr/bin/moorplan usr/bin/moorplan-report \
   "usr/$libdir/libmoorplan-support.so.1" "usr/$libdir/libmoorplan-support.so.1.3" \
+  "usr/$libdir/moorplan/moorplan-charts.so" \
   usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml usr/share/mime/packages/$id.xml \
   "${icons[@]}" usr/share/icons/hicolor/scalable/apps/$id.svg \
   usr/share/man/man1/moorplan.1.gz usr/share/man/man1/moorplan-report.1.gz \

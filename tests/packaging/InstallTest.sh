@@ -19,6 +19,7 @@ case $step in
   files)
     expected=(bin/moorplan bin/moorplan-report
               "$libdir/libmoorplan-support.so.1" "$libdir/libmoorplan-support.so"
+              "$libdir/moorplan/moorplan-charts.so"
               share/applications/$id.desktop share/metainfo/$id.metainfo.xml
               share/mime/packages/$id.xml
               share/icons/hicolor/scalable/apps/$id.svg
