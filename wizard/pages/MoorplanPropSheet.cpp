@@ -32,12 +32,11 @@ QIcon SheetIcon()
 // where it is not needed would cost start-up time for nothing. Read as the PNG
 // it is: left to guess, the reader first loads every image-format plugin
 // installed to ask each whether it knows the file.
-QPixmap SheetPicture()
+QImage ReadSheetPicture(bool bDense)
 {
-    const bool bDense = qApp->devicePixelRatio() > 1.0;
     QImageReader reader(bDense ? QStringLiteral(":/picture129@2x.png") : QStringLiteral(":/picture129.png"), "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
 }
 }  // namespace
 
@@ -72,7 +71,9 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
       m_setOther(m_model.SetOther(), m_model)
 {
     InitResources();
-    SetPicture(SheetPicture());
+    // The picture decodes on another thread while the window is made; the
+    // sheet takes it just before it is first shown.
+    m_pictureRead = std::async(std::launch::async, ReadSheetPicture, qApp->devicePixelRatio() > 1.0);
     resize(kInitialSize);
     m_mapPages.insert(&m_pageIntro.Model(), &m_pageIntro);
     m_mapPages.insert(&m_pageMoorModel.Model(), &m_pageMoorModel);
@@ -82,6 +83,13 @@ CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorpla
 }
 
 CMoorplanPropSheet::~CMoorplanPropSheet() = default;
+
+void CMoorplanPropSheet::showEvent(QShowEvent* pEvent)
+{
+    if (m_pictureRead.valid())
+        SetPicture(QPixmap::fromImage(m_pictureRead.get()));
+    CPropertySheet::showEvent(pEvent);
+}
 
 void CMoorplanPropSheet::paintEvent(QPaintEvent* pEvent)
 {

@@ -14,6 +14,9 @@
 #include "SheetModel.h"
 
 #include <QHash>
+#include <QImage>
+
+#include <future>
 
 // The pages that follow the model pages, one set per page set of the sheet
 // model: the Kelvo 610 path's and the one every other model shares.
@@ -58,6 +61,7 @@ public:
     void OpenPlan(const QString& strPath);
 
 protected:
+    void showEvent(QShowEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
@@ -69,5 +73,6 @@ private:
     CPropPageSet m_set610;
     CPropPageSet m_setOther;
     QHash<const CPageModel*, CPropertyPage*> m_mapPages;
+    std::future<QImage> m_pictureRead;
     bool m_bIconGiven = false;
 };
