@@ -3,20 +3,8 @@
 #include "NumberRead.h"
 
 #include <cmath>
-#include <limits>
 
 namespace FieldNumbers {
-
-bool ScanUnsigned(const std::string& strText, unsigned int& nValue)
-{
-    NumberRead::CInteger integer;
-    if (!NumberRead::ScanInteger(strText, integer) || integer.m_bHuge ||
-        integer.m_nMagnitude > std::numeric_limits<unsigned int>::max())
-        return false;
-    const unsigned int nUnsigned = static_cast<unsigned int>(integer.m_nMagnitude);
-    nValue = integer.m_bNegative ? 0u - nUnsigned : nUnsigned;
-    return true;
-}
 
 bool ScanUnsignedInRange(const std::string& strText, int nMin, int nMax, int& nValue)
 {

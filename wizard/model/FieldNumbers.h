@@ -10,8 +10,6 @@
 // finite.
 namespace FieldNumbers {
 
-// "%u": a leading minus wraps round as unsigned, so "-1" is 4294967295.
-bool ScanUnsigned(const std::string& strText, unsigned int& nValue);
 // "%u" compared without sign against nMin..nMax (both inclusive); the value
 // goes to nValue only when it is in range. A minus sign is always out of range.
 bool ScanUnsignedInRange(const std::string& strText, int nMin, int nMax, int& nValue);
