@@ -72,37 +72,19 @@ TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)
         EXPECT_EQ(pPolled->GetSampleIntervalRangeMsg(), "Sample interval must be between " +
                                                             std::to_string(r.nMinInterval) + " and " +
                                                             std::to_string(r.nMaxInterval) + " seconds.");
+        // The two joule variants work out their minimum; at 20 C, 0 dbar and
+        // Tau20 0 the pump waits 15 s.
+        const bool bJoules = dynamic_cast<CInstrument700Ox*>(pPolled.get()) != nullptr;
+        EXPECT_EQ(pPolled->GetMinSampleInterval(), bJoules ? 23 : r.nMinInterval);
+        // Which deployment conditions the battery page asks for, and the one
+        // pack the Kelvo 710 modem preselects.
+        EXPECT_EQ(pPolled->AsksTemperature(), r.nModel <= 2 ? 1 : 0);
+        EXPECT_EQ(pPolled->AsksPumpTimeParameters(), r.nModel == 5 ? 1 : 0);
+        EXPECT_EQ(pPolled->GetBatteryIndex(), r.nModel == 6 && r.nComm == 2 ? 0 : -1);
         EnterStandardRecord(*pPolled, true);
         EnterStandardRecord(*pAutonomous, false);
         EXPECT_EQ(pPolled->CalculateEndurance(600), r.dPolledDays);
         EXPECT_EQ(pAutonomous->CalculateEndurance(600), r.dAutonomousDays);
-    }
-}
-
-// What every variant of a family shares, checked across the whole table.
-TEST(VariantTable, FamilyWideValues)
-{
-    for (const CVariantRow& r : kVariantRows) {
-        auto p = CreateVariant(r.nModel, r.nComm, r.nFirmware);
-        SCOPED_TRACE(p->GetDescription());
-        const bool b600 = p->GetFamilyCode() == 610;
-        EXPECT_EQ(p->AsksTemperature(), b600 ? 1 : 0);
-        EXPECT_EQ(p->AsksPumpTimeParameters(), r.nModel == 5 ? 1 : 0);
-        // The two joule variants (of the abstract oxygen class) work out their
-        // minimum; at 20 C, 0 dbar and Tau20 0 the pump waits 15 s.
-        const bool bJoules = dynamic_cast<CInstrument700Ox*>(p.get()) != nullptr;
-        EXPECT_EQ(p->GetMinSampleInterval(), bJoules ? 23 : r.nMinInterval);
-        EXPECT_EQ(p->m_nPressureSensorIndex, -1);
-        EXPECT_EQ(p->m_nSampleInterval, -1);
-        if (b600) {
-            EXPECT_EQ(p->m_aBatteries.NameAt(2), "Lithium (30 Amp-hr)");
-            continue;
-        }
-        EXPECT_EQ(p->m_dBaseSamplingTime, 1.8);
-        EXPECT_EQ(p->m_aPumps.NameAt(0), "none");
-        EXPECT_EQ(p->m_nMaxAuxSensors, 0);
-        EXPECT_TRUE(p->m_astrAuxSensorNames.empty());
-        EXPECT_EQ(p->GetBatteryIndex(), p->GetFamilyCode() == 710 && r.nComm == 2 ? 0 : -1);
     }
 }
 
