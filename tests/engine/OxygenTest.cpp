@@ -58,17 +58,22 @@ const KelvoMaker kLxpOx = &MakeKelvo<CInstrument700LxpOxRs232>;
 const KelvoMaker kMxpOx40 = &MakeKelvo<CInstrument700MxpOxFw40>;
 const KelvoMaker kMxpOx11 = &MakeKelvo<CInstrument700MxpOxFw11>;
 
-// Each oxygen calculation traces its own steps in its own order.
-TEST(Oxygen, CalculationsTraceTheirSteps)
+// Each record: the shortest interval its conditions allow (the amp-second
+// variant keeps its fixed one); an interval too short for the pump is raised
+// with a note, one long enough is kept and clears the note an earlier short
+// one left; where a trace is given, every step the calculation writes.
+TEST(Oxygen, MinimumRaisedIntervalAndTrace)
 {
     const struct {
         KelvoMaker pfnMake;
         CConditions conditions;
-        int nSensor;
+        int nSensor, nSamplingType;
         int nInterval;
+        int nMinimum;
+        int nRaisedTo;   // 0: kept
         const char* szTrace;
     } aCases[] = {
-        {kLxpOx, kWarm, 0, 20,
+        {kLxpOx, kWarm, 0, 0, 20, 23, 23,
          "=========================================\r\nCalculating pump time\n"
          "dDeploymentTau = 1.000000\r\npumpTimeSampleWaiting = 15.000000\r\npumpOnTimePerSample = 17.800000\r\n"
          "dSampleInterval = 20.000000\r\nSample interval adjusted for pump on time.\ndSampleInterval = 23.000000\r\n"
@@ -76,8 +81,11 @@ TEST(Oxygen, CalculationsTraceTheirSteps)
          "pumpJoulesPerHour = 334.330435\r\nsampleWaitingJoulsPerHour = 37.565217\r\n"
          "waitPumpOffJoulesPerHour = 0.325565\r\njoulesPerHour = 440.151652\r\n"
          "batteryCapacityJoules = 257040.000000\r\nbatteryEnduranceDays = 24.332523\r\n"},
+        // 21 s reaches the pump-on time + 3.0.
+        {kLxpOx, kWarm, 0, 0, 21, 23, 0, nullptr},
+        {kLxpOx, kDeep, 0, 0, 600, 48, 0, nullptr},
         // The sampling time first, the pump time before it is raised to 15 s.
-        {kMxpOx11, kWarm, 0, 10,
+        {kMxpOx11, kWarm, 0, 0, 10, 23, 23,
          "dSamplingTime = 2.800000\r\nCalculating pump time\ndDeploymentTau = 1.000000\r\n"
          "pumpTimeSampleWaiting = 14.000000\r\npumpOnTimePerSample = 17.800000\r\ndSampleInterval = 10.000000\r\n"
          "Sample interval will be adjusted for pump on time\ndSampleInterval = 23.000000\r\n"
@@ -85,60 +93,24 @@ TEST(Oxygen, CalculationsTraceTheirSteps)
          "pumpJoulesPerHour = 334.330435\r\nsampleWaitingJoulsPerHour = 37.565217\r\n"
          "waitPumpOffJoulesPerHour = 0.569739\r\njoulesPerHour = 446.904739\r\n"
          "batteryCapacityJoules = 257040.000000\r\nbatteryEnduranceDays = 23.964839\r\n"},
-        {kMxpOx40, kDeep, 1, 600, "dTau = 5.549337\r\ndPumpTimeTotal = 42.920026\r\n"},
-    };
-    for (const auto& c : aCases) {
-        std::unique_ptr<CInstrument> p = Oxygen(c.pfnMake, c.conditions);
-        p->SetPressureSensorIndex(c.nSensor);
-        CTraceCapture capture;
-        p->CalculateEndurance(c.nInterval);
-        EXPECT_EQ(capture.Text(), c.szTrace) << p->GetDescription();
-    }
-}
-
-// The shortest interval the conditions allow; the amp-second variant keeps
-// its fixed minimum.
-TEST(Oxygen, MinimumIntervalFollowsTheConditions)
-{
-    const struct {
-        KelvoMaker pfnMake;
-        CConditions conditions;
-        int nSamplingType;
-        int nMinimum;
-    } aCases[] = {
-        {kLxpOx, kWarm, 0, 23},  // 15 s of pumping + 2.8 s sampling + 5
-        {kLxpOx, kDeep, 0, 48},  {kMxpOx11, kWarm, 0, 23},
-        {kMxpOx11, kWarm, 1, 24}, {kMxpOx40, kDeep, 0, 10},
-    };
-    for (const auto& c : aCases) {
-        std::unique_ptr<CInstrument> p = Oxygen(c.pfnMake, c.conditions);
-        p->m_nSamplingType = c.nSamplingType;
-        EXPECT_EQ(p->GetMinSampleInterval(), c.nMinimum) << p->GetDescription() << " type " << c.nSamplingType;
-    }
-}
-
-// An interval too short for the pump is raised, with a note; one long enough
-// is kept and clears the note an earlier short one left.
-TEST(Oxygen, ShortIntervalsAreRaisedWithANote)
-{
-    const struct {
-        KelvoMaker pfnMake;
-        CConditions conditions;
-        int nInterval;
-        int nRaisedTo;   // 0: kept
-    } aCases[] = {
-        {kLxpOx, kWarm, 20, 23},
-        {kLxpOx, kWarm, 21, 0},   // reaches the pump-on time + 3.0
-        {kMxpOx11, kWarm, 10, 23},
+        {kMxpOx11, kWarm, 0, 1, 600, 24, 0, nullptr},
+        {kMxpOx40, kDeep, 1, 0, 600, 10, 0, "dTau = 5.549337\r\ndPumpTimeTotal = 42.920026\r\n"},
         // Tau held at 2 s: flush 10 s, settle 6 s, 16 s of pumping.
-        {kMxpOx40, {20.0, 0.0, 0.5}, 18, 21},
-        {kMxpOx40, {20.0, 0.0, 0.5}, 19, 0},
+        {kMxpOx40, {20.0, 0.0, 0.5}, 0, 0, 18, 10, 21, nullptr},
+        {kMxpOx40, {20.0, 0.0, 0.5}, 0, 0, 19, 10, 0, nullptr},
     };
     for (const auto& c : aCases) {
         std::unique_ptr<CInstrument> p = Oxygen(c.pfnMake, c.conditions);
-        SCOPED_TRACE(p->GetDescription() + std::to_string(c.nInterval));
+        SCOPED_TRACE(p->GetDescription() + " at " + std::to_string(c.nInterval));
+        p->SetPressureSensorIndex(c.nSensor);
+        p->m_nSamplingType = c.nSamplingType;
+        EXPECT_EQ(p->GetMinSampleInterval(), c.nMinimum);
         p->CalculateEndurance(1);
+        CTraceCapture capture;
         const double dDays = p->CalculateEndurance(c.nInterval);
+        if (c.szTrace) {
+            EXPECT_EQ(capture.Text(), c.szTrace);
+        }
         EXPECT_EQ(p->m_strCalcNote, c.nRaisedTo ? FormatMinIntervalNote(c.nRaisedTo) : "");
         if (c.nRaisedTo) {
             EXPECT_EQ(p->CalculateEndurance(c.nRaisedTo), dDays);
