@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -32,47 +31,22 @@ public:
     int m_nCalls = 0;
 };
 
-const char* const kRule = "===============================";
-
-struct CRow {
-    int nDays;
-    std::string strCell;
-};
-
-// Splits the section into its rows, checking the fixed head and line ends.
-std::vector<CRow> ParseSection(const std::string& strSection, int nMin, int nMax)
-{
-    const std::string strHead = std::string("\r\n") + kRule + "\r\nSample interval minimum = " + std::to_string(nMin) +
-                                "\r\nSample interval maximum = " + std::to_string(nMax) + "\r\n" + kRule +
-                                "\r\nDays\tSample Interval\r\n";
-    EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
-    std::vector<CRow> aRows;
-    std::istringstream rows(strSection.substr(strHead.size()));
-    for (std::string strLine; std::getline(rows, strLine);) {
-        EXPECT_EQ(strLine.back(), '\r');
-        const size_t nTab = strLine.find('\t');
-        aRows.push_back({std::stoi(strLine.substr(0, nTab)), strLine.substr(nTab + 1, strLine.size() - nTab - 2)});
-    }
-    return aRows;
-}
-
-TEST(FinishReport, TableHas54RowsAndMarksUnreachableTargets)
+TEST(FinishReport, RowsFindTheIntervalOfEachTargetWithinReach)
 {
     CLinearInstrument instrument(10, 14400, 10.0);   // at most 1440 days
-    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 14400);
+    const std::vector<FinishReport::CIntervalRow> aRows = FinishReport::SampleIntervalRows(instrument);
     ASSERT_EQ(aRows.size(), 54u);
     std::vector<int> anTargets;   // 1..9, 10..90, 100..3600
     for (int n = 1; n <= 3600; n += n < 10 ? 1 : n < 100 ? 10 : 100)
         anTargets.push_back(n);
     for (size_t i = 0; i < aRows.size(); ++i) {
-        const CRow& row = aRows[i];
+        const FinishReport::CIntervalRow& row = aRows[i];
         SCOPED_TRACE(row.nDays);
         EXPECT_EQ(row.nDays, anTargets[i]);
+        EXPECT_EQ(row.bReachable, row.nDays <= 1440);
         // The rounded endurance of the interval found is the target.
-        if (row.nDays <= 1440) {
-            EXPECT_EQ(static_cast<int>(std::stoi(row.strCell) / 10.0 + 0.5), row.nDays);
-        } else {
-            EXPECT_EQ(row.strCell, "*****");
+        if (row.bReachable) {
+            EXPECT_EQ(static_cast<int>(row.nInterval / 10.0 + 0.5), row.nDays);
         }
     }
 }
@@ -81,16 +55,20 @@ TEST(FinishReport, TableHas54RowsAndMarksUnreachableTargets)
 // minimum, and equal limits leave one interval for every reachable row.
 TEST(FinishReport, SectionPrintsTheStoredMinimumButSearchesFromTheEffectiveOne)
 {
+    const std::string kRule = "===============================\r\n";
     CLinearInstrument instrument(10, 3000, 1.0);
     instrument.m_nEffectiveMin = 500;
-    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 3000);
-    ASSERT_EQ(aRows.size(), 54u);
-    EXPECT_EQ(aRows[0].strCell, "500");
-    EXPECT_EQ(aRows[27].strCell, "1000");
+    const std::string strSection = FinishReport::SampleIntervalSection(instrument);
+    const std::string strHead = "\r\n" + kRule + "Sample interval minimum = 10\r\nSample interval maximum = 3000\r\n" +
+                                kRule + "Days\tSample Interval\r\n1\t500\r\n";
+    EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
 
     CLinearInstrument fixed(900, 900, 1.0);   // always 900 days
-    for (const CRow& row : ParseSection(FinishReport::SampleIntervalSection(fixed), 900, 900))
-        EXPECT_EQ(row.strCell, row.nDays < 900 ? "900" : "*****") << row.nDays;
+    std::string strExpected = "\r\n" + kRule + "Sample interval minimum = 900\r\nSample interval maximum = 900\r\n" +
+                              kRule + "Days\tSample Interval\r\n";
+    for (const FinishReport::CIntervalRow& row : FinishReport::SampleIntervalRows(fixed))
+        strExpected += std::to_string(row.nDays) + (row.nDays < 900 ? "\t900\r\n" : "\t*****\r\n");
+    EXPECT_EQ(FinishReport::SampleIntervalSection(fixed), strExpected);
 }
 
 struct CSearchCase {
@@ -114,14 +92,10 @@ TEST(FinishReport, IntervalSearchEdgeCases)
         CLinearInstrument instrument(c.nMin, c.nMax, 1.0);
         EXPECT_EQ(instrument.IntervalForDays(c.nDays), c.nExpected) << c.szLabel;
     }
-}
-
-TEST(FinishReport, IntervalSearchStopsAfterTheHalvingsOfTheSpan)
-{
+    // An unreachable target stops after the halvings of the span.
     CLinearInstrument instrument(10, 14400, 1000.0);   // 14.4 days at most
-    const int nInterval = instrument.IntervalForDays(3600);
+    EXPECT_LE(instrument.IntervalForDays(3600), 14400);
     EXPECT_EQ(instrument.m_nCalls, 14);   // ceil(log2(14390))
-    EXPECT_LE(nInterval, 14400);
 }
 
 struct CEntryCase {
