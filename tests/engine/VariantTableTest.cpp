@@ -1,6 +1,5 @@
 #include "InstrumentFactory.h"
 #include "Instruments700.h"
-#include "StandardRecord.h"
 #include "Variants600.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +9,30 @@
 #include <typeinfo>
 
 namespace {
+
+// One record entered the same way on every variant, in two set-ups that take
+// opposite branches: polled with the second pressure sensor, the second
+// battery, a pump in mode 2 and real time on; or autonomous with the first
+// sensor, the first battery, the first pump in mode 1 and real time off.
+void EnterStandardRecord(CInstrument& k, bool bPolled)
+{
+    k.m_nNCycles = 2;
+    k.SetPressureSensorIndex(bPolled ? std::min(1, k.GetPressureSensorCount() - 1) : 0);
+    k.m_nSamplingType = bPolled ? 1 : 0;
+    k.m_nSamplingMode = bPolled ? 2 : 0;
+    k.m_bTransmitRealTime = k.m_bReceiveLineValid = bPolled ? 1 : 0;
+    k.m_nInstrumentsQueried = 3;
+    k.m_nCommsPerHour = 4;
+    k.m_nPumpIndex = bPolled ? 1 : 0;
+    k.m_nPumpMode = bPolled ? 2 : 1;
+    k.m_aAuxSensors.Set(0, "Kelvo 810", 0.015, 1);
+    k.m_nAuxSensorCount = 1;
+    k.m_nBatteryIndex = (bPolled && k.GetBatteryCount() > 1) ? 1 : 0;
+    k.m_dDeploymentTemperature = 10.0;
+    k.m_dDeploymentPressure = 1000.0;
+    k.m_dTau20 = 3.0;
+    k.m_dSamplingDelay = 1.5;
+}
 
 struct CVariantRow {
     int nModel, nComm, nFirmware;
@@ -180,6 +203,37 @@ TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
         EXPECT_EQ(p->MustNCyclesBeEven(), r.bEven);
         EXPECT_EQ(p->m_dBaseSamplingTime, r.dBaseTime);
     }
+}
+
+// The unit and capacity a breakdown divides into.
+TEST(EnduranceBreakdown, UnitsAndCapacities)
+{
+    // Kelvo 610, alkaline at 20 C: the derated 12.2 Ah, charged in amp-hours.
+    auto k610 = CreateVariant(0, -1, -1);
+    EnterStandardRecord(*k610, false);
+    k610->m_nAuxSensorCount = 0;
+    k610->SetDeploymentTemperature(20.0);
+    const CEnduranceBreakdown b610 = k610->CalculateBreakdown(900);
+    EXPECT_STREQ(b610.UnitName(), "Ah");
+    EXPECT_DOUBLE_EQ(b610.Capacity(), 12.2);
+
+    // The joule variants budget the pack's 257040 J: 71.4 Wh.
+    auto kOx = CreateVariant(5, 0, 0);
+    EnterStandardRecord(*kOx, false);
+    const CEnduranceBreakdown bOx = kOx->CalculateBreakdown(600);
+    EXPECT_EQ(bOx.Unit(), EBudgetUnit::Energy);
+    EXPECT_STREQ(bOx.UnitName(), "Wh");
+    EXPECT_DOUBLE_EQ(bOx.Capacity(), 71.4);
+
+    // Continuous sampling on the Kelvo 710 RS-232: a steady 0.015 A, 0.36 Ah a day.
+    auto k710 = CreateVariant(6, 0, 1);
+    EnterStandardRecord(*k710, false);
+    k710->m_nSamplingMode = 1;
+    const CEnduranceBreakdown b710 = k710->CalculateBreakdown(0);
+    ASSERT_EQ(b710.Parts().size(), 1u);
+    EXPECT_EQ(b710.Parts()[0].m_strName, BreakdownPart::kContinuous);
+    EXPECT_DOUBLE_EQ(b710.Parts()[0].m_dPerDay, 0.36);
+    EXPECT_DOUBLE_EQ(b710.Capacity() / b710.TotalPerDay(), b710.m_dDays);
 }
 
 }  // namespace
