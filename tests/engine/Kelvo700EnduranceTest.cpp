@@ -33,31 +33,35 @@ TEST(Kelvo700Endurance, SingleAverageCostsNoExtraTime)
     EXPECT_DOUBLE_EQ(p->CalculateEndurance(3600), 8.8 * 3600.0 / (2.33 * 0.035 + 0.036) / 24.0);
 }
 
-// Serial sync counts as autonomous in the NAvg laws and as polled elsewhere;
-// the real-time flag counts only where the law reads it.
-TEST(Kelvo700Endurance, SamplingTypeAndRealTimeMatterOnlyWhereTheLawReadsThem)
+// A field of the record matters only where the law reads it: serial sync
+// counts as autonomous in the NAvg laws and as polled elsewhere, the real-time
+// flag only where the law reads it; the MXP OX firmware 4.0 charges sampling
+// only when autonomous; the MXP OX firmware 1.1 charges one query at least.
+TEST(Kelvo700Endurance, FieldsMatterOnlyWhereTheLawReadsThem)
 {
     const struct {
         KelvoMaker pfnMake;
-        int anType[2];
-        int abRealTime[2];
+        int CInstrument::*pField;
+        int nFirst, nSecond;
         bool bSame;
     } aCases[] = {
-        {&MakeKelvo<CInstrument700LxRs232Fw20>, {0, 2}, {1, 1}, true},
-        {&MakeKelvo<CInstrument700LxpRs232Fw26Ext>, {0, 2}, {1, 1}, true},
-        {&MakeKelvo<CInstrument700MxFw30>, {1, 2}, {1, 1}, true},
-        {&MakeKelvo<CInstrument700LxRs485Fw30>, {1, 1}, {1, 0}, true},
-        {&MakeKelvo<CInstrument700LxRs232Fw30>, {1, 1}, {1, 0}, false},
+        {&MakeKelvo<CInstrument700LxRs232Fw20>, &CInstrument::m_nSamplingType, 0, 2, true},
+        {&MakeKelvo<CInstrument700LxpRs232Fw26Ext>, &CInstrument::m_nSamplingType, 0, 2, true},
+        {&MakeKelvo<CInstrument700MxFw30>, &CInstrument::m_nSamplingType, 1, 2, true},
+        {&MakeKelvo<CInstrument700LxRs485Fw30>, &CInstrument::m_bTransmitRealTime, 1, 0, true},
+        {&MakeKelvo<CInstrument700LxRs232Fw30>, &CInstrument::m_bTransmitRealTime, 1, 0, false},
+        {&MakeKelvo<CInstrument700MxpOxFw40>, &CInstrument::m_nSamplingType, 1, 2, true},
+        {&MakeKelvo<CInstrument700MxpOxFw40>, &CInstrument::m_nSamplingType, 1, 0, false},
+        {&MakeKelvo<CInstrument700MxpOxFw11>, &CInstrument::m_nInstrumentsQueried, 0, 1, true},
+        {&MakeKelvo<CInstrument700MxpOxFw11>, &CInstrument::m_nInstrumentsQueried, 0, INT_MIN, true},
     };
     for (const auto& c : aCases) {
-        double adDays[2];
-        for (int i = 0; i < 2; ++i) {
-            std::unique_ptr<CInstrument> p = PolledStrainGauge(c.pfnMake);
-            p->m_nSamplingType = c.anType[i];
-            p->m_bTransmitRealTime = c.abRealTime[i];
-            adDays[i] = p->CalculateEndurance(600);
-        }
-        EXPECT_EQ(adDays[0] == adDays[1], c.bSame) << PolledStrainGauge(c.pfnMake)->GetDescription();
+        std::unique_ptr<CInstrument> p = PolledStrainGauge(c.pfnMake);
+        SCOPED_TRACE(p->GetDescription() + std::to_string(c.nFirst) + " against " + std::to_string(c.nSecond));
+        (*p).*c.pField = c.nFirst;
+        const double dFirst = p->CalculateEndurance(600);
+        (*p).*c.pField = c.nSecond;
+        EXPECT_EQ(p->CalculateEndurance(600) == dFirst, c.bSame);
     }
 }
 

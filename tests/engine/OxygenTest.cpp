@@ -118,34 +118,6 @@ TEST(Oxygen, MinimumRaisedIntervalAndTrace)
     }
 }
 
-// The amp-second budget charges no sampling when polled or in serial sync.
-TEST(Oxygen, MxpOxFw40ChargesSamplingOnlyWhenAutonomous)
-{
-    std::unique_ptr<CInstrument> p = Oxygen(kMxpOx40, kDeep);
-    p->SetPressureSensorIndex(1);
-    p->m_nInstrumentsQueried = 3;
-    p->m_nCommsPerHour = 4;
-    p->m_nSamplingType = 1;
-    const double dPolled = p->CalculateEndurance(600);
-    p->m_nSamplingType = 2;
-    EXPECT_EQ(p->CalculateEndurance(600), dPolled);
-    p->m_nSamplingType = 0;
-    EXPECT_LT(p->CalculateEndurance(600), dPolled);
-}
-
-// No instrument queried costs the base of every communication, as one does.
-TEST(Oxygen, MxpOxFw11ChargesOneQueryAtLeast)
-{
-    std::unique_ptr<CInstrument> p = Oxygen(kMxpOx11, kDeep);
-    p->m_nCommsPerHour = 4;
-    p->m_nInstrumentsQueried = 0;
-    const double dNone = p->CalculateEndurance(600);
-    for (int nQueried : {1, INT_MIN}) {
-        p->m_nInstrumentsQueried = nQueried;
-        EXPECT_EQ(p->CalculateEndurance(600), dNone) << nQueried;
-    }
-}
-
 // The joule form: the pump line and the raised interval's note come with the
 // endurance; a long interval gets the two-year notice and no stale note.
 TEST(OxygenReport, JouleFormWithRealTime)
