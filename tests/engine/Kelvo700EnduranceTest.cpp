@@ -36,7 +36,8 @@ TEST(Kelvo700Endurance, SingleAverageCostsNoExtraTime)
 // A field of the record matters only where the law reads it: serial sync
 // counts as autonomous in the NAvg laws and as polled elsewhere, the real-time
 // flag only where the law reads it; the MXP OX firmware 4.0 charges sampling
-// only when autonomous; the MXP OX firmware 1.1 charges one query at least.
+// only when autonomous; the MXP OX firmware 1.1 charges one query at least;
+// the LXP RS-232 firmware 4.0 has a fixed capacity, whatever the battery.
 TEST(Kelvo700Endurance, FieldsMatterOnlyWhereTheLawReadsThem)
 {
     const struct {
@@ -54,6 +55,7 @@ TEST(Kelvo700Endurance, FieldsMatterOnlyWhereTheLawReadsThem)
         {&MakeKelvo<CInstrument700MxpOxFw40>, &CInstrument::m_nSamplingType, 1, 0, false},
         {&MakeKelvo<CInstrument700MxpOxFw11>, &CInstrument::m_nInstrumentsQueried, 0, 1, true},
         {&MakeKelvo<CInstrument700MxpOxFw11>, &CInstrument::m_nInstrumentsQueried, 0, INT_MIN, true},
+        {&MakeKelvo<CInstrument700LxpRs232Fw40>, &CInstrument::m_nBatteryIndex, 0, -1, true},
     };
     for (const auto& c : aCases) {
         std::unique_ptr<CInstrument> p = PolledStrainGauge(c.pfnMake);
@@ -96,16 +98,6 @@ TEST(Kelvo700Endurance, PumpedFw40TracesItsTermsInOrder)
     }
 }
 
-TEST(Kelvo700Endurance, LxpRs232Fw40HasAFixedCapacity)
-{
-    std::unique_ptr<CInstrument> p = PolledStrainGauge(&MakeKelvo<CInstrument700LxpRs232Fw40>);
-    const double dDays = p->CalculateEndurance(600);
-    for (int nBattery : {-1, 1, 4}) {
-        p->SetBatteryIndex(nBattery);
-        EXPECT_EQ(p->CalculateEndurance(600), dDays) << nBattery;
-    }
-}
-
 TEST(Kelvo710Endurance, ByVariantModeAndSensor)
 {
     const KelvoMaker pfnRs232 = &MakeKelvo<CInstrument710Rs232Fw20>;
@@ -120,10 +112,8 @@ TEST(Kelvo710Endurance, ByVariantModeAndSensor)
         {pfnRs232, 0, 1, 600, 948.2758620689656},
         // Continuous: 1.1 Ah at 0.015 A, whatever the interval.
         {pfnRs232, 1, 0, 0, 3.055555555555556},
-        {&MakeKelvo<CInstrument710Rs232FwPre20>, 1, 1, 600, 3.055555555555556},
-        // Polled: twice the quiescent draw.
-        {pfnRs232, 3, 1, 600, 2291.6666666666665},
-        // No sensor column: as polled, even in interval or continuous mode.
+        // No sensor column: as polled (twice the quiescent draw), even in
+        // interval or continuous mode.
         {pfnRs232, 0, -1, 600, 2291.6666666666665},
         {&MakeKelvo<CInstrument710Rs232Fw31>, 1, 2, 600, 2291.6666666666665},
         // Interval 0 in interval mode: every moment is a sample.
