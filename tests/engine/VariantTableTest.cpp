@@ -46,13 +46,14 @@ struct CVariantRow {
 // Every row of the catalogue: the class it builds, the interval limits the
 // test-mode section prints, and the endurance of both set-ups of the standard
 // record, which runs every constant a calculation reads (currents, times,
-// capacities, laws), with the consumers its breakdown names: Sampling, Pump,
-// Auxiliary sensors, Quiescent current, Communications, self-Discharge, oxygen
-// Wait, Idle, polled Listening. Pump "none" (index 0 of the Kelvo 610/620
-// lists) and the alkaline pack leave out the pump and self-discharge; the
-// Kelvo 620 RS-232 variants talk for 0 s, so they never charge queries; the
-// MXP OX firmware 4.0 charges no sampling when polled; a polled Kelvo 710
-// RS-232 counts its sleep current twice, as one consumer.
+// capacities, laws), with the consumers its breakdown lists, in the order the
+// chart shows them: Sampling, Pump, Auxiliary sensors, Quiescent current,
+// Communications, self-Discharge, oxygen Wait, Idle, polled Listening.
+// Pump "none" (index 0 of the Kelvo 610/620 lists) and the alkaline pack leave
+// out the pump and self-discharge; the Kelvo 620 RS-232 variants talk for 0 s,
+// so they never charge queries; the MXP OX firmware 4.0 charges no sampling
+// when polled; a polled Kelvo 710 RS-232 counts its sleep current twice, as
+// one consumer.
 const CVariantRow kVariantRows[] = {
     {0, 0, 0, &typeid(CInstrument610), 15, 32767, 553.3171655426731, 260.7615894039735, "SPAQD", "SAQ"},
     {1, 0, 0, &typeid(CInstrument620Rs232FwTo18), 10, 14400, 1002.079317290823, 640.7648494711146, "SPAQD", "SAQ"},
@@ -67,25 +68,25 @@ const CVariantRow kVariantRows[] = {
     {3, 0, 2, &typeid(CInstrument700LxRs232Fw26), 10, 14400, 563.9012947173726, 2099.236641221374, "SQ", "SQ"},
     {3, 0, 3, &typeid(CInstrument700LxRs232Fw26Ext), 10, 14400, 626.4094211976947, 1229.7372833985469, "SQ", "SQ"},
     {3, 0, 4, &typeid(CInstrument700LxRs232Fw30), 6, 14400, 2192.982456140351, 5314.009661835749, "SQ", "SQ"},
-    {3, 1, 0, &typeid(CInstrument700LxRs485FwTo13), 10, 14400, 1992.6352202260443, 2471.660169196373, "SQC", "SQC"},
-    {3, 1, 1, &typeid(CInstrument700LxRs485Fw20), 10, 14400, 1664.4474034620503, 2208.8353413654618, "SQC", "SQC"},
-    {3, 1, 2, &typeid(CInstrument700LxRs485Fw30), 6, 14400, 2187.2265966754157, 4872.646733111849, "SQC", "SQC"},
-    {3, 2, 0, &typeid(CInstrument700MxFwTo14), 10, 14400, 1125.112511251125, 1704.1053446940355, "SQC", "SQC"},
-    {3, 2, 1, &typeid(CInstrument700MxFw20), 10, 14400, 1106.1946902654863, 1679.3893129770995, "SQC", "SQC"},
-    {3, 2, 2, &typeid(CInstrument700MxFw30), 6, 14400, 1154.201292705448, 2247.1910112359556, "SQC", "SQC"},
+    {3, 1, 0, &typeid(CInstrument700LxRs485FwTo13), 10, 14400, 1992.6352202260443, 2471.660169196373, "SCQ", "SCQ"},
+    {3, 1, 1, &typeid(CInstrument700LxRs485Fw20), 10, 14400, 1664.4474034620503, 2208.8353413654618, "SCQ", "SCQ"},
+    {3, 1, 2, &typeid(CInstrument700LxRs485Fw30), 6, 14400, 2187.2265966754157, 4872.646733111849, "SCQ", "SCQ"},
+    {3, 2, 0, &typeid(CInstrument700MxFwTo14), 10, 14400, 1125.112511251125, 1704.1053446940355, "SCQ", "SCQ"},
+    {3, 2, 1, &typeid(CInstrument700MxFw20), 10, 14400, 1106.1946902654863, 1679.3893129770995, "SCQ", "SCQ"},
+    {3, 2, 2, &typeid(CInstrument700MxFw30), 6, 14400, 1154.201292705448, 2247.1910112359556, "SCQ", "SCQ"},
     {4, 0, 0, &typeid(CInstrument700LxpRs232FwPre26), 10, 14400, 429.1845493562231, 518.1159420289855, "SPQ", "SPQ"},
     {4, 0, 1, &typeid(CInstrument700LxpRs232Fw26), 10, 14400, 245.8452158520995, 469.1601049868766, "SPQ", "SPQ"},
     {4, 0, 2, &typeid(CInstrument700LxpRs232Fw26Ext), 10, 14400, 265.81605528973944, 331.4789058878071, "SPQ", "SPQ"},
     {4, 0, 3, &typeid(CInstrument700LxpRs232Fw30), 6, 14400, 394.32176656151415, 474.4525547445256, "SPQ", "SPQ"},
     {4, 0, 4, &typeid(CInstrument700LxpRs232Fw40), 6, 14400, 2240.143369175627, 2572.457554450352, "SPQ", "SPQ"},
-    {4, 1, 0, &typeid(CInstrument700LxpRs485FwPre23), 10, 14400, 504.5069285618188, 808.0313418217434, "SPQC", "SPQC"},
-    {4, 1, 1, &typeid(CInstrument700LxpRs485Fw23), 10, 14400, 477.5245129249968, 768.5142058686539, "SPQC", "SPQC"},
-    {4, 1, 2, &typeid(CInstrument700LxpRs485Fw30), 6, 14400, 351.8318712764459, 637.8968733388102, "SPQC", "SPQC"},
-    {4, 2, 0, &typeid(CInstrument700MxpFw20), 10, 14400, 446.9606674612633, 480.40313549832035, "SPQC", "SPQC"},
-    {4, 2, 1, &typeid(CInstrument700MxpFw30), 6, 14400, 339.3972305185989, 399.55294775076834, "SPQC", "SPQC"},
-    {4, 2, 2, &typeid(CInstrument700MxpFw40), 6, 14400, 1810.8651911468814, 1942.1665947345705, "SPQC", "SPQC"},
+    {4, 1, 0, &typeid(CInstrument700LxpRs485FwPre23), 10, 14400, 504.5069285618188, 808.0313418217434, "SPCQ", "SPCQ"},
+    {4, 1, 1, &typeid(CInstrument700LxpRs485Fw23), 10, 14400, 477.5245129249968, 768.5142058686539, "SPCQ", "SPCQ"},
+    {4, 1, 2, &typeid(CInstrument700LxpRs485Fw30), 6, 14400, 351.8318712764459, 637.8968733388102, "SPCQ", "SPCQ"},
+    {4, 2, 0, &typeid(CInstrument700MxpFw20), 10, 14400, 446.9606674612633, 480.40313549832035, "SPCQ", "SPCQ"},
+    {4, 2, 1, &typeid(CInstrument700MxpFw30), 6, 14400, 339.3972305185989, 399.55294775076834, "SPCQ", "SPCQ"},
+    {4, 2, 2, &typeid(CInstrument700MxpFw40), 6, 14400, 1810.8651911468814, 1942.1665947345705, "SPCQ", "SPCQ"},
     {5, 0, 0, &typeid(CInstrument700LxpOxRs232), 10, 21600, 45.75721320117942, 284.40275802319394, "SPWI", "SPWI"},
-    {5, 2, 0, &typeid(CInstrument700MxpOxFw40), 10, 21600, 210.14631513661766, 208.19500213781876, "PQC", "SPQC"},
+    {5, 2, 0, &typeid(CInstrument700MxpOxFw40), 10, 21600, 210.14631513661766, 208.19500213781876, "PCQ", "SPCQ"},
     {5, 2, 1, &typeid(CInstrument700MxpOxFw11), 10, 21600, 261.55953314004137, 273.1383294931235, "SPWIC", "SPWIC"},
     {6, 0, 0, &typeid(CInstrument710Rs232FwPre20), 0, 14400, 624.9999999999999, 1309.5238095238096, "Q", "SQ"},
     {6, 0, 1, &typeid(CInstrument710Rs232Fw20), 0, 14400, 624.9999999999999, 1145.8333333333335, "Q", "SQ"},
@@ -94,7 +95,7 @@ const CVariantRow kVariantRows[] = {
     {6, 2, 1, &typeid(CInstrument710ModemFw11), 10, 14400, 1647.1750947125677, 2976.1904761904757, "QSCL", "QSC"},
 };
 
-// The consumers a breakdown names, as the letters of the table, in order.
+// The consumers a breakdown lists, as the letters of the table.
 std::string Letters(const CEnduranceBreakdown& breakdown)
 {
     namespace P = BreakdownPart;
@@ -106,13 +107,6 @@ std::string Letters(const CEnduranceBreakdown& breakdown)
     std::string strLetters;
     for (const CEndurancePart& part : breakdown.Parts())
         strLetters += kLetterByConsumer.at(part.m_strName);
-    std::sort(strLetters.begin(), strLetters.end());
-    return strLetters;
-}
-
-std::string Sorted(std::string strLetters)
-{
-    std::sort(strLetters.begin(), strLetters.end());
     return strLetters;
 }
 
@@ -140,8 +134,8 @@ TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)
         EnterStandardRecord(*pAutonomous, false);
         EXPECT_EQ(pPolled->CalculateEndurance(600), r.dPolledDays);
         EXPECT_EQ(pAutonomous->CalculateEndurance(600), r.dAutonomousDays);
-        EXPECT_EQ(Letters(pPolled->CalculateBreakdown(600)), Sorted(r.szPolledParts));
-        EXPECT_EQ(Letters(pAutonomous->CalculateBreakdown(600)), Sorted(r.szAutonomousParts));
+        EXPECT_EQ(Letters(pPolled->CalculateBreakdown(600)), r.szPolledParts);
+        EXPECT_EQ(Letters(pAutonomous->CalculateBreakdown(600)), r.szAutonomousParts);
         // The breakdown is the calculation's own sum: its parts, each above
         // zero, divided into the capacity give the endurance the calculation
         // returns, at any temperature and interval.
