@@ -71,24 +71,21 @@ TEST(FinishReport, SectionPrintsTheStoredMinimumButSearchesFromTheEffectiveOne)
     EXPECT_EQ(FinishReport::SampleIntervalSection(fixed), strExpected);
 }
 
-struct CSearchCase {
-    const char* szLabel;
-    int nMin, nMax;
-    int nDays;
-    int nExpected;
-};
-
-const CSearchCase kSearchCases[] = {
-    {"minimum equals maximum", 600, 600, 5, 600},
-    {"span of one", 600, 601, 5, 600},
-    {"maximum below minimum", 600, 400, 5, 500},
-    {"exact hit at the first midpoint", 0, 2000, 1000, 1000},
-    {"target below the shortest interval", 100, 1000, 1, 100},
-};
-
 TEST(FinishReport, IntervalSearchEdgeCases)
 {
-    for (const CSearchCase& c : kSearchCases) {
+    const struct {
+        const char* szLabel;
+        int nMin, nMax;
+        int nDays;
+        int nExpected;
+    } kCases[] = {
+        {"minimum equals maximum", 600, 600, 5, 600},
+        {"span of one", 600, 601, 5, 600},
+        {"maximum below minimum", 600, 400, 5, 500},
+        {"exact hit at the first midpoint", 0, 2000, 1000, 1000},
+        {"target below the shortest interval", 100, 1000, 1, 100},
+    };
+    for (const auto& c : kCases) {
         CLinearInstrument instrument(c.nMin, c.nMax, 1.0);
         EXPECT_EQ(instrument.IntervalForDays(c.nDays), c.nExpected) << c.szLabel;
     }
@@ -98,26 +95,23 @@ TEST(FinishReport, IntervalSearchEdgeCases)
     EXPECT_EQ(instrument.m_nCalls, 14);   // ceil(log2(14390))
 }
 
-struct CEntryCase {
-    const char* szDescription;
-    const char* szComments;
-};
-
-const CEntryCase kEntryCases[] = {
-    {"Kelvo 610\r\n", "\t\t<!-- Kelvo 610 -->\r\n"},
-    {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
-     "\t\t<!-- Kelvo 620 MX -->\r\n\t\t<!-- Firmware = 2.0 or higher -->\r\n"},
-    {"Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n",
-     "\t\t<!-- Kelvo 700 LX RS-232 -->\r\n"
-     "\t\t<!-- Firmware 2.6 and higher, less than 3.0\r\nExternal Power Option -->\r\n"},
-    {"Model = \r\nFirmware 1\r\n", "\t\t<!-- \r\nFirmware 1 -->\r\n"},
-    {"model = Kelvo 620 \t \r\n", "\t\t<!-- model = Kelvo 620 -->\r\n"},
-    {"", "\t\t<!--  -->\r\n"},
-};
-
 TEST(FinishReport, CatalogueEntryCommentsTheDescription)
 {
-    for (const CEntryCase& c : kEntryCases) {
+    const struct {
+        const char* szDescription;
+        const char* szComments;
+    } kCases[] = {
+        {"Kelvo 610\r\n", "\t\t<!-- Kelvo 610 -->\r\n"},
+        {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
+         "\t\t<!-- Kelvo 620 MX -->\r\n\t\t<!-- Firmware = 2.0 or higher -->\r\n"},
+        {"Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n",
+         "\t\t<!-- Kelvo 700 LX RS-232 -->\r\n"
+         "\t\t<!-- Firmware 2.6 and higher, less than 3.0\r\nExternal Power Option -->\r\n"},
+        {"Model = \r\nFirmware 1\r\n", "\t\t<!-- \r\nFirmware 1 -->\r\n"},
+        {"model = Kelvo 620 \t \r\n", "\t\t<!-- model = Kelvo 620 -->\r\n"},
+        {"", "\t\t<!--  -->\r\n"},
+    };
+    for (const auto& c : kCases) {
         CLinearInstrument instrument(10, 20, 1.0);
         instrument.m_strDescription = c.szDescription;
         EXPECT_EQ(FinishReport::CatalogueEntry(instrument),

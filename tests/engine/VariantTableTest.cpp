@@ -156,29 +156,26 @@ TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)
     }
 }
 
-struct CSensorReaction {
-    int nModel, nComm, nFirmware;
-    int nSensor;
-    int nNCycles;
-    int bEven;
-    double dBaseTime;
-};
-
 // Two variants reset NCycles (and one its base time) when the sensor is
 // chosen; the others keep what was entered (37).
-const CSensorReaction kReactions[] = {
-    {1, 2, 0, 2, 2, 1, 2.2},   // 620 modem, Digiquartz: even NCycles
-    {1, 2, 0, 1, 1, 0, 2.2},
-    {2, 0, 1, 1, 2, 1, 2.45},  // 630, Digiquartz: shorter base time, NCycles 2
-    {2, 0, 1, 0, 1, 0, 2.5},
-    {1, 0, 1, 2, 37, 0, 2.2},
-    {2, 0, 0, 0, 37, 0, 2.5},
-    {3, 0, 1, 1, 37, 0, 1.8},
-};
-
 TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
 {
-    for (const CSensorReaction& r : kReactions) {
+    const struct {
+        int nModel, nComm, nFirmware;
+        int nSensor;
+        int nNCycles;
+        int bEven;
+        double dBaseTime;
+    } kReactions[] = {
+        {1, 2, 0, 2, 2, 1, 2.2},   // 620 modem, Digiquartz: even NCycles
+        {1, 2, 0, 1, 1, 0, 2.2},
+        {2, 0, 1, 1, 2, 1, 2.45},  // 630, Digiquartz: shorter base time, NCycles 2
+        {2, 0, 1, 0, 1, 0, 2.5},
+        {1, 0, 1, 2, 37, 0, 2.2},
+        {2, 0, 0, 0, 37, 0, 2.5},
+        {3, 0, 1, 1, 37, 0, 1.8},
+    };
+    for (const auto& r : kReactions) {
         auto p = CreateVariant(r.nModel, r.nComm, r.nFirmware);
         SCOPED_TRACE(p->GetDescription() + std::to_string(r.nSensor));
         p->SetPressureSensorIndex(3 - r.nSensor);   // a different choice first
