@@ -188,9 +188,10 @@ TEST(Kelvo700Report, DescriptionsOpenTheReport)
 // "AA Lithium" pack.
 TEST(Kelvo700Report, LinesAfterTheDescription)
 {
+    const std::string kModemPack = "Battery Type is: Lithium\r\n\r\nBattery Capacity =  2.0 Amp-Hours\r\n";
     const struct {
         CRecord700 record;
-        const char* szLines;
+        std::string strLines;
     } aCases[] = {
         {{kLx485, 1, 1, 600, 1, 0, 0, 3, 4},
          "Pressure Sensor = Strain gauge\r\nSample Interval = 600\r\nNCycles = 1\r\nSampling Type = Polled\r\n"
@@ -213,21 +214,18 @@ TEST(Kelvo700Report, LinesAfterTheDescription)
         {{k710, -1, -1, -1, 0, 0, 0, -1, -1}, ""},
         {{k710Modem, -1, -1, 120, 0, 0, 0, 3, 4},
          "Sample Interval = 120\r\nSampling Type = Autonomous Interval\r\nNumber to Query = 3\r\n"
-         "Communication per Hour = 4\r\nBattery Type is: Lithium\r\n\r\nBattery Capacity =  2.0 Amp-Hours\r\n"},
+         "Communication per Hour = 4\r\n" + kModemPack},
         {{k710Modem, -1, -1, 120, 0, 0, 0, 0, 4},
-         "Sample Interval = 120\r\nSampling Type = Autonomous Interval\r\n"
-         "Battery Type is: Lithium\r\n\r\nBattery Capacity =  2.0 Amp-Hours\r\n"},
+         "Sample Interval = 120\r\nSampling Type = Autonomous Interval\r\n" + kModemPack},
         {{k710Modem, -1, -1, 120, 0, 2, 0, 3, 4},
-         "Sample Interval = 120\r\nSampling Type = Polled Low Power\r\n"
-         "Battery Type is: Lithium\r\n\r\nBattery Capacity =  2.0 Amp-Hours\r\n"},
+         "Sample Interval = 120\r\nSampling Type = Polled Low Power\r\n" + kModemPack},
         {{k710Modem, -1, -1, 120, 0, 3, 0, 3, 4},
-         "Sample Interval = 120\r\nSampling Type = Polled High Power\r\n"
-         "Battery Type is: Lithium\r\n\r\nBattery Capacity =  2.0 Amp-Hours\r\n"},
+         "Sample Interval = 120\r\nSampling Type = Polled High Power\r\n" + kModemPack},
     };
     for (const auto& c : aCases) {
         const std::string strDescription = c.record.pfnMake()->GetDescription();
         SCOPED_TRACE(strDescription);
-        EXPECT_EQ(Summary(c.record, 0), "Moorplan 1.3\r\n" + strDescription + c.szLines);
+        EXPECT_EQ(Summary(c.record, 0), "Moorplan 1.3\r\n" + strDescription + c.strLines);
     }
 }
 
