@@ -152,11 +152,6 @@ TEST(Kelvo600, WholeReportsAreByteExact)
     }
 }
 
-// Opens the endurance line to the test.
-struct CEnduranceLineProbe : CInstrument {
-    using CInstrument::EnduranceLine;
-};
-
 // ManualFiguresTest holds every rule against the manual's table to two
 // decimals; these rows are the temperatures where only the last bits show
 // which branch was taken.
@@ -190,6 +185,10 @@ TEST(BatteryDerating, ChosenPackAndLoadSelectTheRule)
     }
 }
 
+// Opens the endurance line to the test.
+struct CEnduranceLineProbe : CInstrument {
+    using CInstrument::EnduranceLine;
+};
 
 // Both forms of the line: the Kelvo 610/620/630 leave the notice unended, the
 // oxygen form ends it.
