@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -32,11 +31,6 @@ bool OpenCopy(CHelpFile& file, const std::string& strData)
     return file.Open(CopyPath());
 }
 
-bool Opens(const std::string& strData)
-{
-    CHelpFile file;
-    return OpenCopy(file, strData);
-}
 
 TEST(HelpFile, TopicPathsStayInsideTheFile)
 {
@@ -96,21 +90,9 @@ TEST(HelpFile, ReadsTheBuiltManualAndRefusesWhatIsNoHelpFile)
     EXPECT_FALSE(file.IsOpen());
 }
 
-// The decompressor's window comes from the file's control data and the size
-// of every decompressed frame from its reset table: a window the decompressor
-// cannot set up, or frames of 2 GB, are refused before anything is allocated.
-TEST(HelpFile, RefusesAnUnusableWindowOrAbsurdFrames)
+// Where the manual's reset table gives the size of its first frame (0x8000).
+std::size_t FirstFrameSize(const std::string& strManual)
 {
-    const std::string strManual = BuiltManual();
-    const std::size_t nControl = strManual.find("LZXC");
-    ASSERT_NE(nControl, std::string::npos);
-    for (const std::uint32_t nWindow : {0u, 10u, 0x4000u}) {
-        std::string strData = strManual;
-        for (int n = 0; n < 4; ++n)
-            strData[nControl + 0x0C + n] = static_cast<char>(nWindow >> (8 * n));
-        EXPECT_FALSE(Opens(strData)) << nWindow;
-    }
-
     const std::string strFrame("\x00\x80\0\0\0\0\0\0", 8);
     std::size_t nTable = 0;
     while (nTable + 40 <= strManual.size() &&
@@ -118,8 +100,41 @@ TEST(HelpFile, RefusesAnUnusableWindowOrAbsurdFrames)
              strManual.compare(nTable + 12, 4, std::string("\x28\0\0\0", 4)) == 0 &&
              strManual.compare(nTable + 32, 8, strFrame) == 0))
         ++nTable;
-    ASSERT_LE(nTable + 40, strManual.size()) << "the manual's reset table";
-    EXPECT_FALSE(Opens(std::string(strManual).replace(nTable + 32, 8, std::string("\xff\xff\xff\x7f\0\0\0\0", 8))));
+    return nTable + 32;
+}
+
+std::string Patched(std::string strData, std::size_t nAt, const std::string& strBytes)
+{
+    return strData.replace(nAt, strBytes.size(), strBytes);
+}
+
+// Damaged copies are refused when opened. The decompressor's window
+// comes from the file's control data and the size of every decompressed
+// frame from its reset table: a window the decompressor cannot set up, or
+// frames of 2 GB, are refused before the library sees them.
+TEST(HelpFile, RefusesDamagedCopies)
+{
+    const std::string strManual = BuiltManual();
+    const std::size_t nWindow = strManual.find("LZXC") + 0x0C;
+    const std::size_t nFrame = FirstFrameSize(strManual);
+    ASSERT_LE(nFrame + 8, strManual.size()) << "the manual's reset table";
+    const std::size_t nPages = strManual.size() / 8;   // the compressed pages fill the file from here
+    const std::pair<const char*, std::string> aDamages[] = {
+        {"empty", ""},
+        {"plain text", "<html>not compiled</html>"},
+        {"cut in half", strManual.substr(0, strManual.size() / 2)},
+        {"header wiped", Patched(strManual, 0, std::string(64, '\0'))},
+        {"directory scrambled", Patched(strManual, 0x80, std::string(0x1000, 'Z'))},
+        {"pages scrambled", Patched(strManual, nPages, std::string(strManual.size() - nPages, 'Z'))},
+        {"window of 0", Patched(strManual, nWindow, std::string(4, '\0'))},
+        {"window of 10", Patched(strManual, nWindow, std::string("\x0a\0\0\0", 4))},
+        {"window of 0x4000", Patched(strManual, nWindow, std::string("\0\x40\0\0", 4))},
+        {"frames of 2 GB", Patched(strManual, nFrame, std::string("\xff\xff\xff\x7f\0\0\0\0", 8))},
+    };
+    for (const auto& [szLabel, strData] : aDamages) {
+        CHelpFile file;
+        EXPECT_FALSE(OpenCopy(file, strData)) << szLabel;
+    }
     std::remove(CopyPath().c_str());
 }
 

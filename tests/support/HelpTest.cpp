@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -188,36 +187,16 @@ TEST_F(HelpTest, EachPagesContextShowsItsTopicInTheSameWindow)
     EXPECT_EQ(Heading(), QStringLiteral("The result"));
 }
 
-TEST_F(HelpTest, ADamagedFileIsAFailureNeverASuccess)
+// A file that is there but cannot be shown is a failure, never a success
+// (which damage the reader refuses: HelpFileTest).
+TEST_F(HelpTest, AFileTheViewerCannotShowIsAFailure)
 {
-    const QByteArray manual = BuiltManual();
-    ASSERT_FALSE(manual.isEmpty());
-    struct CDamage {
-        const char* szLabel;
-        std::function<QByteArray(QByteArray)> damage;
-    };
-    const CDamage kDamages[] = {
-        {"empty", [](QByteArray) { return QByteArray(); }},
-        {"plain text", [](QByteArray) { return QByteArray("<html>not compiled</html>"); }},
-        {"cut in half", [](QByteArray data) { return data.left(data.size() / 2); }},
-        {"header wiped", [](QByteArray data) { return data.replace(0, 64, QByteArray(64, '\0')); }},
-        {"directory scrambled", [](QByteArray data) { return data.replace(0x80, 0x1000, QByteArray(0x1000, '\x5a')); }},
-        // The compressed pages fill the file after its first few kilobytes.
-        {"pages scrambled", [](QByteArray data) {
-             const qsizetype nFrom = data.size() / 8;
-             return data.replace(nFrom, data.size() - nFrom, QByteArray(data.size() - nFrom, '\x5a'));
-         }},
-    };
-    for (const CDamage& damage : kDamages) {
-        SCOPED_TRACE(damage.szLabel);
-        m_boxes.m_aRequests.clear();
-        WriteFile(m_strHelpPath, damage.damage(manual));
-        EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
-        ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
-        EXPECT_EQ(BoxText(0), LaunchError("topic = 0, command = HH_DISPLAY_TOPIC"));
-        EXPECT_EQ(g_astrDiagnostics.back(), Launched(m_strHelpPath, kDefaultFailed));
-        EXPECT_EQ(Heading(), QString());
-    }
+    WriteFile(m_strHelpPath, BuiltManual().left(4096));
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
+    ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
+    EXPECT_EQ(BoxText(0), LaunchError("topic = 0, command = HH_DISPLAY_TOPIC"));
+    EXPECT_EQ(g_astrDiagnostics.back(), Launched(m_strHelpPath, kDefaultFailed));
+    EXPECT_EQ(Heading(), QString());
 }
 
 TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
