@@ -98,22 +98,18 @@ TEST(DateTimeText, WritersGiveFixedEnglishText)
     QLocale::setDefault(previous);
 }
 
-// Only the codes a reader gives show a box.
-TEST(DateTimeText, ErrorBoxesCarryTheFormatHint)
+// Only the codes a reader gives show a box (the boxes: EditDateErrorTest).
+TEST(DateTimeText, NoBoxForACodeNoReaderGives)
 {
     CMessageRecorder boxes;
-    DateErrorMsg(-2, nullptr);
     DateErrorMsg(-5, nullptr);
-    DateTimeErrorMsg(-7);
     DateTimeErrorMsg(-8);
     DateTimeErrorMsg(0);
-    ASSERT_EQ(boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(boxes.m_aRequests[0].strText, QStringLiteral("Invalid month entered.\nDate format is 'MM/DD/YYYY'."));
-    EXPECT_EQ(boxes.m_aRequests[0].strCaption, QStringLiteral("Input Error"));
-    EXPECT_EQ(boxes.m_aRequests[0].icon, BvUtility::Platform::MessageIcon::Exclamation);
-    EXPECT_EQ(boxes.m_aRequests[1].strText,
-              QStringLiteral("Invalid seconds entered.\nDate Time format is 'DD MMM YYYY HH:MM:SS'."));
+    EXPECT_TRUE(boxes.m_aRequests.empty());
 }
+
+constexpr const char* kDateHint = ".\nDate format is 'MM/DD/YYYY'.";
+constexpr const char* kDateTimeHint = ".\nDate Time format is 'DD MMM YYYY HH:MM:SS'.";
 
 class EditDateErrorTest : public ::testing::Test, protected CFocusWindow {
 protected:
@@ -121,8 +117,9 @@ protected:
 };
 
 // The box comes first, then the field takes the focus with its faulty part
-// selected; codes a reader never gives change nothing. The date box belongs
-// to the window given, the date-time box to none.
+// selected; codes a reader never gives change nothing. The box tells the
+// fault and the format; the date box belongs to the window given, the
+// date-time box to none.
 TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
 {
     const struct {
@@ -130,23 +127,24 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
         const char* szText;
         int nError;
         const char* szSelected;   // nullptr: no box, no focus
+        const char* szFault;
     } aCases[] = {
-        {false, "12/05/2026", -1, "12/05/2026"},
-        {false, "12/05/2026", -2, "12"},
-        {false, "12/05/2026", -3, "05"},
-        {false, "12/05/2026", -4, "2026"},
-        {false, "12-05-2026", -3, ""},
-        {false, "12/05", -4, ""},
-        {false, "12/05/2026", -5, nullptr},
-        {true, "05 Dec 2026 07:08:09", -1, "05 Dec 2026 07:08:09"},
-        {true, "05 Dex 2026 07:08:09", -2, "Dex"},
-        {true, "35 Dec 2026 07:08:09", -3, "35"},
-        {true, "05 Dec 1926", -4, "1926"},
-        {true, "05 Dec 2026 27:08:09", -5, "27"},
-        {true, "05 Dec 2026 07:68:09", -6, "68"},
-        {true, "05 Dec 2026 07:08:69", -7, "69"},
-        {true, "05 Dec 2026", -5, ""},
-        {true, "05 Dec 2026", 0, nullptr},
+        {false, "12/05/2026", -1, "12/05/2026", "Invalid date format"},
+        {false, "12/05/2026", -2, "12", "Invalid month entered"},
+        {false, "12/05/2026", -3, "05", "Invalid day entered"},
+        {false, "12/05/2026", -4, "2026", "Year must be >= 1970 and <= 2038"},
+        {false, "12-05-2026", -3, "", "Invalid day entered"},
+        {false, "12/05", -4, "", "Year must be >= 1970 and <= 2038"},
+        {false, "12/05/2026", -5, nullptr, nullptr},
+        {true, "05 Dec 2026 07:08:09", -1, "05 Dec 2026 07:08:09", "Invalid date format"},
+        {true, "05 Dex 2026 07:08:09", -2, "Dex", "Invalid month entered"},
+        {true, "35 Dec 2026 07:08:09", -3, "35", "Invalid day entered"},
+        {true, "05 Dec 1926", -4, "1926", "Year must be >= 1970 and <= 2038"},
+        {true, "05 Dec 2026 27:08:09", -5, "27", "Invalid hour entered"},
+        {true, "05 Dec 2026 07:68:09", -6, "68", "Invalid minute entered"},
+        {true, "05 Dec 2026 07:08:69", -7, "69", "Invalid seconds entered"},
+        {true, "05 Dec 2026", -5, "", "Invalid hour entered"},
+        {true, "05 Dec 2026", 0, nullptr, nullptr},
     };
     bool bFocusedAtBox = false;
     m_boxes.m_onShow = [&] { bFocusedAtBox = m_pEdit->hasFocus(); };
@@ -164,8 +162,12 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
         EXPECT_EQ(m_pEdit->hasFocus(), c.szSelected != nullptr);
         EXPECT_FALSE(bFocusedAtBox);
         if (c.szSelected) {
+            const auto& box = m_boxes.m_aRequests[0];
             EXPECT_EQ(m_pEdit->selectedText(), QString::fromLatin1(c.szSelected));
-            EXPECT_EQ(m_boxes.m_aRequests[0].pOwner, c.bDateTime ? nullptr : &m_window);
+            EXPECT_EQ(box.strText, QString::fromLatin1(c.szFault) + (c.bDateTime ? kDateTimeHint : kDateHint));
+            EXPECT_EQ(box.strCaption, QStringLiteral("Input Error"));
+            EXPECT_EQ(box.icon, BvUtility::Platform::MessageIcon::Exclamation);
+            EXPECT_EQ(box.pOwner, c.bDateTime ? nullptr : &m_window);
         }
     }
 }

@@ -187,18 +187,6 @@ TEST_F(HelpTest, EachPagesContextShowsItsTopicInTheSameWindow)
     EXPECT_EQ(Heading(), QStringLiteral("The result"));
 }
 
-// A file that is there but cannot be shown is a failure, never a success
-// (which damage the reader refuses: HelpFileTest).
-TEST_F(HelpTest, AFileTheViewerCannotShowIsAFailure)
-{
-    WriteFile(m_strHelpPath, BuiltManual().left(4096));
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
-    ASSERT_EQ(m_boxes.m_aRequests.size(), 1u);
-    EXPECT_EQ(BoxText(0), LaunchError("topic = 0, command = HH_DISPLAY_TOPIC"));
-    EXPECT_EQ(g_astrDiagnostics.back(), Launched(m_strHelpPath, kDefaultFailed));
-    EXPECT_EQ(Heading(), QString());
-}
-
 TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
 {
     ChooseOtherFile(BuiltManual());
