@@ -6,19 +6,29 @@ using P700 = C700SamplingPageModel;
 using P710 = C710SamplingPageModel;
 using PRate = CSampleRatePageModel;
 
-// ---- Kelvo 700: the layout that activation gives each communications scheme ----
+// ---- Kelvo 700: each communications scheme's layout, and what the sampling
+// buttons, clicked in turn, do to "Transmit Real-time" ----
 
-struct CSchemeLayout {
+// "Transmit Real-time": checked, enabled, shown, and the flag stored.
+struct CTransmit {
+    bool bChecked, bEnabled, bVisible;
+    int bStored;
+};
+
+constexpr CTransmit kHidden = {false, true, false, 0};
+
+struct CScheme700 {
     CVariant variant;
     int nScheme;
     bool bQueryShown, bSerialSyncEnabled, bPolledEnabled, bTransmitShown;
+    CTransmit aAfter[3];   // after Polled, Serial Line Sync, then Autonomous
 };
 
-class Sampling700Layout : public ::testing::TestWithParam<CSchemeLayout> {};
+class Sampling700Schemes : public ::testing::TestWithParam<CScheme700> {};
 
-TEST_P(Sampling700Layout, FollowsTheScheme)
+TEST_P(Sampling700Schemes, LayOutThePageAndSetTransmitOnEachClick)
 {
-    const CSchemeLayout& c = GetParam();
+    const CScheme700& c = GetParam();
     CMoorplanCommandLineInfo info;
     info.m_b485 = true;
     CSheetDriver driver(info);
@@ -30,67 +40,40 @@ TEST_P(Sampling700Layout, FollowsTheScheme)
     EXPECT_EQ(page.Control(P700::kPolled).m_bEnabled, c.bPolledEnabled);
     EXPECT_EQ(page.Control(P700::kTransmit).m_bVisible, c.bTransmitShown);
     EXPECT_TRUE(page.Control(P700::kTransmit).m_bEnabled);
+    EXPECT_FALSE(page.Control(P700::kTransmit).m_bChecked);
     EXPECT_FALSE(page.Control(P700::kReceiveLineValid).m_bVisible);
     EXPECT_TRUE(page.Control(P700::kAutonomous).m_bChecked);
     EXPECT_EQ(page.Control(P700::kInterval).m_strText, "600");
-}
 
-INSTANTIATE_TEST_SUITE_P(Schemes, Sampling700Layout,
-                         ::testing::Values(CSchemeLayout{{3, 0, 0}, 0, false, true, true, false},
-                                           CSchemeLayout{{3, 0, 4}, 1, false, true, true, true},
-                                           CSchemeLayout{{3, 1, 2}, 2, true, true, true, false},
-                                           CSchemeLayout{{3, 2, 2}, 3, true, false, true, false},
-                                           CSchemeLayout{{5, 2, 0}, 4, true, false, false, false},
-                                           CSchemeLayout{{5, 2, 1}, 4, true, false, true, false},
-                                           CSchemeLayout{{5, 0, 0}, 5, false, true, true, true},
-                                           CSchemeLayout{{4, 0, 4}, 6, false, true, true, true}));
-
-// ---- Kelvo 700: what the sampling buttons do to "Transmit Real-time" ----
-
-struct CTypeClick {
-    CVariant variant;
-    int nButton;
-    bool bChecked, bEnabled, bVisible;
-    int bTransmitRealTime;
-};
-
-class Sampling700Click : public ::testing::TestWithParam<CTypeClick> {};
-
-TEST_P(Sampling700Click, SetsTransmitAsTheSchemeSaysAndKeepsTheInterval)
-{
-    const CTypeClick& c = GetParam();
-    CSheetDriver driver;
-    CPageModel& page = driver.Open(c.variant, EPageKind::Sampling700);
     page.TypeText(P700::kInterval, "1234");   // a typed interval survives every click
-    if (c.nButton == P700::kAutonomous)
-        page.Click(P700::kPolled);   // away and back again
-    ASSERT_EQ(page.Click(c.nButton), EActionResult::Done);
+    const int anButtons[] = {P700::kPolled, P700::kSerialSync, P700::kAutonomous};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        page.Click(anButtons[i]);   // no action where the button is disabled
+        const bool bEnabled = page.Control(anButtons[i]).m_bEnabled;
+        EXPECT_EQ(driver.Instrument().m_nSamplingType == anButtons[i] - P700::kAutonomous, bEnabled);
+        const CControlState& transmit = page.Control(P700::kTransmit);
+        EXPECT_EQ(transmit.m_bChecked, c.aAfter[i].bChecked);
+        EXPECT_EQ(transmit.m_bEnabled, c.aAfter[i].bEnabled);
+        EXPECT_EQ(transmit.m_bVisible, c.aAfter[i].bVisible);
+        EXPECT_EQ(driver.Instrument().m_bTransmitRealTime, c.aAfter[i].bStored);
+    }
     EXPECT_EQ(page.Control(P700::kInterval).m_strText, "1234");
-    const CControlState& transmit = page.Control(P700::kTransmit);
-    EXPECT_EQ(transmit.m_bChecked, c.bChecked);
-    EXPECT_EQ(transmit.m_bEnabled, c.bEnabled);
-    EXPECT_EQ(transmit.m_bVisible, c.bVisible);
-    EXPECT_EQ(driver.Instrument().m_bTransmitRealTime, c.bTransmitRealTime);
-    EXPECT_EQ(driver.Instrument().m_nSamplingType, c.nButton - P700::kAutonomous);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Schemes, Sampling700Click,
-    ::testing::Values(
-        // scheme 1
-        CTypeClick{{3, 0, 4}, P700::kAutonomous, false, true, true, 0},
-        CTypeClick{{3, 0, 4}, P700::kPolled, true, true, false, 1},
-        CTypeClick{{3, 0, 4}, P700::kSerialSync, false, true, false, 1},
-        // scheme 5
-        CTypeClick{{5, 0, 0}, P700::kAutonomous, false, true, true, 0},
-        CTypeClick{{5, 0, 0}, P700::kPolled, true, false, true, 1},
-        CTypeClick{{5, 0, 0}, P700::kSerialSync, false, true, true, 0},
-        // scheme 6
-        CTypeClick{{4, 0, 4}, P700::kAutonomous, false, true, true, 0},
-        CTypeClick{{4, 0, 4}, P700::kPolled, true, false, true, 1},
-        CTypeClick{{4, 0, 4}, P700::kSerialSync, false, true, true, 0},
-        // scheme 3: only the type changes
-        CTypeClick{{3, 2, 2}, P700::kPolled, false, true, false, 0}));
+    Schemes, Sampling700Schemes,
+    ::testing::Values(CScheme700{{3, 0, 0}, 0, false, true, true, false, {kHidden, kHidden, kHidden}},
+                      CScheme700{{3, 0, 4}, 1, false, true, true, true,
+                                 {{true, true, false, 1}, {false, true, false, 1}, {false, true, true, 0}}},
+                      CScheme700{{3, 1, 2}, 2, true, true, true, false, {kHidden, kHidden, kHidden}},
+                      CScheme700{{3, 2, 2}, 3, true, false, true, false, {kHidden, kHidden, kHidden}},
+                      CScheme700{{5, 2, 0}, 4, true, false, false, false, {kHidden, kHidden, kHidden}},
+                      CScheme700{{5, 2, 1}, 4, true, false, true, false, {kHidden, kHidden, kHidden}},
+                      CScheme700{{5, 0, 0}, 5, false, true, true, true,
+                                 {{true, false, true, 1}, {false, true, true, 0}, {false, true, true, 0}}},
+                      CScheme700{{4, 0, 4}, 6, false, true, true, true,
+                                 {{true, false, true, 1}, {false, true, true, 0}, {false, true, true, 0}}}));
 
 TEST(Sampling700, TransmitRevealsAndClearsReceiveLineValidUnderTheOxygenScheme)
 {
@@ -199,40 +182,5 @@ TEST(SampleRate, BackStoresAnOddNCyclesWithoutAMessageAndSkipsABadNumber)
     EXPECT_EQ(driver.Instrument().m_nInstrumentsQueried, 0);
     EXPECT_EQ(driver.Instrument().m_nCommsPerHour, 6);
 }
-
-// ---- The two pressure sensors that reset NCycles ----
-
-struct CNCyclesReset {
-    CVariant variant;
-    int nSensor;
-    int nNCycles;
-    int bEven;
-    double dBaseSamplingTime;
-};
-
-class PressureResetsNCycles : public ::testing::TestWithParam<CNCyclesReset> {};
-
-TEST_P(PressureResetsNCycles, OnLeavingThePressurePage)
-{
-    const CNCyclesReset& c = GetParam();
-    CSheetDriver driver;
-    driver.Open(c.variant, EPageKind::SampleRate);
-    ASSERT_EQ(driver.Submit({{PRate::kNCycles, "8"}}), "");
-    EXPECT_EQ(driver.Instrument().m_nNCycles, 8);
-    while (driver.Page().Kind() != EPageKind::PressureSelect)
-        driver.m_sheet.Back();
-    driver.Page().SelectEntry(CPressureSelectPageModel::kSensor, c.nSensor);
-    driver.m_sheet.Next();
-    EXPECT_EQ(driver.Instrument().m_nNCycles, c.nNCycles);
-    EXPECT_EQ(driver.Instrument().m_bNCyclesEven, c.bEven);
-    if (c.dBaseSamplingTime > 0.0) {
-        EXPECT_EQ(driver.Instrument().m_dBaseSamplingTime, c.dBaseSamplingTime);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Variants, PressureResetsNCycles,
-                         ::testing::Values(CNCyclesReset{{1, 2, 0}, 2, 2, 1, 0.0}, CNCyclesReset{{1, 2, 0}, 1, 1, 0, 0.0},
-                                           CNCyclesReset{{2, 0, 1}, 1, 2, 1, 2.45},
-                                           CNCyclesReset{{2, 0, 1}, 0, 1, 0, 2.5}));
 
 }  // namespace
