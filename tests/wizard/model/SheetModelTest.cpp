@@ -42,8 +42,13 @@ TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
 {
     CSheetDriver driver;
     driver.ChooseInstrument({0});
-    while (driver.m_sheet.CurrentIndex() > 0)
-        driver.m_sheet.Back();
+    CInstrument* p610 = &driver.Instrument();
+    p610->m_nSampleInterval = 1234;
+    driver.m_sheet.Back();
+    driver.m_sheet.Next();
+    EXPECT_EQ(&driver.Instrument(), p610);
+    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 1234);
+    driver.m_sheet.Back();
     EXPECT_EQ(driver.PageKinds(), std::vector<EPageKind>{K::Intro});
     driver.ChooseInstrument({1, 2, 0});
     EXPECT_EQ(driver.PageKinds(), k620Path);
