@@ -24,9 +24,7 @@ class CommunicationsPage : public ::testing::TestWithParam<CCommCase> {};
 TEST_P(CommunicationsPage, EnablesTheModelsProtocolsAndPreselectsTheNewestRevision)
 {
     const CCommCase& c = GetParam();
-    CMoorplanCommandLineInfo info;
-    info.m_b485 = c.b485;
-    CSheetDriver driver(info);
+    CSheetDriver driver(c.b485);
     driver.Page().Click(CIntroPageModel::ModelButton(c.nModel));
     driver.m_sheet.Next();
     CPageModel& page = driver.Page();

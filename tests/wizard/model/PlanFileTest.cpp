@@ -8,7 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -35,9 +35,7 @@ protected:
     static std::string Slurp(const std::string& strPath)
     {
         std::ifstream file(strPath, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
     fs::path m_folder;
@@ -96,8 +94,7 @@ TEST_F(PlanFileTest, EveryBadPlanGetsOneMessageNamingTheFile)
 
 TEST_F(PlanFileTest, AHugeFileIsRefusedBySizeUnread)
 {
-    const std::string strPath = (m_folder / "huge.moorplan").string();
-    { std::ofstream(strPath) << "{"; }
+    const std::string strPath = Write("huge.moorplan", "{");
     fs::resize_file(strPath, 100u * 1024 * 1024);   // sparse: nothing to read but its size
     CPlanAnswers answers;
     std::string strMessage;

@@ -29,9 +29,7 @@ class Sampling700Schemes : public ::testing::TestWithParam<CScheme700> {};
 TEST_P(Sampling700Schemes, LayOutThePageAndSetTransmitOnEachClick)
 {
     const CScheme700& c = GetParam();
-    CMoorplanCommandLineInfo info;
-    info.m_b485 = true;
-    CSheetDriver driver(info);
+    CSheetDriver driver(true);
     CPageModel& page = driver.Open(c.variant, EPageKind::Sampling700);
     ASSERT_EQ(driver.Instrument().GetCommScheme(), c.nScheme);
     EXPECT_EQ(page.Control(P700::kQueried).m_bVisible, c.bQueryShown);

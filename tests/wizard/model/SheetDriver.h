@@ -21,7 +21,9 @@ using CTyped = std::vector<std::pair<int, const char*>>;
 // Drives a sheet model as a person clicking through the wizard would.
 class CSheetDriver {
 public:
-    explicit CSheetDriver(CMoorplanCommandLineInfo commandLine = {}) : m_sheet(commandLine) { m_sheet.Start(); }
+    // b485: started with the switch that offers RS 485 on every Kelvo 700
+    // (the switches are TEST, MANUAL and 485Nereids).
+    explicit CSheetDriver(bool b485 = false) : m_sheet({false, false, b485}) { m_sheet.Start(); }
 
     // From the introduction page: picks the variant, then Next until the
     // first page of the family.
