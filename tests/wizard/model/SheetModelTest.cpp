@@ -91,4 +91,26 @@ TEST(SheetModel, ATripleWithoutAVariantDropsTheOldInstrument)
     EXPECT_EQ(sheet.Instrument(), nullptr);
 }
 
+// Each page's control enum and its layout list must stay the same length:
+// the views index the layout by the enum.
+TEST(PageLayouts, HoldOneStatePerControlOfTheEnum)
+{
+    CSheetModel sheet{CMoorplanCommandLineInfo()};
+    CPageSet& set = sheet.SetOther();
+    const std::pair<const CPageModel*, int> aPages[] = {
+        {&sheet.IntroPage(), CIntroPageModel::kControlCount},
+        {&sheet.MoorModelPage(), CMoorModelPageModel::kControlCount},
+        {set.m_pBatterySelect.get(), CBatterySelectPageModel::kControlCount},
+        {set.m_pPressureSelect.get(), CPressureSelectPageModel::kControlCount},
+        {set.m_pSampleRate.get(), CSampleRatePageModel::kControlCount},
+        {set.m_p700Sampling.get(), C700SamplingPageModel::kControlCount},
+        {set.m_p710Sampling.get(), C710SamplingPageModel::kControlCount},
+        {set.m_pMooredPumpSelect.get(), CMooredPumpSelectPageModel::kControlCount},
+        {set.m_pSensorList.get(), CSensorListPageModel::kControlCount},
+        {set.m_pFinish.get(), CFinishPageModel::kControlCount},
+    };
+    for (const auto& [pPage, nCount] : aPages)
+        EXPECT_EQ(pPage->ControlCount(), nCount) << static_cast<int>(pPage->Kind());
+}
+
 }  // namespace
