@@ -1,5 +1,6 @@
 #include "FirmwareCatalogue.h"
 #include "InstrumentFactory.h"
+#include "InstrumentOption.h"
 #include "Instruments700.h"
 #include "Variants600.h"
 
@@ -10,41 +11,26 @@
 
 namespace {
 
-struct CFactoryCase {
-    int nModel, nComm, nFirmware;
-    const std::type_info* pType;   // null: no variant
-};
-
 // The "any" positions and the triples without a row; every row of the table
-// is built in VariantTableTest.
-const CFactoryCase kFactoryCases[] = {
-    {0, -1, -1, &typeid(CInstrument610)},
-    {0, 2, 7, &typeid(CInstrument610)},
-    {0, INT_MIN, INT_MAX, &typeid(CInstrument610)},
-    {1, 0, 2, nullptr},
-    {1, 0, -1, nullptr},
-    {1, 1, 5, &typeid(CInstrument620Rs485FwTo12)},
-    {1, 1, -1, &typeid(CInstrument620Rs485FwTo12)},
-    {1, 3, 0, nullptr},
-    {1, -1, 0, nullptr},
-    {2, -1, 1, &typeid(CInstrument630Fw20)},
-    {2, 2, 0, &typeid(CInstrument630FwTo16)},
-    {2, 0, 2, nullptr},
-    {2, 0, -1, nullptr},
-    {3, 0, 5, nullptr},
-    {5, 0, 3, &typeid(CInstrument700LxpOxRs232)},
-    {5, 0, -1, &typeid(CInstrument700LxpOxRs232)},
-    {5, 1, 0, nullptr},
-    {5, 2, 2, nullptr},
-    {6, 1, 0, nullptr},
-    {7, 0, 0, nullptr},
-    {-1, -1, -1, nullptr},
-    {INT_MIN, INT_MIN, INT_MIN, nullptr},
-};
-
+// is built in VariantTableTest, the firmware past each cell's end is refused
+// below.
 TEST(Factory, BuildsTheVariantOfTheTripleOrNothing)
 {
-    for (const CFactoryCase& c : kFactoryCases) {
+    const struct {
+        int nModel, nComm, nFirmware;
+        const std::type_info* pType;   // null: no variant
+    } kCases[] = {
+        {0, -1, -1, &typeid(CInstrument610)},           {0, INT_MIN, INT_MAX, &typeid(CInstrument610)},
+        {1, 0, -1, nullptr},                            {1, 1, 5, &typeid(CInstrument620Rs485FwTo12)},
+        {1, 1, -1, &typeid(CInstrument620Rs485FwTo12)}, {1, 3, 0, nullptr},
+        {1, -1, 0, nullptr},                            {2, -1, 1, &typeid(CInstrument630Fw20)},
+        {2, 2, 0, &typeid(CInstrument630FwTo16)},       {2, 0, -1, nullptr},
+        {5, 0, 3, &typeid(CInstrument700LxpOxRs232)},   {5, 0, -1, &typeid(CInstrument700LxpOxRs232)},
+        {5, 1, 0, nullptr},                             {6, 1, 0, nullptr},
+        {7, 0, 0, nullptr},                             {-1, -1, -1, nullptr},
+        {INT_MIN, INT_MIN, INT_MIN, nullptr},
+    };
+    for (const auto& c : kCases) {
         auto p = CreateVariant(c.nModel, c.nComm, c.nFirmware);
         SCOPED_TRACE(::testing::Message() << c.nModel << "," << c.nComm << "," << c.nFirmware);
         if (!c.pType) {
@@ -58,15 +44,6 @@ TEST(Factory, BuildsTheVariantOfTheTripleOrNothing)
         EXPECT_EQ(p->GetCommIndex(), c.nComm);
         EXPECT_EQ(p->GetFirmwareIndex(), c.nFirmware);
     }
-}
-
-TEST(Factory, EveryCallBuildsAFreshObjectWithDefaults)
-{
-    auto pFirst = CreateVariant(1, 0, 1);
-    pFirst->m_nSampleInterval = 900;
-    auto pSecond = CreateVariant(1, 0, 1);
-    EXPECT_NE(pFirst.get(), pSecond.get());
-    EXPECT_EQ(pSecond->m_nSampleInterval, -1);
 }
 
 // The catalogue offers exactly the revisions the factory can build: each
@@ -102,6 +79,19 @@ TEST(FirmwareCatalogue, OutsideTheTableIsEmpty)
         EXPECT_TRUE(catalogue.GetRevisions(nModel, nComm).empty());
         EXPECT_EQ(catalogue.GetNewestRevision(nModel, nComm), 0);
     }
+}
+
+// A stale or unset index in the record never reaches outside an option list.
+TEST(OptionList, NeverReadsOrWritesOutside)
+{
+    COptionList<5> list;
+    list.Set(4, "last", 0.5);
+    list.Set(5, "beyond", 9.0);
+    for (int nIndex : {-1, 5, 1000}) {
+        EXPECT_EQ(list.NameAt(nIndex), "") << nIndex;
+        EXPECT_EQ(list.ValueAt(nIndex), 0.0) << nIndex;
+    }
+    EXPECT_EQ(list.ValueAt(4), 0.5);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "FinishReport.h"
-#include "InstrumentFactory.h"
+#include "Instrument.h"
 #include "TraceCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -32,119 +31,87 @@ public:
     int m_nCalls = 0;
 };
 
-const char* const kRule = "===============================";
-
-struct CRow {
-    int nDays;
-    std::string strCell;
-};
-
-// Splits the section into its rows, checking the fixed head and line ends.
-std::vector<CRow> ParseSection(const std::string& strSection, int nMin, int nMax)
-{
-    const std::string strHead = std::string("\r\n") + kRule + "\r\nSample interval minimum = " + std::to_string(nMin) +
-                                "\r\nSample interval maximum = " + std::to_string(nMax) + "\r\n" + kRule +
-                                "\r\nDays\tSample Interval\r\n";
-    EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
-    std::vector<CRow> aRows;
-    std::istringstream rows(strSection.substr(strHead.size()));
-    for (std::string strLine; std::getline(rows, strLine);) {
-        EXPECT_EQ(strLine.back(), '\r');
-        const size_t nTab = strLine.find('\t');
-        aRows.push_back({std::stoi(strLine.substr(0, nTab)), strLine.substr(nTab + 1, strLine.size() - nTab - 2)});
-    }
-    return aRows;
-}
-
-TEST(FinishReport, TableHas54RowsAndMarksUnreachableTargets)
+TEST(FinishReport, RowsFindTheIntervalOfEachTargetWithinReach)
 {
     CLinearInstrument instrument(10, 14400, 10.0);   // at most 1440 days
-    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 14400);
+    const std::vector<FinishReport::CIntervalRow> aRows = FinishReport::SampleIntervalRows(instrument);
     ASSERT_EQ(aRows.size(), 54u);
     std::vector<int> anTargets;   // 1..9, 10..90, 100..3600
     for (int n = 1; n <= 3600; n += n < 10 ? 1 : n < 100 ? 10 : 100)
         anTargets.push_back(n);
     for (size_t i = 0; i < aRows.size(); ++i) {
-        const CRow& row = aRows[i];
+        const FinishReport::CIntervalRow& row = aRows[i];
         SCOPED_TRACE(row.nDays);
         EXPECT_EQ(row.nDays, anTargets[i]);
+        EXPECT_EQ(row.bReachable, row.nDays <= 1440);
         // The rounded endurance of the interval found is the target.
-        if (row.nDays <= 1440) {
-            EXPECT_EQ(static_cast<int>(std::stoi(row.strCell) / 10.0 + 0.5), row.nDays);
-        } else {
-            EXPECT_EQ(row.strCell, "*****");
+        if (row.bReachable) {
+            EXPECT_EQ(static_cast<int>(row.nInterval / 10.0 + 0.5), row.nDays);
         }
     }
 }
 
+// The head prints the stored limits; the search starts from the effective
+// minimum, and equal limits leave one interval for every reachable row.
 TEST(FinishReport, SectionPrintsTheStoredMinimumButSearchesFromTheEffectiveOne)
 {
+    const std::string kRule = "===============================\r\n";
     CLinearInstrument instrument(10, 3000, 1.0);
     instrument.m_nEffectiveMin = 500;
-    const std::vector<CRow> aRows = ParseSection(FinishReport::SampleIntervalSection(instrument), 10, 3000);
-    ASSERT_EQ(aRows.size(), 54u);
-    EXPECT_EQ(aRows[0].strCell, "500");
-    EXPECT_EQ(aRows[27].nDays, 1000);
-    EXPECT_EQ(aRows[27].strCell, "1000");
-    EXPECT_EQ(aRows.back().strCell, "*****");
+    const std::string strSection = FinishReport::SampleIntervalSection(instrument);
+    const std::string strHead = "\r\n" + kRule + "Sample interval minimum = 10\r\nSample interval maximum = 3000\r\n" +
+                                kRule + "Days\tSample Interval\r\n1\t500\r\n";
+    EXPECT_EQ(strSection.substr(0, strHead.size()), strHead);
 
-    // Equal limits: every row shows that interval or stars.
     CLinearInstrument fixed(900, 900, 1.0);   // always 900 days
-    for (const CRow& row : ParseSection(FinishReport::SampleIntervalSection(fixed), 900, 900))
-        EXPECT_EQ(row.strCell, row.nDays < 900 ? "900" : "*****") << row.nDays;
+    std::string strExpected = "\r\n" + kRule + "Sample interval minimum = 900\r\nSample interval maximum = 900\r\n" +
+                              kRule + "Days\tSample Interval\r\n";
+    for (const FinishReport::CIntervalRow& row : FinishReport::SampleIntervalRows(fixed))
+        strExpected += std::to_string(row.nDays) + (row.nDays < 900 ? "\t900\r\n" : "\t*****\r\n");
+    EXPECT_EQ(FinishReport::SampleIntervalSection(fixed), strExpected);
 }
-
-struct CSearchCase {
-    const char* szLabel;
-    int nMin, nMax;
-    int nDays;
-    int nExpected;
-};
-
-const CSearchCase kSearchCases[] = {
-    {"minimum equals maximum", 600, 600, 5, 600},
-    {"span of one", 600, 601, 5, 600},
-    {"maximum below minimum", 600, 400, 5, 500},
-    {"exact hit at the first midpoint", 0, 2000, 1000, 1000},
-    {"target below the shortest interval", 100, 1000, 1, 100},
-};
 
 TEST(FinishReport, IntervalSearchEdgeCases)
 {
-    for (const CSearchCase& c : kSearchCases) {
+    const struct {
+        const char* szLabel;
+        int nMin, nMax;
+        int nDays;
+        int nExpected;
+    } kCases[] = {
+        {"minimum equals maximum", 600, 600, 5, 600},
+        {"span of one", 600, 601, 5, 600},
+        {"maximum below minimum", 600, 400, 5, 500},
+        {"exact hit at the first midpoint", 0, 2000, 1000, 1000},
+        {"target below the shortest interval", 100, 1000, 1, 100},
+    };
+    for (const auto& c : kCases) {
         CLinearInstrument instrument(c.nMin, c.nMax, 1.0);
         EXPECT_EQ(instrument.IntervalForDays(c.nDays), c.nExpected) << c.szLabel;
     }
-}
-
-TEST(FinishReport, IntervalSearchStopsAfterTheHalvingsOfTheSpan)
-{
+    // An unreachable target stops after the halvings of the span.
     CLinearInstrument instrument(10, 14400, 1000.0);   // 14.4 days at most
-    const int nInterval = instrument.IntervalForDays(3600);
+    EXPECT_LE(instrument.IntervalForDays(3600), 14400);
     EXPECT_EQ(instrument.m_nCalls, 14);   // ceil(log2(14390))
-    EXPECT_LE(nInterval, 14400);
 }
-
-struct CEntryCase {
-    const char* szDescription;
-    const char* szComments;
-};
-
-const CEntryCase kEntryCases[] = {
-    {"Kelvo 610\r\n", "\t\t<!-- Kelvo 610 -->\r\n"},
-    {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
-     "\t\t<!-- Kelvo 620 MX -->\r\n\t\t<!-- Firmware = 2.0 or higher -->\r\n"},
-    {"Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n",
-     "\t\t<!-- Kelvo 700 LX RS-232 -->\r\n"
-     "\t\t<!-- Firmware 2.6 and higher, less than 3.0\r\nExternal Power Option -->\r\n"},
-    {"Model = \r\nFirmware 1\r\n", "\t\t<!-- \r\nFirmware 1 -->\r\n"},
-    {"model = Kelvo 620 \t \r\n", "\t\t<!-- model = Kelvo 620 -->\r\n"},
-    {"", "\t\t<!--  -->\r\n"},
-};
 
 TEST(FinishReport, CatalogueEntryCommentsTheDescription)
 {
-    for (const CEntryCase& c : kEntryCases) {
+    const struct {
+        const char* szDescription;
+        const char* szComments;
+    } kCases[] = {
+        {"Kelvo 610\r\n", "\t\t<!-- Kelvo 610 -->\r\n"},
+        {"Model = Kelvo 620 MX\r\nFirmware = 2.0 or higher\r\n",
+         "\t\t<!-- Kelvo 620 MX -->\r\n\t\t<!-- Firmware = 2.0 or higher -->\r\n"},
+        {"Model = Kelvo 700 LX RS-232\r\nFirmware 2.6 and higher, less than 3.0\r\nExternal Power Option\r\n",
+         "\t\t<!-- Kelvo 700 LX RS-232 -->\r\n"
+         "\t\t<!-- Firmware 2.6 and higher, less than 3.0\r\nExternal Power Option -->\r\n"},
+        {"Model = \r\nFirmware 1\r\n", "\t\t<!-- \r\nFirmware 1 -->\r\n"},
+        {"model = Kelvo 620 \t \r\n", "\t\t<!-- model = Kelvo 620 -->\r\n"},
+        {"", "\t\t<!--  -->\r\n"},
+    };
+    for (const auto& c : kCases) {
         CLinearInstrument instrument(10, 20, 1.0);
         instrument.m_strDescription = c.szDescription;
         EXPECT_EQ(FinishReport::CatalogueEntry(instrument),
@@ -156,34 +123,15 @@ TEST(FinishReport, CatalogueEntryCommentsTheDescription)
 
 TEST(FinishReport, BuildWritesTheEntryAndAppendsTheTableOnlyInTestMode)
 {
-    auto p610 = CreateVariant(0, -1, -1);
-    p610->SetPressureSensorIndex(0);
-    p610->m_nSampleInterval = 900;
-    p610->m_nBatteryIndex = 0;
-    p610->m_nAuxSensorCount = 0;
-    const std::string strEntry = "\t<Instrument model='0' comm='-1' rev='-1'>\r\n\t\t<!-- Kelvo 610 -->\r\n"
-                                 "\t\t<Manual>  </Manual>\r\n\t</Instrument>\r\n";
+    CLinearInstrument instrument(10, 14400, 10.0);
     {
         CTraceCapture capture;
-        FinishReport::Build(*p610, false);
-        EXPECT_NE(capture.Text().find(strEntry), std::string::npos);
+        FinishReport::Build(instrument, false);
+        EXPECT_EQ(capture.Text(), FinishReport::CatalogueEntry(instrument));
     }
-    const std::string strReport = p610->m_strSummary;
-    const std::string strLast = "\r\nBattery Endurance is:   658 Days\r\n";
-    EXPECT_EQ(strReport.substr(strReport.size() - strLast.size()), strLast);
-    EXPECT_EQ(strReport.find(kRule), std::string::npos);
-
-    FinishReport::Build(*p610, true);
-    ASSERT_EQ(p610->m_strSummary.substr(0, strReport.size()), strReport);
-    const std::vector<CRow> aRows = ParseSection(p610->m_strSummary.substr(strReport.size()), 15, 32767);
-    ASSERT_EQ(aRows.size(), 54u);
-    EXPECT_EQ(aRows[0].strCell, "15");
-    // 658 days at 900 s: the 600-day row lies below, the 700-day row above.
-    EXPECT_EQ(aRows[23].nDays, 600);
-    EXPECT_LT(std::stoi(aRows[23].strCell), 900);
-    EXPECT_GT(std::stoi(aRows[24].strCell), 900);
-    // The longest interval still lasts beyond ten years.
-    EXPECT_LT(std::stoi(aRows.back().strCell), 32767);
+    EXPECT_EQ(instrument.m_strSummary, "report\r\n");
+    FinishReport::Build(instrument, true);
+    EXPECT_EQ(instrument.m_strSummary, "report\r\n" + FinishReport::SampleIntervalSection(instrument));
 }
 
 }  // namespace

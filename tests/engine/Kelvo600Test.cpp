@@ -37,89 +37,64 @@ std::unique_ptr<CInstrument> Enter(const CRecord600& r)
     return p;
 }
 
+// The worked records; where a trace is given it is every line the variant's
+// calculation writes, which shows the intermediate values.
 const struct {
     const char* szLabel;
     CRecord600 record;
     double dDays;
+    const char* szTrace;
 } kBudgetCases[] = {
-    {"610 alkaline, 900 s: H = 2.78", {0, -1, -1, 0, 0, 0, 900, 0, 0, 0.0, 20.0, -1, -1}, 658.2733812949641},
-    {"610 lithium 42 adds self-discharge", {0, -1, -1, 0, 0, 0, 900, 1, 0, 0.0, 20.0, -1, -1}, 1742.9622925711678},
-    {"610 Digiquartz wakes longer", {0, -1, -1, 2, 1, 0, 900, 0, 0, 0.0, 20.0, -1, -1}, 169.97625728469671},
-    {"620 RS-232 2.0, t = 2.5 s, H = 0.772", {1, 0, 1, 1, 0, 0, 900, 0, 0, 0.0, 20.0, -1, -1}, 2370.4663212435235},
-    {"620 pump mode 1 charges 0.5 s", {1, 0, 1, 1, 1, 1, 900, 0, 0, 0.0, 20.0, -1, -1}, 1416.36690647482},
-    {"620 pump mode 2 charges the sampling time", {1, 0, 1, 1, 1, 2, 900, 0, 0, 0.0, 20.0, -1, -1}, 888.82618510158},
-    {"620 RS-485 without pump answers queries", {1, 1, 0, 1, -1, 0, 600, 0, 0, 0.0, 20.0, 3, 4}, 1433.9445228020688},
-    {"no battery chosen", {1, 0, 1, 1, 0, 0, 900, -1, 0, 0.0, 20.0, -1, -1}, 0.0},
-    {"battery index beyond the packs", {0, -1, -1, 0, 0, 0, 900, 3, 0, 0.0, 20.0, -1, -1}, 0.0},
+    {"610 lithium 42 adds self-discharge", {0, -1, -1, 0, 0, 0, 900, 1, 0, 0.0, 20.0, -1, -1}, 1742.9622925711678,
+     "deratedBatteryCapacity = 37.700000\r\ndTotalCurrent = 2.780000\r\n"
+     "dSelfDischargeCurrent_amp_sec_per_hour = 0.464476\r\ndTotalCurrent = 3.244476\r\n"
+     "dEndurance = 1742.962293\r\n"},
+    {"610 Digiquartz wakes longer", {0, -1, -1, 2, 1, 0, 900, 0, 0, 0.0, 20.0, -1, -1}, 169.97625728469671, nullptr},
+    {"620 RS-232 2.0, t = 2.5 s, H = 0.772", {1, 0, 1, 1, 0, 0, 900, 0, 0, 0.0, 20.0, -1, -1}, 2370.4663212435235,
+     "deratedBatteryCapacity = 12.200000\r\ndBattAmpSecHour = 43920.000000\r\n"
+     "dSamplingTime = 2.500000\r\ndSamplingAmpSec = 0.175000\r\ndSamplesPerHour = 4.000000\r\n"
+     "dPumpAmpSec = 0.000000\r\ndAuxSensorAmpSec = 0.000000\r\ndQuiescentAmpSecHour = 0.072000\r\n"
+     "dCommunicationAmpSec = -0.000000\r\ndTotalCurrent = 0.772000\r\ndEndurance = 2370.466321\r\n"},
+    {"620 pump mode 1 charges 0.5 s", {1, 0, 1, 1, 1, 1, 900, 0, 0, 0.0, 20.0, -1, -1}, 1416.36690647482, nullptr},
+    {"630 lithium 42, pump mode 1", {2, 0, 1, 0, 0, 1, 900, 1, 0, 0.0, 20.0, -1, -1}, 3415.9820603020416,
+     "deratedBatteryCapacity = 35.200000\r\ndSelfDischargeCurrent_amp_sec_per_hour = 0.433676\r\n"
+     "dTotalCurrent = 1.545676\r\ndEndurance = 3415.982060\r\n"},
 };
 
 TEST(Kelvo600, ChargeBudgetGivesTheWorkedDays)
 {
-    for (const auto& c : kBudgetCases)
-        EXPECT_EQ(Enter(c.record)->CalculateEndurance(c.record.nInterval), c.dDays) << c.szLabel;
-}
-
-TEST(Kelvo600, EachFamilyTracesItsOwnSteps)
-{
-    const struct {
-        CRecord600 record;
-        const char* szExpected;
-    } kCases[] = {
-        {{0, -1, -1, 0, 0, 0, 900, 1, 0, 0.0, 20.0, -1, -1},
-         "deratedBatteryCapacity = 37.700000\r\ndTotalCurrent = 2.780000\r\n"
-         "dSelfDischargeCurrent_amp_sec_per_hour = 0.464476\r\ndTotalCurrent = 3.244476\r\n"
-         "dEndurance = 1742.962293\r\n"},
-        {{1, 0, 1, 1, 0, 0, 900, 0, 0, 0.0, 20.0, -1, -1},
-         "deratedBatteryCapacity = 12.200000\r\ndBattAmpSecHour = 43920.000000\r\n"
-         "dSamplingTime = 2.500000\r\ndSamplingAmpSec = 0.175000\r\ndSamplesPerHour = 4.000000\r\n"
-         "dPumpAmpSec = 0.000000\r\ndAuxSensorAmpSec = 0.000000\r\ndQuiescentAmpSecHour = 0.072000\r\n"
-         "dCommunicationAmpSec = -0.000000\r\ndTotalCurrent = 0.772000\r\ndEndurance = 2370.466321\r\n"},
-        {{2, 0, 1, 0, 0, 1, 900, 1, 0, 0.0, 20.0, -1, -1},
-         "deratedBatteryCapacity = 35.200000\r\ndSelfDischargeCurrent_amp_sec_per_hour = 0.433676\r\n"
-         "dTotalCurrent = 1.545676\r\ndEndurance = 3415.982060\r\n"},
-    };
-    for (const auto& c : kCases) {
+    for (const auto& c : kBudgetCases) {
+        SCOPED_TRACE(c.szLabel);
         auto p = Enter(c.record);
         CTraceCapture capture;
-        p->CalculateEndurance(900);
-        EXPECT_EQ(capture.Text(), c.szExpected) << p->GetDescription();
+        EXPECT_EQ(p->CalculateEndurance(c.record.nInterval), c.dDays);
+        if (c.szTrace) {
+            EXPECT_EQ(capture.Text(), c.szTrace);
+        }
     }
 }
 
+// The standard record of VariantTableTest times the pump modes and the delay;
+// the Digiquartz adds the Paros integration time, and any NCycles is safe.
 TEST(Kelvo600, SamplingTimeRules)
 {
     auto p620 = CreateVariant(1, 0, 1);
     auto& k620 = dynamic_cast<CInstrument620&>(*p620);
     k620.m_nNCycles = 3;
     k620.m_dSamplingDelay = 1.5;
-    k620.SetPressureSensorIndex(0);
-    EXPECT_EQ(k620.GetSamplingTime(), 0.5 + 1.5 + 2.2);
-    k620.SetPressureSensorIndex(2);   // Digiquartz adds the Paros integration time
+    k620.SetPressureSensorIndex(2);
     k620.m_nParosIntegrationTime = 4;
     EXPECT_EQ(k620.GetSamplingTime(), 0.5 + 1.5 + 2.2 + 4.0);
-    k620.m_nPumpIndex = 0;   // pump mode 1 adds 0.5 s even with "none"
-    k620.m_nPumpMode = 1;
-    EXPECT_EQ(k620.GetSamplingTime(), 0.5 + 1.5 + 2.2 + 4.0 + 0.5);
     k620.m_nNCycles = INT_MIN;   // converted before the subtraction
     EXPECT_TRUE(std::isfinite(k620.GetSamplingTime()));
-
-    CInstrument630Fw20 k630(2, 0, 1);
-    k630.m_dSamplingDelay = 5.0;
-    EXPECT_EQ(k630.GetSamplingTime(), 2.5 + 0.5);   // mode 1 ignores the delay
-    k630.m_nPumpMode = 2;
-    EXPECT_EQ(k630.GetSamplingTime(), 5.0 + 2.5);
 }
 
+// Eight slots at most, however large the count.
 TEST(Kelvo600, AuxiliarySensorsStopAtTheEighthSlot)
 {
     for (int nModel : {0, 1, 2}) {
-        auto p = Enter({nModel, 0, 1, 0, 0, 1, 600, 0, 8, 0.0, 20.0, -1, -1});
-        for (int i = 0; i < 8; ++i)
-            p->m_aAuxSensors.Set(i, "Kelvo 810", 0.015, 1);
-        const double dEight = p->CalculateEndurance(600);
-        p->m_nAuxSensorCount = INT_MAX;
-        EXPECT_EQ(p->CalculateEndurance(600), dEight) << nModel;
-        p->BuildSummary(0);
+        auto p = Enter({nModel, 0, 1, 0, 0, 1, 600, 0, INT_MAX, 0.0, 20.0, -1, -1});
+        p->BuildSummary(1);
         size_t nLines = 0;
         for (size_t n = p->m_strSummary.find(", Amps = "); n != std::string::npos;
              n = p->m_strSummary.find(", Amps = ", n + 1))
@@ -177,29 +152,53 @@ TEST(Kelvo600, WholeReportsAreByteExact)
     }
 }
 
+// ManualFiguresTest holds every rule against the manual's table to two
+// decimals; these rows are the temperatures where only the last bits show
+// which branch was taken.
+TEST(BatteryDerating, BranchEdgesTakeTheLinearBranch)
+{
+    EXPECT_EQ(CInstrument600Series::AlkalineCapacity(20.0, false, false), 12.200000000000001);
+    EXPECT_EQ(CInstrument600Series::AlkalineCapacity(0.0, false, false), 6.1000000000000005);
+}
+
+// Which rule and load the record selects: the pack by index (none outside the
+// list), a load by a pump other than "none" or by an auxiliary sensor; the
+// Kelvo 630 always counts as pumping.
+TEST(BatteryDerating, ChosenPackAndLoadSelectTheRule)
+{
+    const struct {
+        int nModel, nBattery, nPump, nAuxCount;
+        double dExpected;
+    } kCases[] = {
+        {1, -1, 0, 0, 0.0},   {1, 3, 0, 0, 0.0},      {1, 4, 0, 0, 0.0},   {1, 1000, 0, 0, 0.0},
+        {1, 0, 0, 0, 9.15},   {1, 0, 1, 0, 7.875},    {1, 0, -1, 1, 7.875}, {1, 2, -1, 1, 24.48},
+        {2, 1, -1, 0, 34.2},
+    };
+    for (const auto& c : kCases) {
+        auto p = CreateVariant(c.nModel, 0, 1);
+        p->m_dDeploymentTemperature = 10.0;
+        p->m_nBatteryIndex = c.nBattery;
+        p->m_nPumpIndex = c.nPump;
+        p->m_nAuxSensorCount = c.nAuxCount;
+        const double dCapacity = dynamic_cast<CInstrument600Series&>(*p).GetDeratedBatteryCapacity();
+        EXPECT_EQ(dCapacity, c.dExpected) << c.nModel << " battery " << c.nBattery << " pump " << c.nPump;
+    }
+}
+
 // Opens the endurance line to the test.
 struct CEnduranceLineProbe : CInstrument {
     using CInstrument::EnduranceLine;
 };
 
+// Both forms of the line: the Kelvo 610/620/630 leave the notice unended, the
+// oxygen form ends it.
 TEST(Kelvo600, TwoYearWarningStartsAtExactly730Days)
 {
     const std::string kWarning = "\r\n\r\nBatteries are not expected\r\nto last longer than 2 years";
-    const struct {
-        double dDays;
-        std::string strExpected;
-    } kCases[] = {
-        {730.0, "Battery Endurance is:   730 Days" + kWarning},
-        {729.9, "Battery Endurance is:   730 Days\r\n"},
-        {42.0, "Battery Endurance is:    42 Days\r\n"},
-        {123456.0, "Battery Endurance is: 123456 Days" + kWarning},
-    };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(CEnduranceLineProbe::EnduranceLine(c.dDays, false), c.strExpected) << c.dDays;
-        EXPECT_EQ(CEnduranceLineProbe::EnduranceLine(c.dDays, true),
-                  c.strExpected + (c.dDays >= 730.0 ? "\r\n" : ""))
-            << c.dDays;
-    }
+    EXPECT_EQ(CEnduranceLineProbe::EnduranceLine(729.9, true), "Battery Endurance is:   730 Days\r\n");
+    EXPECT_EQ(CEnduranceLineProbe::EnduranceLine(730.0, false), "Battery Endurance is:   730 Days" + kWarning);
+    EXPECT_EQ(CEnduranceLineProbe::EnduranceLine(123456.0, true),
+              "Battery Endurance is: 123456 Days" + kWarning + "\r\n");
 }
 
 }  // namespace

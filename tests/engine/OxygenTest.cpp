@@ -21,9 +21,6 @@ TEST(OxygenPumpTime, SevenTimeConstantsHeldWithinTwoAndThirty)
     EXPECT_EQ(CalcPumpTime(20.0, 0.0, 1.0), 14.0);       // tau about 0.965
     EXPECT_EQ(CalcPumpTime(-5.0, 7000.0, 4.0), 210.0);   // tau about 34.7
     EXPECT_EQ(CalcPumpTime(10.0, 1000.0, 3.0), 38.845357244103084);
-    CTraceCapture capture;
-    CalcPumpTime(10.0, 1000.0, 3.0);
-    EXPECT_EQ(capture.Text(), "Calculating pump time\n");
 }
 
 TEST(OxygenPumpTime, NoteTruncatesAndSaturates)
@@ -36,141 +33,127 @@ TEST(OxygenPumpTime, NoteTruncatesAndSaturates)
     EXPECT_EQ(SaturatedInt(-7.9), -7);
 }
 
-TEST(OxygenJoules, LxpOxRaisesShortIntervalsToItsMinimum)
+// The deployment conditions the battery page enters for an oxygen variant.
+struct CConditions {
+    double dTemperature, dPressure, dTau20;
+};
+
+const CConditions kWarm = {20.0, 0.0, 1.0};
+const CConditions kDeep = {10.0, 1000.0, 3.0};
+
+// An oxygen variant with its first pressure sensor and battery chosen and the
+// conditions entered.
+std::unique_ptr<CInstrument> Oxygen(KelvoMaker pfnMake, const CConditions& c)
 {
-    // Without real time on = 15 + 2.8 s: up to 20 s is raised to ceil(22.8).
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
-    EXPECT_EQ(p->GetMinSampleInterval(), 23);
-    EXPECT_EQ(p->CalculateEndurance(20), 24.33252254558903);
-    EXPECT_EQ(p->m_strCalcNote, FormatMinIntervalNote(23.0));
-    EXPECT_EQ(p->CalculateEndurance(23), 24.33252254558903);
-    // 21 s reaches on + 3.0 and is kept; the earlier note goes.
-    p->CalculateEndurance(21);
-    EXPECT_EQ(p->m_strCalcNote, "");
-    p->SetDeploymentTemperature(10.0);
-    p->SetDeploymentPressure(1000.0);
-    p->SetTau20(3.0);
-    EXPECT_EQ(p->GetMinSampleInterval(), 39 + 9);
+    std::unique_ptr<CInstrument> p = pfnMake();
+    p->SetPressureSensorIndex(0);
+    p->SetBatteryIndex(0);
+    p->SetDeploymentTemperature(c.dTemperature);
+    p->SetDeploymentPressure(c.dPressure);
+    p->SetTau20(c.dTau20);
+    return p;
 }
 
-TEST(OxygenJoules, LxpOxTracesEveryStepInOrder)
+const KelvoMaker kLxpOx = &MakeKelvo<CInstrument700LxpOxRs232>;
+const KelvoMaker kMxpOx40 = &MakeKelvo<CInstrument700MxpOxFw40>;
+const KelvoMaker kMxpOx11 = &MakeKelvo<CInstrument700MxpOxFw11>;
+
+// Each record: the shortest interval its conditions allow (the amp-second
+// variant keeps its fixed one); an interval too short for the pump is raised
+// with a note, one long enough is kept and clears the note an earlier short
+// one left; where a trace is given, every step the calculation writes.
+TEST(Oxygen, MinimumRaisedIntervalAndTrace)
 {
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
-    CTraceCapture capture;
-    p->CalculateEndurance(20);
-    EXPECT_EQ(capture.Text(),
-              "=========================================\r\nCalculating pump time\n"
-              "dDeploymentTau = 1.000000\r\npumpTimeSampleWaiting = 15.000000\r\npumpOnTimePerSample = 17.800000\r\n"
-              "dSampleInterval = 20.000000\r\nSample interval adjusted for pump on time.\ndSampleInterval = 23.000000\r\n"
-              "samplingJoulesPerHour = 67.930435\r\npumpOffTimePerSample = 5.200000\r\n"
-              "pumpJoulesPerHour = 334.330435\r\nsampleWaitingJoulsPerHour = 37.565217\r\n"
-              "waitPumpOffJoulesPerHour = 0.325565\r\njoulesPerHour = 440.151652\r\n"
-              "batteryCapacityJoules = 257040.000000\r\nbatteryEnduranceDays = 24.332523\r\n");
+    const struct {
+        KelvoMaker pfnMake;
+        CConditions conditions;
+        int nSensor, nSamplingType;
+        int nInterval;
+        int nMinimum;
+        int nRaisedTo;   // 0: kept
+        const char* szTrace;
+    } aCases[] = {
+        {kLxpOx, kWarm, 0, 0, 20, 23, 23,
+         "=========================================\r\nCalculating pump time\n"
+         "dDeploymentTau = 1.000000\r\npumpTimeSampleWaiting = 15.000000\r\npumpOnTimePerSample = 17.800000\r\n"
+         "dSampleInterval = 20.000000\r\nSample interval adjusted for pump on time.\ndSampleInterval = 23.000000\r\n"
+         "samplingJoulesPerHour = 67.930435\r\npumpOffTimePerSample = 5.200000\r\n"
+         "pumpJoulesPerHour = 334.330435\r\nsampleWaitingJoulsPerHour = 37.565217\r\n"
+         "waitPumpOffJoulesPerHour = 0.325565\r\njoulesPerHour = 440.151652\r\n"
+         "batteryCapacityJoules = 257040.000000\r\nbatteryEnduranceDays = 24.332523\r\n"},
+        // 21 s reaches the pump-on time + 3.0.
+        {kLxpOx, kWarm, 0, 0, 21, 23, 0, nullptr},
+        {kLxpOx, kDeep, 0, 0, 600, 48, 0, nullptr},
+        // The sampling time first, the pump time before it is raised to 15 s.
+        {kMxpOx11, kWarm, 0, 0, 10, 23, 23,
+         "dSamplingTime = 2.800000\r\nCalculating pump time\ndDeploymentTau = 1.000000\r\n"
+         "pumpTimeSampleWaiting = 14.000000\r\npumpOnTimePerSample = 17.800000\r\ndSampleInterval = 10.000000\r\n"
+         "Sample interval will be adjusted for pump on time\ndSampleInterval = 23.000000\r\n"
+         "samplingJoulesPerHour = 74.504348\r\npumpOffTimePerSample = 5.200000\r\n"
+         "pumpJoulesPerHour = 334.330435\r\nsampleWaitingJoulsPerHour = 37.565217\r\n"
+         "waitPumpOffJoulesPerHour = 0.569739\r\njoulesPerHour = 446.904739\r\n"
+         "batteryCapacityJoules = 257040.000000\r\nbatteryEnduranceDays = 23.964839\r\n"},
+        {kMxpOx11, kWarm, 0, 1, 600, 24, 0, nullptr},
+        {kMxpOx40, kDeep, 1, 0, 600, 10, 0, "dTau = 5.549337\r\ndPumpTimeTotal = 42.920026\r\n"},
+        // Tau held at 2 s: flush 10 s, settle 6 s, 16 s of pumping.
+        {kMxpOx40, {20.0, 0.0, 0.5}, 0, 0, 18, 10, 21, nullptr},
+        {kMxpOx40, {20.0, 0.0, 0.5}, 0, 0, 19, 10, 0, nullptr},
+    };
+    for (const auto& c : aCases) {
+        std::unique_ptr<CInstrument> p = Oxygen(c.pfnMake, c.conditions);
+        SCOPED_TRACE(p->GetDescription() + " at " + std::to_string(c.nInterval));
+        p->SetPressureSensorIndex(c.nSensor);
+        p->m_nSamplingType = c.nSamplingType;
+        EXPECT_EQ(p->GetMinSampleInterval(), c.nMinimum);
+        p->CalculateEndurance(1);
+        CTraceCapture capture;
+        const double dDays = p->CalculateEndurance(c.nInterval);
+        if (c.szTrace) {
+            EXPECT_EQ(capture.Text(), c.szTrace);
+        }
+        EXPECT_EQ(p->m_strCalcNote, c.nRaisedTo ? FormatMinIntervalNote(c.nRaisedTo) : "");
+        if (c.nRaisedTo) {
+            EXPECT_EQ(p->CalculateEndurance(c.nRaisedTo), dDays);
+        }
+    }
 }
 
-TEST(OxygenJoules, MxpOxFw11TracesSamplingTimeFirstAndRawPumpTime)
+// The joule form: the pump line and the raised interval's note come with the
+// endurance; a long interval gets the two-year notice and no stale note.
+TEST(OxygenReport, JouleFormWithRealTime)
 {
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
-    CTraceCapture capture;
-    p->CalculateEndurance(10);
-    const std::string strHead =
-        "dSamplingTime = 2.800000\r\nCalculating pump time\ndDeploymentTau = 1.000000\r\n"
-        "pumpTimeSampleWaiting = 14.000000\r\npumpOnTimePerSample = 17.800000\r\ndSampleInterval = 10.000000\r\n"
-        "Sample interval will be adjusted for pump on time\ndSampleInterval = 23.000000\r\nsamplingJoulesPerHour";
-    EXPECT_EQ(capture.Text().substr(0, strHead.size()), strHead);
-    EXPECT_EQ(p->m_strCalcNote, FormatMinIntervalNote(23.0));
-}
-
-TEST(OxygenJoules, MxpOxFw11MinimumAndCommunication)
-{
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw11>, 20.0, 0.0, 1.0);
-    EXPECT_EQ(p->GetMinSampleInterval(), 23);
-    p->m_nSamplingType = 1;
-    EXPECT_EQ(p->GetMinSampleInterval(), 24);
-
-    p->SetDeploymentTemperature(10.0);
-    p->SetDeploymentPressure(1000.0);
-    p->SetTau20(3.0);
-    p->m_nCommsPerHour = 4;
-    // No instrument queried costs the base of every communication, as one does.
-    p->m_nInstrumentsQueried = 0;
-    const double dNone = p->CalculateEndurance(600);
-    p->m_nInstrumentsQueried = 1;
-    EXPECT_EQ(p->CalculateEndurance(600), dNone);
-    p->m_nInstrumentsQueried = INT_MIN;
-    EXPECT_EQ(p->CalculateEndurance(600), dNone);
-}
-
-TEST(OxygenAmpSeconds, MxpOxFw40Budget)
-{
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
-    p->SetPressureSensorIndex(1);
-    p->m_nInstrumentsQueried = 3;
-    p->m_nCommsPerHour = 4;
-    CTraceCapture capture;
-    p->CalculateEndurance(600);
-    EXPECT_EQ(capture.Text(), "dTau = 5.549337\r\ndPumpTimeTotal = 42.920026\r\n");
-    EXPECT_EQ(p->m_strCalcNote, "");
-    EXPECT_EQ(p->GetMinSampleInterval(), 10);
-
-    // Polled or serial sync sampling carries no sampling charge.
-    p->m_nSamplingType = 1;
-    const double dPolled = p->CalculateEndurance(600);
-    p->m_nSamplingType = 2;
-    EXPECT_EQ(p->CalculateEndurance(600), dPolled);
-    p->m_nSamplingType = 0;
-    EXPECT_LT(p->CalculateEndurance(600), dPolled);
-}
-
-TEST(OxygenAmpSeconds, MxpOxFw40RaisesBelowPumpTimePlusThree)
-{
-    // Tau held at 2 s: flush 10 s, settle 6 s, 16 s of pumping.
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 20.0, 0.0, 0.5);
-    p->CalculateEndurance(19);
-    EXPECT_EQ(p->m_strCalcNote, "");
-    const double dAt21 = p->CalculateEndurance(21);
-    EXPECT_EQ(p->CalculateEndurance(18), dAt21);
-    EXPECT_EQ(p->m_strCalcNote, FormatMinIntervalNote(21.0));
-}
-
-TEST(OxygenReport, RealTimeJoulesWithRaisedInterval)
-{
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
+    std::unique_ptr<CInstrument> p = Oxygen(kLxpOx, kWarm);
     p->m_nSampleInterval = 20;
     p->m_bTransmitRealTime = 1;
     p->m_bReceiveLineValid = 1;
     const std::string strBody =
         "Moorplan 1.3\r\nModel = Kelvo 700 LXP OX RS-232\r\nFirmware 1.0 or higher\r\n"
         "Pressure Sensor = Strain gauge\r\nSample Interval = 20\r\n";
-    const std::string strTail =
-        "Sampling Type = Autonomous\r\nTransmit Real Time Enabled\r\nReceive line valid between samples\r\n"
+    const std::string strConditions =
         "Deployment Temperature: 20.0\r\nDeployment Pressure:    0.0\r\nOxygen Time Constant (Tau20):  1.0\r\n"
         "Battery Type is: AA Lithium\r\n\r\nBattery Capacity = 257040 Joules\r\n";
+    const std::string strTail =
+        "Sampling Type = Autonomous\r\nTransmit Real Time Enabled\r\nReceive line valid between samples\r\n" +
+        strConditions;
     EXPECT_EQ(Summary(*p, 1), strBody + "Pump on before sampling 14.0 seconds\r\n" + strTail +
                                   "Battery Endurance is:    18 Days\r\n"
                                   "Actual minimum sampling interval = 24,\r\nbased on user-input temperature,\r\n"
                                   "pressure, and Tau20.\r\n");
     EXPECT_EQ(p->m_nSampleInterval, 20);
-    // Without the endurance there is neither pump line nor note.
     EXPECT_EQ(Summary(*p, 0), strBody + strTail);
-}
 
-TEST(OxygenReport, LongTwoYearWarningAndNoStaleNote)
-{
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700LxpOxRs232>, 20.0, 0.0, 1.0);
-    p->m_nSampleInterval = 20;
-    p->BuildSummary(1);
     p->m_nSampleInterval = 21600;
+    p->m_bTransmitRealTime = 0;
     const std::string strReport = Summary(*p, 1);
     EXPECT_EQ(strReport.substr(strReport.find("Transmit")),
-              "Transmit Real Time Not Enabled\r\nDeployment Temperature: 20.0\r\nDeployment Pressure:    0.0\r\n"
-              "Oxygen Time Constant (Tau20):  1.0\r\nBattery Type is: AA Lithium\r\n\r\n"
-              "Battery Capacity = 257040 Joules\r\nBattery Endurance is:  5616 Days\r\n\r\nBatteries are not expected\r\nto last longer than 2 years\r\n");
+              "Transmit Real Time Not Enabled\r\n" + strConditions +
+                  "Battery Endurance is:  5616 Days\r\n\r\nBatteries are not expected\r\nto last longer than 2 years\r\n");
 }
 
-TEST(OxygenReport, AmpHourFormWithQueries)
+// The amp-hour form, and the queried lines before the battery is chosen.
+TEST(OxygenReport, AmpHourAndQueriedForms)
 {
-    std::unique_ptr<CInstrument> p = MakeOxygenRecord(&MakeKelvo<CInstrument700MxpOxFw40>, 10.0, 1000.0, 3.0);
+    std::unique_ptr<CInstrument> p = Oxygen(kMxpOx40, kDeep);
     p->SetPressureSensorIndex(1);
     p->m_nSampleInterval = 600;
     p->m_nInstrumentsQueried = 3;
@@ -180,11 +163,8 @@ TEST(OxygenReport, AmpHourFormWithQueries)
               "Sample Interval = 600\r\nSampling Type = Autonomous\r\nNumber to Query = 3\r\nCommunication per Hour = 4\r\n"
               "Deployment Temperature: 10.0\r\nDeployment Pressure: 1000.0\r\nOxygen Time Constant (Tau20):  3.0\r\n"
               "Battery Type is: AA Lithium\r\n\r\nBattery Capacity =  6.0 Amp-Hours\r\nBattery Endurance is:   201 Days\r\n");
-}
 
-TEST(OxygenReport, QueriedJoulesFormBeforeTheBattery)
-{
-    std::unique_ptr<CInstrument> p = MakeKelvo<CInstrument700MxpOxFw11>();
+    p = kMxpOx11();
     p->SetPressureSensorIndex(0);
     p->m_nSampleInterval = 90;
     p->m_nSamplingType = 2;

@@ -17,7 +17,6 @@ public:
     CTraceCapture& operator=(const CTraceCapture&) = delete;
 
     const std::string& Text() const { return m_strText; }
-    void Clear() { m_strText.clear(); }
 
 private:
     std::string m_strText;

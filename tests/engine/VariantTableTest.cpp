@@ -1,65 +1,114 @@
 #include "InstrumentFactory.h"
 #include "Instruments700.h"
-#include "StandardRecord.h"
 #include "Variants600.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <typeinfo>
 
 namespace {
+
+// One record entered the same way on every variant, in two set-ups that take
+// opposite branches: polled with the second pressure sensor, the second
+// battery, a pump in mode 2 and real time on; or autonomous with the first
+// sensor, the first battery, the first pump in mode 1 and real time off.
+void EnterStandardRecord(CInstrument& k, bool bPolled)
+{
+    k.m_nNCycles = 2;
+    k.SetPressureSensorIndex(bPolled ? std::min(1, k.GetPressureSensorCount() - 1) : 0);
+    k.m_nSamplingType = bPolled ? 1 : 0;
+    k.m_nSamplingMode = bPolled ? 2 : 0;
+    k.m_bTransmitRealTime = k.m_bReceiveLineValid = bPolled ? 1 : 0;
+    k.m_nInstrumentsQueried = 3;
+    k.m_nCommsPerHour = 4;
+    k.m_nPumpIndex = bPolled ? 1 : 0;
+    k.m_nPumpMode = bPolled ? 2 : 1;
+    k.m_aAuxSensors.Set(0, "Kelvo 810", 0.015, 1);
+    k.m_nAuxSensorCount = 1;
+    k.m_nBatteryIndex = (bPolled && k.GetBatteryCount() > 1) ? 1 : 0;
+    k.m_dDeploymentTemperature = 10.0;
+    k.m_dDeploymentPressure = 1000.0;
+    k.m_dTau20 = 3.0;
+    k.m_dSamplingDelay = 1.5;
+}
 
 struct CVariantRow {
     int nModel, nComm, nFirmware;
     const std::type_info* pType;
     int nMinInterval, nMaxInterval;
     double dPolledDays, dAutonomousDays;   // at 600 s
+    const char* szPolledParts;             // the consumers charged, a letter each
+    const char* szAutonomousParts;
 };
 
 // Every row of the catalogue: the class it builds, the interval limits the
-// test-mode section prints, and the endurance of both set-ups, which runs
-// every constant a calculation reads (currents, times, capacities, laws).
+// test-mode section prints, and the endurance of both set-ups of the standard
+// record, which runs every constant a calculation reads (currents, times,
+// capacities, laws), with the consumers its breakdown lists, in the order the
+// chart shows them: Sampling, Pump, Auxiliary sensors, Quiescent current,
+// Communications, self-Discharge, oxygen Wait, Idle, polled Listening.
+// Pump "none" (index 0 of the Kelvo 610/620 lists) and the alkaline pack leave
+// out the pump and self-discharge; the Kelvo 620 RS-232 variants talk for 0 s,
+// so they never charge queries; the MXP OX firmware 4.0 charges no sampling
+// when polled; a polled Kelvo 710 RS-232 counts its sleep current twice, as
+// one consumer.
 const CVariantRow kVariantRows[] = {
-    {0, 0, 0, &typeid(CInstrument610), 15, 32767, 553.31716554267314, 260.76158940397352},
-    {1, 0, 0, &typeid(CInstrument620Rs232FwTo18), 10, 14400, 1002.079317290823, 640.76484947111464},
-    {1, 0, 1, &typeid(CInstrument620Rs232Fw20), 10, 14400, 984.48330792633351, 608.57805255023175},
-    {1, 1, 0, &typeid(CInstrument620Rs485FwTo12), 10, 14400, 956.18773231703699, 563.7886597938143},
-    {1, 2, 0, &typeid(CInstrument620ModemFwTo12), 10, 14400, 975.77579782621945, 548.39832869080783},
-    {1, 2, 1, &typeid(CInstrument620ModemFw20), 10, 14400, 905.26399320810128, 492.80350438047554},
-    {2, 0, 0, &typeid(CInstrument630FwTo16), 10, 14400, 802.2700976958954, 600.22865853658527},
-    {2, 0, 1, &typeid(CInstrument630Fw20), 10, 14400, 799.64394973814751, 621.05678233438471},
-    {3, 0, 0, &typeid(CInstrument700LxRs232FwTo16), 10, 14400, 1785.7142857142856, 2340.4255319148933},
-    {3, 0, 1, &typeid(CInstrument700LxRs232Fw20), 5, 14400, 872.60034904013946, 1718.7500000000002},
-    {3, 0, 2, &typeid(CInstrument700LxRs232Fw26), 10, 14400, 563.90129471737259, 2099.2366412213742},
-    {3, 0, 3, &typeid(CInstrument700LxRs232Fw26Ext), 10, 14400, 626.40942119769466, 1229.7372833985469},
-    {3, 0, 4, &typeid(CInstrument700LxRs232Fw30), 6, 14400, 2192.9824561403511, 5314.0096618357493},
-    {3, 1, 0, &typeid(CInstrument700LxRs485FwTo13), 10, 14400, 1992.6352202260443, 2471.6601691963729},
-    {3, 1, 1, &typeid(CInstrument700LxRs485Fw20), 10, 14400, 1664.4474034620503, 2208.8353413654618},
-    {3, 1, 2, &typeid(CInstrument700LxRs485Fw30), 6, 14400, 2187.2265966754157, 4872.6467331118492},
-    {3, 2, 0, &typeid(CInstrument700MxFwTo14), 10, 14400, 1125.1125112511249, 1704.1053446940355},
-    {3, 2, 1, &typeid(CInstrument700MxFw20), 10, 14400, 1106.1946902654863, 1679.3893129770995},
-    {3, 2, 2, &typeid(CInstrument700MxFw30), 6, 14400, 1154.2012927054479, 2247.1910112359556},
-    {4, 0, 0, &typeid(CInstrument700LxpRs232FwPre26), 10, 14400, 429.1845493562231, 518.1159420289855},
-    {4, 0, 1, &typeid(CInstrument700LxpRs232Fw26), 10, 14400, 245.8452158520995, 469.1601049868766},
-    {4, 0, 2, &typeid(CInstrument700LxpRs232Fw26Ext), 10, 14400, 265.81605528973944, 331.47890588780712},
-    {4, 0, 3, &typeid(CInstrument700LxpRs232Fw30), 6, 14400, 394.32176656151415, 474.45255474452563},
-    {4, 0, 4, &typeid(CInstrument700LxpRs232Fw40), 6, 14400, 2240.143369175627, 2572.4575544503518},
-    {4, 1, 0, &typeid(CInstrument700LxpRs485FwPre23), 10, 14400, 504.50692856181882, 808.03134182174335},
-    {4, 1, 1, &typeid(CInstrument700LxpRs485Fw23), 10, 14400, 477.52451292499683, 768.5142058686539},
-    {4, 1, 2, &typeid(CInstrument700LxpRs485Fw30), 6, 14400, 351.8318712764459, 637.89687333881022},
-    {4, 2, 0, &typeid(CInstrument700MxpFw20), 10, 14400, 446.96066746126331, 480.40313549832035},
-    {4, 2, 1, &typeid(CInstrument700MxpFw30), 6, 14400, 339.39723051859892, 399.55294775076834},
-    {4, 2, 2, &typeid(CInstrument700MxpFw40), 6, 14400, 1810.8651911468814, 1942.1665947345705},
-    {5, 0, 0, &typeid(CInstrument700LxpOxRs232), 10, 21600, 45.757213201179418, 284.40275802319394},
-    {5, 2, 0, &typeid(CInstrument700MxpOxFw40), 10, 21600, 210.14631513661766, 208.19500213781876},
-    {5, 2, 1, &typeid(CInstrument700MxpOxFw11), 10, 21600, 261.55953314004137, 273.13832949312348},
-    {6, 0, 0, &typeid(CInstrument710Rs232FwPre20), 0, 14400, 624.99999999999989, 1309.5238095238096},
-    {6, 0, 1, &typeid(CInstrument710Rs232Fw20), 0, 14400, 624.99999999999989, 1145.8333333333335},
-    {6, 0, 2, &typeid(CInstrument710Rs232Fw31), 0, 14400, 624.99999999999989, 1145.8333333333335},
-    {6, 2, 0, &typeid(CInstrument710ModemFwPre11), 10, 14400, 1647.1750947125677, 2976.1904761904757},
-    {6, 2, 1, &typeid(CInstrument710ModemFw11), 10, 14400, 1647.1750947125677, 2976.1904761904757},
+    {0, 0, 0, &typeid(CInstrument610), 15, 32767, 553.3171655426731, 260.7615894039735, "SPAQD", "SAQ"},
+    {1, 0, 0, &typeid(CInstrument620Rs232FwTo18), 10, 14400, 1002.079317290823, 640.7648494711146, "SPAQD", "SAQ"},
+    {1, 0, 1, &typeid(CInstrument620Rs232Fw20), 10, 14400, 984.4833079263335, 608.5780525502317, "SPAQD", "SAQ"},
+    {1, 1, 0, &typeid(CInstrument620Rs485FwTo12), 10, 14400, 956.187732317037, 563.7886597938143, "SPAQCD", "SAQC"},
+    {1, 2, 0, &typeid(CInstrument620ModemFwTo12), 10, 14400, 975.7757978262194, 548.3983286908078, "SPAQCD", "SAQC"},
+    {1, 2, 1, &typeid(CInstrument620ModemFw20), 10, 14400, 905.2639932081013, 492.80350438047554, "SPAQCD", "SAQC"},
+    {2, 0, 0, &typeid(CInstrument630FwTo16), 10, 14400, 802.2700976958954, 600.2286585365853, "SPAQD", "SPAQ"},
+    {2, 0, 1, &typeid(CInstrument630Fw20), 10, 14400, 799.6439497381475, 621.0567823343847, "SPAQD", "SPAQ"},
+    {3, 0, 0, &typeid(CInstrument700LxRs232FwTo16), 10, 14400, 1785.7142857142856, 2340.4255319148933, "SQ", "SQ"},
+    {3, 0, 1, &typeid(CInstrument700LxRs232Fw20), 5, 14400, 872.6003490401395, 1718.7500000000002, "SQ", "SQ"},
+    {3, 0, 2, &typeid(CInstrument700LxRs232Fw26), 10, 14400, 563.9012947173726, 2099.236641221374, "SQ", "SQ"},
+    {3, 0, 3, &typeid(CInstrument700LxRs232Fw26Ext), 10, 14400, 626.4094211976947, 1229.7372833985469, "SQ", "SQ"},
+    {3, 0, 4, &typeid(CInstrument700LxRs232Fw30), 6, 14400, 2192.982456140351, 5314.009661835749, "SQ", "SQ"},
+    {3, 1, 0, &typeid(CInstrument700LxRs485FwTo13), 10, 14400, 1992.6352202260443, 2471.660169196373, "SCQ", "SCQ"},
+    {3, 1, 1, &typeid(CInstrument700LxRs485Fw20), 10, 14400, 1664.4474034620503, 2208.8353413654618, "SCQ", "SCQ"},
+    {3, 1, 2, &typeid(CInstrument700LxRs485Fw30), 6, 14400, 2187.2265966754157, 4872.646733111849, "SCQ", "SCQ"},
+    {3, 2, 0, &typeid(CInstrument700MxFwTo14), 10, 14400, 1125.112511251125, 1704.1053446940355, "SCQ", "SCQ"},
+    {3, 2, 1, &typeid(CInstrument700MxFw20), 10, 14400, 1106.1946902654863, 1679.3893129770995, "SCQ", "SCQ"},
+    {3, 2, 2, &typeid(CInstrument700MxFw30), 6, 14400, 1154.201292705448, 2247.1910112359556, "SCQ", "SCQ"},
+    {4, 0, 0, &typeid(CInstrument700LxpRs232FwPre26), 10, 14400, 429.1845493562231, 518.1159420289855, "SPQ", "SPQ"},
+    {4, 0, 1, &typeid(CInstrument700LxpRs232Fw26), 10, 14400, 245.8452158520995, 469.1601049868766, "SPQ", "SPQ"},
+    {4, 0, 2, &typeid(CInstrument700LxpRs232Fw26Ext), 10, 14400, 265.81605528973944, 331.4789058878071, "SPQ", "SPQ"},
+    {4, 0, 3, &typeid(CInstrument700LxpRs232Fw30), 6, 14400, 394.32176656151415, 474.4525547445256, "SPQ", "SPQ"},
+    {4, 0, 4, &typeid(CInstrument700LxpRs232Fw40), 6, 14400, 2240.143369175627, 2572.457554450352, "SPQ", "SPQ"},
+    {4, 1, 0, &typeid(CInstrument700LxpRs485FwPre23), 10, 14400, 504.5069285618188, 808.0313418217434, "SPCQ", "SPCQ"},
+    {4, 1, 1, &typeid(CInstrument700LxpRs485Fw23), 10, 14400, 477.5245129249968, 768.5142058686539, "SPCQ", "SPCQ"},
+    {4, 1, 2, &typeid(CInstrument700LxpRs485Fw30), 6, 14400, 351.8318712764459, 637.8968733388102, "SPCQ", "SPCQ"},
+    {4, 2, 0, &typeid(CInstrument700MxpFw20), 10, 14400, 446.9606674612633, 480.40313549832035, "SPCQ", "SPCQ"},
+    {4, 2, 1, &typeid(CInstrument700MxpFw30), 6, 14400, 339.3972305185989, 399.55294775076834, "SPCQ", "SPCQ"},
+    {4, 2, 2, &typeid(CInstrument700MxpFw40), 6, 14400, 1810.8651911468814, 1942.1665947345705, "SPCQ", "SPCQ"},
+    {5, 0, 0, &typeid(CInstrument700LxpOxRs232), 10, 21600, 45.75721320117942, 284.40275802319394, "SPWI", "SPWI"},
+    {5, 2, 0, &typeid(CInstrument700MxpOxFw40), 10, 21600, 210.14631513661766, 208.19500213781876, "PCQ", "SPCQ"},
+    {5, 2, 1, &typeid(CInstrument700MxpOxFw11), 10, 21600, 261.55953314004137, 273.1383294931235, "SPWIC", "SPWIC"},
+    {6, 0, 0, &typeid(CInstrument710Rs232FwPre20), 0, 14400, 624.9999999999999, 1309.5238095238096, "Q", "SQ"},
+    {6, 0, 1, &typeid(CInstrument710Rs232Fw20), 0, 14400, 624.9999999999999, 1145.8333333333335, "Q", "SQ"},
+    {6, 0, 2, &typeid(CInstrument710Rs232Fw31), 0, 14400, 624.9999999999999, 1145.8333333333335, "Q", "SQ"},
+    {6, 2, 0, &typeid(CInstrument710ModemFwPre11), 10, 14400, 1647.1750947125677, 2976.1904761904757, "QSCL", "QSC"},
+    {6, 2, 1, &typeid(CInstrument710ModemFw11), 10, 14400, 1647.1750947125677, 2976.1904761904757, "QSCL", "QSC"},
 };
+
+// The consumers a breakdown lists, as the letters of the table.
+std::string Letters(const CEnduranceBreakdown& breakdown)
+{
+    namespace P = BreakdownPart;
+    const std::map<std::string, char> kLetterByConsumer = {
+        {P::kSampling, 'S'},       {P::kPump, 'P'},         {P::kAuxSensors, 'A'},       {P::kQuiescent, 'Q'},
+        {P::kCommunications, 'C'}, {P::kSelfDischarge, 'D'}, {P::kOxygenWait, 'W'},     {P::kIdle, 'I'},
+        {P::kPolledListening, 'L'}, {P::kContinuous, 'K'},
+    };
+    std::string strLetters;
+    for (const CEndurancePart& part : breakdown.Parts())
+        strLetters += kLetterByConsumer.at(part.m_strName);
+    return strLetters;
+}
 
 TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)
 {
@@ -72,63 +121,61 @@ TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)
         EXPECT_EQ(pPolled->GetSampleIntervalRangeMsg(), "Sample interval must be between " +
                                                             std::to_string(r.nMinInterval) + " and " +
                                                             std::to_string(r.nMaxInterval) + " seconds.");
+        // The two joule variants work out their minimum; at 20 C, 0 dbar and
+        // Tau20 0 the pump waits 15 s.
+        const bool bJoules = dynamic_cast<CInstrument700Ox*>(pPolled.get()) != nullptr;
+        EXPECT_EQ(pPolled->GetMinSampleInterval(), bJoules ? 23 : r.nMinInterval);
+        // Which deployment conditions the battery page asks for, and the one
+        // pack the Kelvo 710 modem preselects.
+        EXPECT_EQ(pPolled->AsksTemperature(), r.nModel <= 2 ? 1 : 0);
+        EXPECT_EQ(pPolled->AsksPumpTimeParameters(), r.nModel == 5 ? 1 : 0);
+        EXPECT_EQ(pPolled->GetBatteryIndex(), r.nModel == 6 && r.nComm == 2 ? 0 : -1);
         EnterStandardRecord(*pPolled, true);
         EnterStandardRecord(*pAutonomous, false);
         EXPECT_EQ(pPolled->CalculateEndurance(600), r.dPolledDays);
         EXPECT_EQ(pAutonomous->CalculateEndurance(600), r.dAutonomousDays);
-    }
-}
-
-// What every variant of a family shares, checked across the whole table.
-TEST(VariantTable, FamilyWideValues)
-{
-    for (const CVariantRow& r : kVariantRows) {
-        auto p = CreateVariant(r.nModel, r.nComm, r.nFirmware);
-        SCOPED_TRACE(p->GetDescription());
-        const bool b600 = p->GetFamilyCode() == 610;
-        EXPECT_EQ(p->AsksTemperature(), b600 ? 1 : 0);
-        EXPECT_EQ(p->AsksPumpTimeParameters(), r.nModel == 5 ? 1 : 0);
-        // The two joule variants (of the abstract oxygen class) work out their
-        // minimum; at 20 C, 0 dbar and Tau20 0 the pump waits 15 s.
-        const bool bJoules = dynamic_cast<CInstrument700Ox*>(p.get()) != nullptr;
-        EXPECT_EQ(p->GetMinSampleInterval(), bJoules ? 23 : r.nMinInterval);
-        EXPECT_EQ(p->m_nPressureSensorIndex, -1);
-        EXPECT_EQ(p->m_nSampleInterval, -1);
-        if (b600) {
-            EXPECT_EQ(p->m_aBatteries.NameAt(2), "Lithium (30 Amp-hr)");
-            continue;
+        EXPECT_EQ(Letters(pPolled->CalculateBreakdown(600)), r.szPolledParts);
+        EXPECT_EQ(Letters(pAutonomous->CalculateBreakdown(600)), r.szAutonomousParts);
+        // The breakdown is the calculation's own sum: its parts, each above
+        // zero, divided into the capacity give the endurance the calculation
+        // returns, at any temperature and interval.
+        for (CInstrument* k : {pPolled.get(), pAutonomous.get()}) {
+            for (double dTemperature : {-5.0, 0.0, 12.5, 40.0}) {
+                k->SetDeploymentTemperature(dTemperature);
+                for (int nInterval : {std::max(1, k->GetMinSampleInterval()), 17, 600, 3600, 14400}) {
+                    const CEnduranceBreakdown breakdown = k->CalculateBreakdown(nInterval);
+                    EXPECT_STREQ(breakdown.UnitName(), bJoules ? "Wh" : "Ah");
+                    EXPECT_EQ(breakdown.m_dDays, k->CalculateEndurance(nInterval));
+                    for (const CEndurancePart& part : breakdown.Parts())
+                        EXPECT_GT(part.m_dPerDay, 0.0) << part.m_strName;
+                    const double dDays = breakdown.Capacity() / breakdown.TotalPerDay();
+                    EXPECT_NEAR(dDays, breakdown.m_dDays, 1e-9 * breakdown.m_dDays);
+                }
+            }
         }
-        EXPECT_EQ(p->m_dBaseSamplingTime, 1.8);
-        EXPECT_EQ(p->m_aPumps.NameAt(0), "none");
-        EXPECT_EQ(p->m_nMaxAuxSensors, 0);
-        EXPECT_TRUE(p->m_astrAuxSensorNames.empty());
-        EXPECT_EQ(p->GetBatteryIndex(), p->GetFamilyCode() == 710 && r.nComm == 2 ? 0 : -1);
     }
 }
-
-struct CSensorReaction {
-    int nModel, nComm, nFirmware;
-    int nSensor;
-    int nNCycles;
-    int bEven;
-    double dBaseTime;
-};
 
 // Two variants reset NCycles (and one its base time) when the sensor is
 // chosen; the others keep what was entered (37).
-const CSensorReaction kReactions[] = {
-    {1, 2, 0, 2, 2, 1, 2.2},   // 620 modem, Digiquartz: even NCycles
-    {1, 2, 0, 1, 1, 0, 2.2},
-    {2, 0, 1, 1, 2, 1, 2.45},  // 630, Digiquartz: shorter base time, NCycles 2
-    {2, 0, 1, 0, 1, 0, 2.5},
-    {1, 0, 1, 2, 37, 0, 2.2},
-    {2, 0, 0, 0, 37, 0, 2.5},
-    {3, 0, 1, 1, 37, 0, 1.8},
-};
-
 TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
 {
-    for (const CSensorReaction& r : kReactions) {
+    const struct {
+        int nModel, nComm, nFirmware;
+        int nSensor;
+        int nNCycles;
+        int bEven;
+        double dBaseTime;
+    } kReactions[] = {
+        {1, 2, 0, 2, 2, 1, 2.2},   // 620 modem, Digiquartz: even NCycles
+        {1, 2, 0, 1, 1, 0, 2.2},
+        {2, 0, 1, 1, 2, 1, 2.45},  // 630, Digiquartz: shorter base time, NCycles 2
+        {2, 0, 1, 0, 1, 0, 2.5},
+        {1, 0, 1, 2, 37, 0, 2.2},
+        {2, 0, 0, 0, 37, 0, 2.5},
+        {3, 0, 1, 1, 37, 0, 1.8},
+    };
+    for (const auto& r : kReactions) {
         auto p = CreateVariant(r.nModel, r.nComm, r.nFirmware);
         SCOPED_TRACE(p->GetDescription() + std::to_string(r.nSensor));
         p->SetPressureSensorIndex(3 - r.nSensor);   // a different choice first
@@ -139,6 +186,33 @@ TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
         EXPECT_EQ(p->MustNCyclesBeEven(), r.bEven);
         EXPECT_EQ(p->m_dBaseSamplingTime, r.dBaseTime);
     }
+}
+
+// The capacity in amp-hours or watt-hours, and a consumer no standard record
+// has.
+TEST(EnduranceBreakdown, CapacitiesAndContinuousSampling)
+{
+    // Kelvo 610, alkaline at 20 C: the derated 12.2 Ah.
+    auto k610 = CreateVariant(0, -1, -1);
+    EnterStandardRecord(*k610, false);
+    k610->m_nAuxSensorCount = 0;
+    k610->SetDeploymentTemperature(20.0);
+    EXPECT_DOUBLE_EQ(k610->CalculateBreakdown(900).Capacity(), 12.2);
+
+    // The joule variants budget the pack's 257040 J: 71.4 Wh.
+    auto kOx = CreateVariant(5, 0, 0);
+    EnterStandardRecord(*kOx, false);
+    EXPECT_DOUBLE_EQ(kOx->CalculateBreakdown(600).Capacity(), 71.4);
+
+    // Continuous sampling on the Kelvo 710 RS-232: a steady 0.015 A, 0.36 Ah a day.
+    auto k710 = CreateVariant(6, 0, 1);
+    EnterStandardRecord(*k710, false);
+    k710->m_nSamplingMode = 1;
+    const CEnduranceBreakdown b710 = k710->CalculateBreakdown(0);
+    ASSERT_EQ(b710.Parts().size(), 1u);
+    EXPECT_EQ(b710.Parts()[0].m_strName, BreakdownPart::kContinuous);
+    EXPECT_DOUBLE_EQ(b710.Parts()[0].m_dPerDay, 0.36);
+    EXPECT_DOUBLE_EQ(b710.Capacity() / b710.TotalPerDay(), b710.m_dDays);
 }
 
 }  // namespace

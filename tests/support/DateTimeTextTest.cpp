@@ -30,6 +30,8 @@ void ExpectReads(int (*read)(const QString&, QDateTime&), std::initializer_list<
     }
 }
 
+// The last rows: a number beyond int is out of its field's range, never
+// wrapped into it.
 TEST(DateText, ReadsMonthDayYearAndRollsOver)
 {
     ExpectReads(DateStrToTime, {{"2/30/2000", 0, Local(2000, 3, 1)},
@@ -40,7 +42,10 @@ TEST(DateText, ReadsMonthDayYearAndRollsOver)
                                 {"13/32/1900", -2, {}},
                                 {"1/32/1900", -3, {}},
                                 {"1/2", -1, {}},
-                                {"", -1, {}}});
+                                {"", -1, {}},
+                                {"4294967297/1/2000", -2, {}},
+                                {"1/4294967297/2000", -3, {}},
+                                {"1/1/4294969296", -4, {}}});
 }
 
 TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
@@ -60,45 +65,51 @@ TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
                  {"05 Dec 2026 10:60:99", -6, {}},
                  {"05 Dec 2026 10:00:60", -7, {}},
                  {"05 Dec", -1, {}},
-                 {"", -1, {}}});
+                 {"", -1, {}},
+                 {"4294967297 Jan 2000", -3, {}},
+                 {"1 Jan 4294969296", -4, {}},
+                 {"1 Jan 2000 4294967297", -5, {}},
+                 {"1 Jan 2000 0:4294967297", -6, {}},
+                 {"1 Jan 2000 0:0:4294967297", -7, {}}});
 }
 
-TEST(DateTimeText, WritesFixedEnglishTextThatReadsBack)
+// Fixed English text under any locale. A default time (or one a failed read
+// left untouched) has no date: a fixed text, never a month from outside the table.
+TEST(DateTimeText, WritersGiveFixedEnglishText)
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QDateTime time = Local(2024, 2, 9, 7, 8, 9);
-    EXPECT_EQ(TimeToDateStr(time), QStringLiteral("02/09/2024"));
-    EXPECT_EQ(TimeToTimeOnlyStr(time), QStringLiteral("07:08:09"));
-    EXPECT_EQ(TimeToDateOnlyStr(time), QStringLiteral("09 Feb 2024"));
-    EXPECT_EQ(TimeToDateTimeStr(time), QStringLiteral("09 Feb 2024 07:08:09"));
+    const struct {
+        QDateTime time;
+        const char* szDate;
+        const char* szTime;
+        const char* szDateOnly;
+        const char* szDateTime;
+    } aCases[] = {
+        {Local(2024, 2, 9, 7, 8, 9), "02/09/2024", "07:08:09", "09 Feb 2024", "09 Feb 2024 07:08:09"},
+        {QDateTime(), "00/00/0000", "00:00:00", "00 ??? 0000", "00 ??? 0000 00:00:00"},
+    };
+    for (const auto& c : aCases) {
+        EXPECT_EQ(TimeToDateStr(c.time), QString::fromLatin1(c.szDate));
+        EXPECT_EQ(TimeToTimeOnlyStr(c.time), QString::fromLatin1(c.szTime));
+        EXPECT_EQ(TimeToDateOnlyStr(c.time), QString::fromLatin1(c.szDateOnly));
+        EXPECT_EQ(TimeToDateTimeStr(c.time), QString::fromLatin1(c.szDateTime));
+    }
     QLocale::setDefault(previous);
-
-    QDateTime read;
-    EXPECT_EQ(DateTimeStrToTime(TimeToDateTimeStr(time), read), 0);
-    EXPECT_EQ(read, time);
-    EXPECT_EQ(DateStrToTime(TimeToDateStr(time), read), 0);
-    EXPECT_EQ(read, Local(2024, 2, 9));
 }
 
-TEST(DateTimeText, ErrorBoxesCarryTheFormatHint)
+// Only the codes a reader gives show a box (the boxes: EditDateErrorTest).
+TEST(DateTimeText, NoBoxForACodeNoReaderGives)
 {
     CMessageRecorder boxes;
-    QWidget owner;
-    DateErrorMsg(-2, &owner);
-    DateErrorMsg(-5, &owner);
-    DateTimeErrorMsg(-7);
+    DateErrorMsg(-5, nullptr);
     DateTimeErrorMsg(-8);
     DateTimeErrorMsg(0);
-    ASSERT_EQ(boxes.m_aRequests.size(), 2u);
-    EXPECT_EQ(boxes.m_aRequests[0].strText, QStringLiteral("Invalid month entered.\nDate format is 'MM/DD/YYYY'."));
-    EXPECT_EQ(boxes.m_aRequests[0].pOwner, &owner);
-    EXPECT_EQ(boxes.m_aRequests[0].strCaption, QStringLiteral("Input Error"));
-    EXPECT_EQ(boxes.m_aRequests[0].icon, BvUtility::Platform::MessageIcon::Exclamation);
-    EXPECT_EQ(boxes.m_aRequests[1].strText,
-              QStringLiteral("Invalid seconds entered.\nDate Time format is 'DD MMM YYYY HH:MM:SS'."));
-    EXPECT_EQ(boxes.m_aRequests[1].pOwner, nullptr);
+    EXPECT_TRUE(boxes.m_aRequests.empty());
 }
+
+constexpr const char* kDateHint = ".\nDate format is 'MM/DD/YYYY'.";
+constexpr const char* kDateTimeHint = ".\nDate Time format is 'DD MMM YYYY HH:MM:SS'.";
 
 class EditDateErrorTest : public ::testing::Test, protected CFocusWindow {
 protected:
@@ -106,7 +117,9 @@ protected:
 };
 
 // The box comes first, then the field takes the focus with its faulty part
-// selected; codes a reader never gives change nothing.
+// selected; codes a reader never gives change nothing. The box tells the
+// fault and the format; the date box belongs to the window given, the
+// date-time box to none.
 TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
 {
     const struct {
@@ -114,23 +127,24 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
         const char* szText;
         int nError;
         const char* szSelected;   // nullptr: no box, no focus
+        const char* szFault;
     } aCases[] = {
-        {false, "12/05/2026", -1, "12/05/2026"},
-        {false, "12/05/2026", -2, "12"},
-        {false, "12/05/2026", -3, "05"},
-        {false, "12/05/2026", -4, "2026"},
-        {false, "12-05-2026", -3, ""},
-        {false, "12/05", -4, ""},
-        {false, "12/05/2026", -5, nullptr},
-        {true, "05 Dec 2026 07:08:09", -1, "05 Dec 2026 07:08:09"},
-        {true, "05 Dex 2026 07:08:09", -2, "Dex"},
-        {true, "35 Dec 2026 07:08:09", -3, "35"},
-        {true, "05 Dec 1926", -4, "1926"},
-        {true, "05 Dec 2026 27:08:09", -5, "27"},
-        {true, "05 Dec 2026 07:68:09", -6, "68"},
-        {true, "05 Dec 2026 07:08:69", -7, "69"},
-        {true, "05 Dec 2026", -5, ""},
-        {true, "05 Dec 2026", 0, nullptr},
+        {false, "12/05/2026", -1, "12/05/2026", "Invalid date format"},
+        {false, "12/05/2026", -2, "12", "Invalid month entered"},
+        {false, "12/05/2026", -3, "05", "Invalid day entered"},
+        {false, "12/05/2026", -4, "2026", "Year must be >= 1970 and <= 2038"},
+        {false, "12-05-2026", -3, "", "Invalid day entered"},
+        {false, "12/05", -4, "", "Year must be >= 1970 and <= 2038"},
+        {false, "12/05/2026", -5, nullptr, nullptr},
+        {true, "05 Dec 2026 07:08:09", -1, "05 Dec 2026 07:08:09", "Invalid date format"},
+        {true, "05 Dex 2026 07:08:09", -2, "Dex", "Invalid month entered"},
+        {true, "35 Dec 2026 07:08:09", -3, "35", "Invalid day entered"},
+        {true, "05 Dec 1926", -4, "1926", "Year must be >= 1970 and <= 2038"},
+        {true, "05 Dec 2026 27:08:09", -5, "27", "Invalid hour entered"},
+        {true, "05 Dec 2026 07:68:09", -6, "68", "Invalid minute entered"},
+        {true, "05 Dec 2026 07:08:69", -7, "69", "Invalid seconds entered"},
+        {true, "05 Dec 2026", -5, "", "Invalid hour entered"},
+        {true, "05 Dec 2026", 0, nullptr, nullptr},
     };
     bool bFocusedAtBox = false;
     m_boxes.m_onShow = [&] { bFocusedAtBox = m_pEdit->hasFocus(); };
@@ -148,35 +162,14 @@ TEST_F(EditDateErrorTest, SelectsTheFaultyPart)
         EXPECT_EQ(m_pEdit->hasFocus(), c.szSelected != nullptr);
         EXPECT_FALSE(bFocusedAtBox);
         if (c.szSelected) {
+            const auto& box = m_boxes.m_aRequests[0];
             EXPECT_EQ(m_pEdit->selectedText(), QString::fromLatin1(c.szSelected));
-            EXPECT_EQ(m_boxes.m_aRequests[0].pOwner, c.bDateTime ? nullptr : &m_window);
+            EXPECT_EQ(box.strText, QString::fromLatin1(c.szFault) + (c.bDateTime ? kDateTimeHint : kDateHint));
+            EXPECT_EQ(box.strCaption, QStringLiteral("Input Error"));
+            EXPECT_EQ(box.icon, BvUtility::Platform::MessageIcon::Exclamation);
+            EXPECT_EQ(box.pOwner, c.bDateTime ? nullptr : &m_window);
         }
     }
 }
 
 }  // namespace
-
-// A default time, or one a failed read left untouched, has no date: every
-// writer gives a fixed text, never a month from outside the table.
-TEST(DateTimeText, WritersGiveAFixedTextForAnInvalidTime)
-{
-    QDateTime unread;
-    EXPECT_EQ(DateTimeStrToTime(QStringLiteral("05 Dex 2026"), unread), -2);
-    for (const QDateTime& invalid : {QDateTime(), unread}) {
-        EXPECT_EQ(TimeToDateStr(invalid), QStringLiteral("00/00/0000"));
-        EXPECT_EQ(TimeToTimeOnlyStr(invalid), QStringLiteral("00:00:00"));
-        EXPECT_EQ(TimeToDateOnlyStr(invalid), QStringLiteral("00 ??? 0000"));
-        EXPECT_EQ(TimeToDateTimeStr(invalid), QStringLiteral("00 ??? 0000 00:00:00"));
-    }
-}
-
-// A number beyond int is out of its field's range, never wrapped into it.
-TEST(DateTimeText, NumbersBeyondIntNeverWrapIntoAField)
-{
-    ExpectReads(DateStrToTime, {{"4294967297/1/2000", -2, {}}, {"1/4294967297/2000", -3, {}}, {"1/1/4294969296", -4, {}}});
-    ExpectReads(DateTimeStrToTime, {{"4294967297 Jan 2000", -3, {}},
-                                    {"1 Jan 4294969296", -4, {}},
-                                    {"1 Jan 2000 4294967297", -5, {}},
-                                    {"1 Jan 2000 0:4294967297", -6, {}},
-                                    {"1 Jan 2000 0:0:4294967297", -7, {}}});
-}

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -16,10 +16,19 @@ using BvUtility::HelpFile::CHelpFile;
 using BvUtility::HelpFile::ParseSitemap;
 using BvUtility::HelpFile::TopicPath;
 
-std::string ReadWhole(const char* szPath)
+std::string BuiltManual()
 {
-    std::ifstream file(szPath, std::ios::binary);
+    std::ifstream file(MOORPLAN_HELP_FILE, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The one file of this run that holds a damaged copy.
+std::string CopyPath() { return testing::TempDir() + "help-file-copy.chm"; }
+
+bool OpenCopy(CHelpFile& file, const std::string& strData)
+{
+    std::ofstream(CopyPath(), std::ios::binary | std::ios::trunc) << strData;
+    return file.Open(CopyPath());
 }
 
 TEST(HelpFile, TopicPathsStayInsideTheFile)
@@ -46,94 +55,87 @@ TEST(HelpFile, SitemapEntriesKeepTheirDepth)
         "<ul><li><object type='text/sitemap'><PARAM NAME=name VALUE=Inner><param name='local' value='in.htm'></object>"
         "</ul><LI><OBJECT><param name=\"Name\" value=\"Heading only\"></OBJECT></UL>"
         "<OBJECT><param name=\"Local\" value=\"nameless.htm\"></OBJECT><OBJECT><param name=\"Name\" value=\"cut";
+    const std::tuple<const char*, const char*, int> aExpected[] = {
+        {"Top & tail", "/top.htm", 0}, {"Inner", "/in.htm", 1}, {"Heading only", "", 0}};
     const std::vector<CHelpEntry> aEntries = ParseSitemap(strSitemap, 100);
-    ASSERT_EQ(aEntries.size(), 3u);
-    EXPECT_EQ(aEntries[0].strName, "Top & tail");
-    EXPECT_EQ(aEntries[0].strTopic, "/top.htm");
-    EXPECT_EQ(aEntries[0].nLevel, 0);
-    EXPECT_EQ(aEntries[1].strName, "Inner");
-    EXPECT_EQ(aEntries[1].strTopic, "/in.htm");
-    EXPECT_EQ(aEntries[1].nLevel, 1);
-    EXPECT_EQ(aEntries[2].strTopic, "");
+    ASSERT_EQ(aEntries.size(), std::size(aExpected));
+    for (std::size_t n = 0; n < aEntries.size(); ++n)
+        EXPECT_EQ(std::tie(aEntries[n].strName, aEntries[n].strTopic, aEntries[n].nLevel), aExpected[n]);
     EXPECT_EQ(ParseSitemap(strSitemap, 1).size(), 1u) << "the entry cap holds";
 }
 
-TEST(HelpFile, ReadsTheBuiltManual)
+// The viewer shows the default topic, the contexts and the contents (HelpTest).
+TEST(HelpFile, ReadsTheBuiltManualAndRefusesWhatIsNoHelpFile)
 {
     CHelpFile file;
     ASSERT_TRUE(file.Open(MOORPLAN_HELP_FILE));
     EXPECT_EQ(file.DefaultTopic(), "/welcome.htm");
     EXPECT_EQ(file.Title(), "Moorplan Help");
-    std::string strPage;
-    ASSERT_TRUE(file.Read("/welcome.htm", strPage));
-    EXPECT_NE(strPage.find("<h1>Welcome to Moorplan</h1>"), std::string::npos);
-    ASSERT_TRUE(file.Read("/images/mooring.png", strPage));
-    EXPECT_EQ(strPage.substr(1, 3), "PNG");
-    EXPECT_FALSE(file.Read("/absent.htm", strPage));
-
-    std::string strTopic;
-    ASSERT_TRUE(file.TopicForContext(1001, strTopic));
-    EXPECT_EQ(strTopic, "/page-model.htm");
-    EXPECT_FALSE(file.TopicForContext(0, strTopic));
-    EXPECT_FALSE(file.Contents().empty());
     EXPECT_FALSE(file.Index().empty());
-}
+    std::string strData;
+    ASSERT_TRUE(file.Read("/images/mooring.png", strData));
+    EXPECT_EQ(strData.substr(1, 3), "PNG");
+    EXPECT_FALSE(file.Read("/absent.htm", strData));
 
-TEST(HelpFile, RefusesWhatIsNoHelpFile)
-{
-    CHelpFile file;
     EXPECT_FALSE(file.Open("/nonexistent/Moorplan.chm"));
     EXPECT_FALSE(file.Open("/tmp"));
     EXPECT_FALSE(file.IsOpen());
 }
 
-void ExpectRefused(const std::string& strData)
+// Where the manual's reset table gives the size of its first frame (0x8000).
+std::size_t FirstFrameSize(const std::string& strManual)
 {
-    const std::string strCopy = testing::TempDir() + "help-file-refused.chm";
-    std::ofstream(strCopy, std::ios::binary | std::ios::trunc) << strData;
-    CHelpFile file;
-    EXPECT_FALSE(file.Open(strCopy));
-    std::remove(strCopy.c_str());
-}
-
-// The decompressor's window comes from the file's control data; a window the
-// decompressor cannot set up is refused before the library sees it.
-TEST(HelpFile, RefusesAnUnusableDecompressionWindow)
-{
-    for (const std::uint32_t nWindow : {0u, 10u, 0x4000u}) {
-        std::string strData = ReadWhole(MOORPLAN_HELP_FILE);
-        const std::size_t nControl = strData.find("LZXC");
-        ASSERT_NE(nControl, std::string::npos);
-        for (int n = 0; n < 4; ++n)
-            strData[nControl + 0x0C + n] = static_cast<char>(nWindow >> (8 * n));
-        ExpectRefused(strData);
-    }
-}
-
-// The compressed pages' reset table sets the size of every decompressed
-// frame; a file claiming frames of 2 GB is refused, not allocated for.
-TEST(HelpFile, RefusesAbsurdFrameSizes)
-{
-    std::string strData = ReadWhole(MOORPLAN_HELP_FILE);
     const std::string strFrame("\x00\x80\0\0\0\0\0\0", 8);
     std::size_t nTable = 0;
-    while (nTable + 40 <= strData.size() &&
-           !(strData.compare(nTable, 4, std::string("\x02\0\0\0", 4)) == 0 &&
-             strData.compare(nTable + 12, 4, std::string("\x28\0\0\0", 4)) == 0 &&
-             strData.compare(nTable + 32, 8, strFrame) == 0))
+    while (nTable + 40 <= strManual.size() &&
+           !(strManual.compare(nTable, 4, std::string("\x02\0\0\0", 4)) == 0 &&
+             strManual.compare(nTable + 12, 4, std::string("\x28\0\0\0", 4)) == 0 &&
+             strManual.compare(nTable + 32, 8, strFrame) == 0))
         ++nTable;
-    ASSERT_LE(nTable + 40, strData.size()) << "the manual's reset table";
-    strData.replace(nTable + 32, 8, std::string("\xff\xff\xff\x7f\0\0\0\0", 8));
-    ExpectRefused(strData);
+    return nTable + 32;
+}
+
+std::string Patched(std::string strData, std::size_t nAt, const std::string& strBytes)
+{
+    return strData.replace(nAt, strBytes.size(), strBytes);
+}
+
+// Damaged copies are refused when opened. The decompressor's window
+// comes from the file's control data and the size of every decompressed
+// frame from its reset table: a window the decompressor cannot set up, or
+// frames of 2 GB, are refused before the library sees them.
+TEST(HelpFile, RefusesDamagedCopies)
+{
+    const std::string strManual = BuiltManual();
+    const std::size_t nWindow = strManual.find("LZXC") + 0x0C;
+    const std::size_t nFrame = FirstFrameSize(strManual);
+    ASSERT_LE(nFrame + 8, strManual.size()) << "the manual's reset table";
+    const std::size_t nPages = strManual.size() / 8;   // the compressed pages fill the file from here
+    const std::pair<const char*, std::string> aDamages[] = {
+        {"empty", ""},
+        {"plain text", "<html>not compiled</html>"},
+        {"cut in half", strManual.substr(0, strManual.size() / 2)},
+        {"header wiped", Patched(strManual, 0, std::string(64, '\0'))},
+        {"directory scrambled", Patched(strManual, 0x80, std::string(0x1000, 'Z'))},
+        {"pages scrambled", Patched(strManual, nPages, std::string(strManual.size() - nPages, 'Z'))},
+        {"window of 0", Patched(strManual, nWindow, std::string(4, '\0'))},
+        {"window of 10", Patched(strManual, nWindow, std::string("\x0a\0\0\0", 4))},
+        {"window of 0x4000", Patched(strManual, nWindow, std::string("\0\x40\0\0", 4))},
+        {"frames of 2 GB", Patched(strManual, nFrame, std::string("\xff\xff\xff\x7f\0\0\0\0", 8))},
+    };
+    for (const auto& [szLabel, strData] : aDamages) {
+        CHelpFile file;
+        EXPECT_FALSE(OpenCopy(file, strData)) << szLabel;
+    }
+    std::remove(CopyPath().c_str());
 }
 
 // Damaged copies of the real manual: every call ends, in bounded time,
 // without reading outside what it owns (the sanitizer build watches that).
 TEST(HelpFile, DamagedCopiesNeverCrash)
 {
-    const std::string strManual = ReadWhole(MOORPLAN_HELP_FILE);
+    const std::string strManual = BuiltManual();
     ASSERT_FALSE(strManual.empty());
-    const std::string strCopy = testing::TempDir() + "help-file-damage.chm";
     std::mt19937 random(12);
     for (int nRound = 0; nRound < 120; ++nRound) {
         std::string strData = strManual;
@@ -146,9 +148,8 @@ TEST(HelpFile, DamagedCopiesNeverCrash)
             for (int n = 0; n < 8; ++n)
                 strData[random() % std::min(nSpan, strData.size())] = static_cast<char>(random());
         }
-        std::ofstream(strCopy, std::ios::binary | std::ios::trunc) << strData;
         CHelpFile file;
-        if (!file.Open(strCopy))
+        if (!OpenCopy(file, strData))
             continue;
         std::string strText;
         file.Read(file.DefaultTopic(), strText);
@@ -157,7 +158,7 @@ TEST(HelpFile, DamagedCopiesNeverCrash)
         for (unsigned long nContext = 1001; nContext <= 1010; ++nContext)
             file.TopicForContext(nContext, strText);
     }
-    std::remove(strCopy.c_str());
+    std::remove(CopyPath().c_str());
 }
 
 }  // namespace

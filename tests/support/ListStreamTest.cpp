@@ -67,22 +67,17 @@ TEST(StreamUtil, DdwWidens)
         EXPECT_EQ(ddw(c.x, c.nExtra), c.nWidth) << c.x;
 }
 
-TEST(StreamUtil, SetFloatSelectsTheNotationAndClearsOtherBits)
+// SetFloat selects the notation and clears the other bits it names (here
+// showpos); ins_space writes its count of blanks, none for a count below 1.
+TEST(StreamUtil, SetFloatAndInsSpaceShapeTheOutput)
 {
     std::ostringstream os;
     os << std::showpos << std::scientific;
     SetFloat(os, std::ios_base::fixed | std::ios_base::showpos, 3);
-    os << 3.14159 << ' ';
+    os << 3.14159 << ins_space(3);
     SetFloat(os, 0, 4);
-    os << 3.14159;
-    EXPECT_EQ(os.str(), "3.142 3.142");
-}
-
-TEST(StreamUtil, InsSpaceWritesBlanks)
-{
-    std::ostringstream os;
-    os << '[' << ins_space(3) << '|' << ins_space(0) << '|' << ins_space(-2) << ']';
-    EXPECT_EQ(os.str(), "[   ||]");
+    os << 3.14159 << '[' << ins_space(0) << ins_space(-2) << ']';
+    EXPECT_EQ(os.str(), "3.142   3.142[]");
 }
 
 TEST(StreamUtil, WritesKeyValueLines)

@@ -125,10 +125,6 @@ TEST(NumberRead, AMinusSignInAnUnsignedFieldIsOutOfRange)
     EXPECT_FALSE(FieldNumbers::ScanUnsignedInRange("4294967896", 15, 32767, nValue));
 }
 
-}  // namespace
-
-namespace {
-
 // The comma-decimal run of these tests is one only if its locale took hold.
 TEST(NumberRead, TheRunsLocaleIsInForce)
 {

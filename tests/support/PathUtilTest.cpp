@@ -15,8 +15,9 @@ TEST(PathUtil, FixPathNormalisesTheTrailingSeparator)
         const char* szFixed;
         int nChanged;
     } aCases[] = {
-        {"C:", "C:\\", 1}, {"C:\\", "C:\\", 0}, {"\\", "\\", 0},   {"C:\\data\\", "C:\\data", 1}, {"C:\\data", "C:\\data", 0},
-        {"", "", 0},       {"/", "/", 0},       {"C:/", "C:/", 0}, {"/data/", "/data", 1},
+        {"C:", "C:\\", 1}, {"C:\\", "C:\\", 0}, {"C:/", "C:/", 0},
+        {"\\", "\\", 0}, {"/", "/", 0}, {"", "", 0},
+        {"C:\\data\\", "C:\\data", 1}, {"/data/", "/data", 1}, {"C:\\data", "C:\\data", 0},
     };
     for (const auto& c : aCases) {
         QString strPath = QString::fromLatin1(c.szPath);
@@ -25,6 +26,8 @@ TEST(PathUtil, FixPathNormalisesTheTrailingSeparator)
     }
 }
 
+// Name and folder split at the last separator of either kind; the extension
+// is whatever follows the last full stop, even in a folder's name.
 TEST(PathUtil, TakesPathsApartOnEitherSeparator)
 {
     const struct {
@@ -32,46 +35,33 @@ TEST(PathUtil, TakesPathsApartOnEitherSeparator)
         const char* szName;
         const char* szFolder;
         const char* szExtension;
+        const char* szAsCsv;
+        const char* szWithout;
     } aCases[] = {
-        {"C:\\data\\a.txt", "a.txt", "C:\\data", "txt"},
-        {"a.txt", "a.txt", "a.txt", "txt"},
-        {"/usr/bin/moorplan", "moorplan", "/usr/bin", ""},
-        {"/moorplan", "moorplan", "/", ""},
-        {"\\moorplan", "moorplan", "", ""},
-        {"C:\\data\\", "", "C:\\data", ""},
-        {"C:\\data.old\\readme", "readme", "C:\\data.old", "old\\readme"},
-        {"/srv/x.d/notes", "notes", "/srv/x.d", "d/notes"},
+        {"C:\\data\\a.txt", "a.txt", "C:\\data", "txt", "C:\\data\\a.csv", "C:\\data\\a"},
+        {"a.b.c", "a.b.c", "a.b.c", "c", "a.b.csv", "a.b"},
+        {"/usr/bin/moorplan", "moorplan", "/usr/bin", "", "/usr/bin/moorplan.csv", "/usr/bin/moorplan"},
+        {"/moorplan", "moorplan", "/", "", "/moorplan.csv", "/moorplan"},
+        {"\\moorplan", "moorplan", "", "", "\\moorplan.csv", "\\moorplan"},
+        {"C:\\data\\", "", "C:\\data", "", "C:\\data\\.csv", "C:\\data\\"},
+        {"C:\\data.old\\readme", "readme", "C:\\data.old", "old\\readme", "C:\\data.csv", "C:\\data"},
+        {"/srv/x.d/notes", "notes", "/srv/x.d", "d/notes", "/srv/x.csv", "/srv/x"},
     };
     for (const auto& c : aCases) {
+        SCOPED_TRACE(c.szPath);
         const QString strPath = QString::fromLatin1(c.szPath);
         QString strName, strFolder, strExtension;
         EXPECT_EQ(ExtractFileName(strPath, strName, 0) + ExtractDirectory(strPath, strFolder, 0), 2);
         ExtractExtension(strPath, strExtension);
-        EXPECT_EQ(strName, QString::fromLatin1(c.szName)) << c.szPath;
-        EXPECT_EQ(strFolder, QString::fromLatin1(c.szFolder)) << c.szPath;
-        EXPECT_EQ(strExtension, QString::fromLatin1(c.szExtension)) << c.szPath;
+        EXPECT_EQ(strName, QString::fromLatin1(c.szName));
+        EXPECT_EQ(strFolder, QString::fromLatin1(c.szFolder));
+        EXPECT_EQ(strExtension, QString::fromLatin1(c.szExtension));
+        QString strAsCsv = strPath, strWithout = strPath;
+        SetExtension(strAsCsv, QStringLiteral("csv"));
+        RemoveExtension(strWithout);
+        EXPECT_EQ(strAsCsv, QString::fromLatin1(c.szAsCsv));
+        EXPECT_EQ(strWithout, QString::fromLatin1(c.szWithout));
     }
-}
-
-TEST(PathUtil, SetExtensionReplacesAddsOrRemoves)
-{
-    const struct {
-        const char* szPath;
-        const char* szExtension;
-        const char* szResult;
-    } aCases[] = {{"report.txt", "csv", "report.csv"},
-                  {"report.txt", "", "report"},
-                  {"report", "csv", "report.csv"},
-                  {"report", "", "report"},
-                  {"a.b.c", "d", "a.b.d"}};
-    for (const auto& c : aCases) {
-        QString strPath = QString::fromLatin1(c.szPath);
-        SetExtension(strPath, QString::fromLatin1(c.szExtension));
-        EXPECT_EQ(strPath, QString::fromLatin1(c.szResult)) << c.szPath << " + " << c.szExtension;
-    }
-    QString strPath = QStringLiteral("a.b.c");
-    RemoveExtension(strPath);
-    EXPECT_EQ(strPath, QStringLiteral("a.b"));
 }
 
 TEST(PathUtil, AsksTheFileSystem)

@@ -24,105 +24,83 @@ INSTANTIATE_TEST_SUITE_P(Table, PumpBattery,
                                            CCompatibility{2, 1, 2, false}, CCompatibility{2, 1, 0, true},
                                            CCompatibility{2, 0, 2, true}, CCompatibility{4, 1, 2, true}));
 
-struct CTemperature {
-    const char* szText;
-    bool bAccepted;
-};
-
-class Temperature : public ::testing::TestWithParam<CTemperature> {};
-
-TEST_P(Temperature, BoundsAreInclusive)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(0);
-    CPageModel& page = driver.NextUntil(EPageKind::BatterySelect);
-    EXPECT_EQ(page.Title(), "Battery Type");
-    page.TypeText(PBattery::kTemperature, GetParam().szText);
-    const CPageResult result = driver.m_sheet.Next();
-    EXPECT_EQ(result.m_strMessage,
-              GetParam().bAccepted ? "" : "Deployment temperature must be between -5 and 40 degrees C");
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, Temperature,
-                         ::testing::Values(CTemperature{"-5", true}, CTemperature{"40", true},
-                                           CTemperature{"-5.5", false}, CTemperature{"40.5", false},
-                                           CTemperature{"", false}, CTemperature{"nan", false},
-                                           CTemperature{"1e400", false}, CTemperature{" 12x", true}));
-
-TEST(BatteryPage, BackWithABadTemperatureKeepsTheEarlierOne)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(0);
-    CPageModel& page = driver.NextUntil(EPageKind::BatterySelect);
-    page.TypeText(PBattery::kTemperature, "99");
-    const CPageResult result = driver.m_sheet.Back();
-    EXPECT_FALSE(result.m_bStay);
-    EXPECT_EQ(driver.Instrument().GetDeploymentTemperature(), 20.0);
-    EXPECT_EQ(driver.Instrument().GetBatteryIndex(), 0);
-}
-
-struct COxygenCheck {
-    const char* szTemperature;
-    const char* szPressure;
-    const char* szTau20;
+// The Kelvo 610 asks the temperature only; the Kelvo 700 with oxygen asks the
+// temperature, the pressure and Tau20, in that order.
+struct CBatteryCheck {
+    CVariant variant;
+    CTyped aTyped;
     const char* szMessage;
     double dTemperature;   // stored afterwards
     double dPressure;
 };
 
-class OxygenChecks : public ::testing::TestWithParam<COxygenCheck> {};
+class BatteryChecks : public ::testing::TestWithParam<CBatteryCheck> {};
 
-TEST_P(OxygenChecks, RunInOrderAndStoreWhatPassedBefore)
+TEST_P(BatteryChecks, RunInOrderWithInclusiveBoundsAndStoreWhatPassedBefore)
 {
-    const COxygenCheck& c = GetParam();
+    const CBatteryCheck& c = GetParam();
     CSheetDriver driver;
-    driver.ChooseInstrument(5, 0, 0);
-    CPageModel& page = driver.NextUntil(EPageKind::BatterySelect);
-    EXPECT_EQ(page.Title(), "Battery Type and Pump Time Parameters");
-    EXPECT_TRUE(page.Control(PBattery::kNote).m_bVisible);
-    EXPECT_FALSE(page.Control(PBattery::kBattery).m_bEnabled);   // a single battery type
+    driver.Open(c.variant, EPageKind::BatterySelect);
     driver.Instrument().SetDeploymentPressure(-1.0);
-    page.TypeText(PBattery::kTemperature, c.szTemperature);
-    page.TypeText(PBattery::kPressure, c.szPressure);
-    page.TypeText(PBattery::kTau20, c.szTau20);
-    EXPECT_EQ(driver.m_sheet.Next().m_strMessage, c.szMessage);
+    EXPECT_EQ(driver.Submit(c.aTyped), c.szMessage);
     EXPECT_EQ(driver.Instrument().GetDeploymentTemperature(), c.dTemperature);
     EXPECT_EQ(driver.Instrument().m_dDeploymentPressure, c.dPressure);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Order, OxygenChecks,
-    ::testing::Values(
-        COxygenCheck{"41", "0", "0", "Deployment temperature must be between -5 and 40 degrees C", 20.0, -1.0},
-        COxygenCheck{"4", "0.5", "0", "Deployment pressure must be between 1 and 7000 decibars", 4.0, -1.0},
-        COxygenCheck{"4", "7000", "40.5", "Oxygen Tau 20 must be between 0.5 and 40 seconds", 4.0, 7000.0},
-        COxygenCheck{"4", "1", "0.49", "Oxygen Tau 20 must be between 0.5 and 40 seconds", 4.0, 1.0},
-        COxygenCheck{"4", "1", "0.5", "", 4.0, 1.0}, COxygenCheck{"4", "1", "40", "", 4.0, 1.0}));
+constexpr const char* kTemperatureMessage = "Deployment temperature must be between -5 and 40 degrees C";
+constexpr const char* kTau20Message = "Oxygen Tau 20 must be between 0.5 and 40 seconds";
+constexpr int kT = PBattery::kTemperature;
+constexpr int kP = PBattery::kPressure;
+constexpr int kTau = PBattery::kTau20;
 
-TEST(BatteryPage, BackOnTheOxygenPageSkipsABadTemperatureButStoresThePressure)
+INSTANTIATE_TEST_SUITE_P(
+    Order, BatteryChecks,
+    ::testing::Values(
+        CBatteryCheck{{0}, {{kT, "-5"}}, "", -5.0, -1.0}, CBatteryCheck{{0}, {{kT, "40"}}, "", 40.0, -1.0},
+        CBatteryCheck{{0}, {{kT, " 12x"}}, "", 12.0, -1.0},
+        CBatteryCheck{{0}, {{kT, "-5.5"}}, kTemperatureMessage, 20.0, -1.0},
+        CBatteryCheck{{0}, {{kT, "40.5"}}, kTemperatureMessage, 20.0, -1.0},
+        CBatteryCheck{{0}, {{kT, ""}}, kTemperatureMessage, 20.0, -1.0},
+        CBatteryCheck{{0}, {{kT, "nan"}}, kTemperatureMessage, 20.0, -1.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "41"}, {kP, "0"}, {kTau, "0"}}, kTemperatureMessage, 20.0, -1.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "4"}, {kP, "0.5"}, {kTau, "0"}},
+                      "Deployment pressure must be between 1 and 7000 decibars", 4.0, -1.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "4"}, {kP, "7000"}, {kTau, "40.5"}}, kTau20Message, 4.0, 7000.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "4"}, {kP, "1"}, {kTau, "0.49"}}, kTau20Message, 4.0, 1.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "4"}, {kP, "1"}, {kTau, "0.5"}}, "", 4.0, 1.0},
+        CBatteryCheck{{5, 0, 0}, {{kT, "4"}, {kP, "1"}, {kTau, "40"}}, "", 4.0, 1.0}));
+
+TEST(BatteryPage, BackSkipsABadTemperatureAndStoresTheRest)
 {
-    CSheetDriver driver;
-    driver.ChooseInstrument(5, 0, 0);
-    CPageModel& page = driver.NextUntil(EPageKind::BatterySelect);
-    page.TypeText(PBattery::kTemperature, "abc");
-    page.TypeText(PBattery::kPressure, "250");
-    page.TypeText(PBattery::kTau20, "5.5");
-    EXPECT_FALSE(driver.m_sheet.Back().m_bStay);
-    EXPECT_EQ(driver.Instrument().GetDeploymentTemperature(), 20.0);
-    EXPECT_EQ(driver.Instrument().m_dDeploymentPressure, 250.0);
-    EXPECT_EQ(driver.Instrument().m_dTau20, 5.5);
+    CSheetDriver k610;
+    CPageModel& page610 = k610.Open({0}, EPageKind::BatterySelect);
+    EXPECT_EQ(page610.Title(), "Battery Type");
+    page610.TypeText(kT, "99");
+    EXPECT_FALSE(k610.m_sheet.Back().m_bStay);
+    EXPECT_EQ(k610.Instrument().GetDeploymentTemperature(), 20.0);
+    EXPECT_EQ(k610.Instrument().GetBatteryIndex(), 0);
+
+    CSheetDriver oxygen;
+    CPageModel& page = oxygen.Open({5, 0, 0}, EPageKind::BatterySelect);
+    EXPECT_EQ(page.Title(), "Battery Type and Pump Time Parameters");
+    EXPECT_TRUE(page.Control(PBattery::kNote).m_bVisible);
+    EXPECT_FALSE(page.Control(PBattery::kBattery).m_bEnabled);   // a single battery type
+    page.TypeText(kT, "abc");
+    page.TypeText(kP, "250");
+    page.TypeText(kTau, "5.5");
+    EXPECT_FALSE(oxygen.m_sheet.Back().m_bStay);
+    EXPECT_EQ(oxygen.Instrument().GetDeploymentTemperature(), 20.0);
+    EXPECT_EQ(oxygen.Instrument().m_dDeploymentPressure, 250.0);
+    EXPECT_EQ(oxygen.Instrument().m_dTau20, 5.5);
 }
 
 TEST(BatteryPage, LithiumWithAP4PPumpIsRefusedLast)
 {
     CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 1);
-    CPageModel& pump = driver.NextUntil(EPageKind::MooredPumpSelect);
+    CPageModel& pump = driver.Open({1, 0, 1}, EPageKind::MooredPumpSelect);
     pump.SelectEntry(CMooredPumpSelectPageModel::kPump, 2);
-    CPageModel& page = driver.NextUntil(EPageKind::BatterySelect);
-    page.SelectEntry(PBattery::kBattery, 2);
-    page.TypeText(PBattery::kTemperature, "10");
-    EXPECT_EQ(driver.m_sheet.Next().m_strMessage, "Kelvo P4T or P4P pump not compatible with lithium battery packs.");
+    driver.NextUntil(EPageKind::BatterySelect).SelectEntry(PBattery::kBattery, 2);
+    EXPECT_EQ(driver.Submit({{kT, "10"}}), "Kelvo P4T or P4P pump not compatible with lithium battery packs.");
     EXPECT_EQ(driver.Instrument().GetDeploymentTemperature(), 10.0);
 }
 

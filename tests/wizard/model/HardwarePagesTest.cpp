@@ -24,9 +24,7 @@ class CommunicationsPage : public ::testing::TestWithParam<CCommCase> {};
 TEST_P(CommunicationsPage, EnablesTheModelsProtocolsAndPreselectsTheNewestRevision)
 {
     const CCommCase& c = GetParam();
-    CMoorplanCommandLineInfo info;
-    info.m_b485 = c.b485;
-    CSheetDriver driver(info);
+    CSheetDriver driver(c.b485);
     driver.Page().Click(CIntroPageModel::ModelButton(c.nModel));
     driver.m_sheet.Next();
     CPageModel& page = driver.Page();
@@ -62,12 +60,12 @@ TEST(IntroductionPage, FirstVisitChecksTheKelvo620)
 TEST(PressurePage, TheParosTimeIsAskedOnlyForDigiquartzOnVariantsThatHaveIt)
 {
     CSheetDriver k610;
-    k610.ChooseInstrument(0);
+    k610.ChooseInstrument({0});
     k610.Page().SelectEntry(PPressure::kSensor, 2);
     EXPECT_FALSE(k610.Page().Control(PPressure::kParosTime).m_bVisible);
 
     CSheetDriver k620;
-    k620.ChooseInstrument(1, 0, 1);
+    k620.ChooseInstrument({1, 0, 1});
     CPageModel& page = k620.Page();
     EXPECT_EQ(page.Control(PPressure::kParosTime).m_strText, "1");
     page.SelectEntry(PPressure::kSensor, 2);
@@ -81,8 +79,7 @@ TEST(PressurePage, TheParosTimeIsAskedOnlyForDigiquartzOnVariantsThatHaveIt)
 TEST(PumpPage, ModesFollowThePumpChoice)
 {
     CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 1);
-    CPageModel& page = driver.NextUntil(EPageKind::MooredPumpSelect);
+    CPageModel& page = driver.Open({1, 0, 1}, EPageKind::MooredPumpSelect);
     EXPECT_FALSE(page.Control(PPump::kMode1).m_bVisible);
     page.SelectEntry(PPump::kPump, 1);   // P4M
     EXPECT_TRUE(page.Control(PPump::kMode1).m_bVisible);
@@ -102,11 +99,22 @@ TEST(PumpPage, ModesFollowThePumpChoice)
 TEST(SensorListPage, RowsFollowTheCountAndTheTypes)
 {
     CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 1);   // eight slots
-    CPageModel& page = driver.NextUntil(EPageKind::SensorList);
+    CPageModel& page = driver.Open({1, 0, 1}, EPageKind::SensorList);   // eight slots
     ASSERT_EQ(page.Control(PSensors::kCount).m_astrItems.size(), 9u);
     EXPECT_FALSE(page.Control(PSensors::TypeId(0)).m_bVisible);
 
+    // Lowering the count hides the later rows; none stores no entry.
+    page.SelectEntry(PSensors::kCount, 8);
+    page.SelectEntry(PSensors::kCount, 2);
+    for (int k = 0; k < PSensors::kRows; ++k)
+        EXPECT_EQ(page.Control(PSensors::CurrentId(k)).m_bVisible, k < 2) << k;
+    page.SelectEntry(PSensors::kCount, 0);
+    EXPECT_FALSE(page.Control(PSensors::kTypeLabel).m_bVisible);
+    driver.m_sheet.Next();
+    EXPECT_EQ(driver.Instrument().m_nAuxSensorCount, 0);
+    EXPECT_EQ(driver.Instrument().m_aAuxSensors.NameAt(0), "");
+
+    driver.m_sheet.Back();
     page.SelectEntry(PSensors::kCount, 3);
     for (int k = 0; k < PSensors::kRows; ++k) {
         EXPECT_EQ(page.Control(PSensors::TypeId(k)).m_bVisible, k < 3) << k;
@@ -130,22 +138,7 @@ TEST(SensorListPage, RowsFollowTheCountAndTheTypes)
     EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(1), 0.25);
     EXPECT_EQ(instrument.m_aAuxSensors.At(2).m_nTypeIndex, 1);
     EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(2), 0.015);
-}
 
-TEST(SensorListPage, LoweringTheCountHidesTheLaterRowsAndZeroStoresNoEntry)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 1);
-    CPageModel& page = driver.NextUntil(EPageKind::SensorList);
-    page.SelectEntry(PSensors::kCount, 8);
-    page.SelectEntry(PSensors::kCount, 2);
-    for (int k = 0; k < PSensors::kRows; ++k)
-        EXPECT_EQ(page.Control(PSensors::CurrentId(k)).m_bVisible, k < 2) << k;
-    page.SelectEntry(PSensors::kCount, 0);
-    EXPECT_FALSE(page.Control(PSensors::kTypeLabel).m_bVisible);
-    driver.m_sheet.Next();
-    EXPECT_EQ(driver.Instrument().m_nAuxSensorCount, 0);
-    EXPECT_EQ(driver.Instrument().m_aAuxSensors.NameAt(0), "");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -35,22 +35,11 @@ protected:
     static std::string Slurp(const std::string& strPath)
     {
         std::ifstream file(strPath, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
     fs::path m_folder;
 };
-
-// Opening a plan as moorplan-report and the wizard do: read, then walk the pages.
-EPlanStatus OpenPlan(const std::string& strPath, std::string& strMessage, std::string& strReport)
-{
-    CPlanAnswers answers;
-    if (!PlanFile::Read(strPath, answers, strMessage))
-        return kPlanUsageError;
-    return RunPlan(answers, CMoorplanCommandLineInfo(), strReport, strMessage);
-}
 
 struct CBadPlan {
     const char* szName;
@@ -87,21 +76,25 @@ const CBadPlan kaBadPlans[] = {
      "\"sampling\": 'polled' is not a choice on this instrument's page"},
 };
 
+// Opened as moorplan-report and the wizard open a plan: read, then the pages walked.
 TEST_F(PlanFileTest, EveryBadPlanGetsOneMessageNamingTheFile)
 {
     for (const CBadPlan& bad : kaBadPlans) {
+        SCOPED_TRACE(bad.szName);
         const std::string strPath = Write("bad.moorplan", bad.szText);
+        CPlanAnswers answers;
         std::string strMessage;
         std::string strReport;
-        EXPECT_EQ(OpenPlan(strPath, strMessage, strReport), kPlanUsageError) << bad.szName;
-        EXPECT_EQ(strMessage, strPath + ": " + bad.szMessage) << bad.szName;
+        if (PlanFile::Read(strPath, answers, strMessage)) {
+            EXPECT_EQ(RunPlan(answers, CMoorplanCommandLineInfo(), strReport, strMessage), kPlanUsageError);
+        }
+        EXPECT_EQ(strMessage, strPath + ": " + bad.szMessage);
     }
 }
 
 TEST_F(PlanFileTest, AHugeFileIsRefusedBySizeUnread)
 {
-    const std::string strPath = (m_folder / "huge.moorplan").string();
-    { std::ofstream(strPath) << "{"; }
+    const std::string strPath = Write("huge.moorplan", "{");
     fs::resize_file(strPath, 100u * 1024 * 1024);   // sparse: nothing to read but its size
     CPlanAnswers answers;
     std::string strMessage;
@@ -111,15 +104,6 @@ TEST_F(PlanFileTest, AHugeFileIsRefusedBySizeUnread)
     EXPECT_FALSE(PlanFile::Read("/dev/zero", answers, strMessage));
     EXPECT_EQ(strMessage, "/dev/zero: too large for a plan (more than 1 MiB)");
     EXPECT_FALSE(answers.Has("model"));
-}
-
-TEST_F(PlanFileTest, APageThatRefusesAValueSaysSoAsOnScreen)
-{
-    const std::string strPath = Write("p.moorplan", "{\"moorplan-plan\": 1, \"model\": \"Kelvo 620\", \"interval\": 3}");
-    std::string strMessage;
-    std::string strReport;
-    EXPECT_EQ(OpenPlan(strPath, strMessage, strReport), kPlanRefused);
-    EXPECT_EQ(strMessage, "Sample interval must be between 10 and 14400 seconds.");
 }
 
 // What a person typed goes into the file as a number where it reads back as
@@ -143,21 +127,21 @@ TEST_F(PlanFileTest, TypedTextsSurviveTheFile)
     }
 }
 
-TEST_F(PlanFileTest, OptionsAfterAPlanOverrideIt)
+// A plan's sensor list replaces the --aux options before it; an --aux after
+// it starts a new list.
+TEST_F(PlanFileTest, SensorOptionsAfterAPlanReplaceItsList)
 {
     CPlanAnswers answers;
-    answers.Set("interval", "900");
     answers.AddAux({"Other", true, "0.1"});
     std::string strError;
-    ASSERT_TRUE(PlanFile::Parse("{\"moorplan-plan\": 1, \"interval\": 600, \"aux\": [{\"type\": \"none\"}]}", "p", answers,
+    ASSERT_TRUE(PlanFile::Parse("{\"moorplan-plan\": 1, \"aux\": [{\"type\": \"none\"}]}", "p", answers,
                                 strError));
-    EXPECT_EQ(answers.Value("interval"), "600");
-    EXPECT_EQ(answers.Subject("interval"), "p: \"interval\"");
+    ASSERT_EQ(answers.Aux().size(), 1u);
+    EXPECT_EQ(answers.Aux()[0].m_strType, "none");
     answers.AddAux({"Kelvo 830", false, ""});
     answers.AddAux({"Other", true, "0.2"});
     ASSERT_EQ(answers.Aux().size(), 2u);
     EXPECT_EQ(answers.Aux()[0].m_strType, "Kelvo 830");
-    EXPECT_EQ(answers.Subject("aux"), "--aux");
 }
 
 TEST_F(PlanFileTest, AFailedSaveLeavesTheOldFileWhole)
@@ -182,10 +166,6 @@ TEST_F(PlanFileTest, AFailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(strError, strPath + ": the plan could not be saved (File too large); the file is unchanged");
     EXPECT_EQ(Slurp(strPath), "old plan\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1) << "a temporary file was left";
-
-    const std::string strNowhere = (m_folder / "missing" / "p.moorplan").string();
-    EXPECT_FALSE(PlanFile::Save(strNowhere, answers, strError));
-    EXPECT_EQ(strError, strNowhere + ": the plan could not be saved (No such file or directory); the file is unchanged");
 
     ASSERT_TRUE(PlanFile::Save(strPath, answers, strError)) << strError;
     EXPECT_EQ(Slurp(strPath), PlanFile::Text(answers));

@@ -4,28 +4,40 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
+
+// A model with, for every model but the Kelvo 610, its protocol and revision
+// (-1: keep the preselection).
+struct CVariant {
+    int nModel;
+    int nComm = -1;
+    int nFirmware = -1;
+};
+
+// Texts typed into a page's fields, by control id.
+using CTyped = std::vector<std::pair<int, const char*>>;
 
 // Drives a sheet model as a person clicking through the wizard would.
 class CSheetDriver {
 public:
-    explicit CSheetDriver(CMoorplanCommandLineInfo commandLine = {}) : m_sheet(commandLine) { m_sheet.Start(); }
+    // b485: started with the switch that offers RS 485 on every Kelvo 700
+    // (the switches are TEST, MANUAL and 485Nereids).
+    explicit CSheetDriver(bool b485 = false) : m_sheet({false, false, b485}) { m_sheet.Start(); }
 
-    // From the introduction page: picks the model, and for every model but the
-    // Kelvo 610 the protocol and revision (-1: keep the preselection), then
-    // Next until the first page of the family.
-    void ChooseInstrument(int nModel, int nComm = -1, int nFirmware = -1)
+    // From the introduction page: picks the variant, then Next until the
+    // first page of the family.
+    void ChooseInstrument(const CVariant& variant)
     {
-        CPageModel& intro = m_sheet.CurrentPage();
-        intro.Click(CIntroPageModel::ModelButton(nModel));
+        m_sheet.CurrentPage().Click(CIntroPageModel::ModelButton(variant.nModel));
         m_sheet.Next();
-        if (nModel == 0)
+        if (variant.nModel == 0)
             return;
         CPageModel& comm = m_sheet.CurrentPage();
-        if (nComm >= 0)
-            comm.Click(CMoorModelPageModel::CommButton(nComm));
-        if (nFirmware >= 0)
-            comm.SelectEntry(CMoorModelPageModel::kFirmware, nFirmware);
+        if (variant.nComm >= 0)
+            comm.Click(CMoorModelPageModel::CommButton(variant.nComm));
+        if (variant.nFirmware >= 0)
+            comm.SelectEntry(CMoorModelPageModel::kFirmware, variant.nFirmware);
         m_sheet.Next();
     }
 
@@ -39,6 +51,20 @@ public:
                 break;
         }
         return m_sheet.CurrentPage();
+    }
+
+    CPageModel& Open(const CVariant& variant, EPageKind eKind)
+    {
+        ChooseInstrument(variant);
+        return NextUntil(eKind);
+    }
+
+    // Types the texts into the current page and presses Next: the message.
+    std::string Submit(const CTyped& aTyped)
+    {
+        for (const auto& [nId, szText] : aTyped)
+            Page().TypeText(nId, szText);
+        return m_sheet.Next().m_strMessage;
     }
 
     std::vector<EPageKind> PageKinds() const

@@ -5,9 +5,7 @@ namespace {
 using K = EPageKind;
 
 struct CSequenceCase {
-    int nModel;
-    int nComm;
-    int nFirmware;
+    CVariant variant;
     std::vector<EPageKind> aExpected;
 };
 
@@ -15,43 +13,46 @@ class PageSequence : public ::testing::TestWithParam<CSequenceCase> {};
 
 TEST_P(PageSequence, FollowsTheInstrumentFamily)
 {
-    const CSequenceCase& c = GetParam();
     CSheetDriver driver;
-    driver.ChooseInstrument(c.nModel, c.nComm, c.nFirmware);
-    EXPECT_EQ(driver.PageKinds(), c.aExpected);
+    driver.ChooseInstrument(GetParam().variant);
+    EXPECT_EQ(driver.PageKinds(), GetParam().aExpected);
 }
 
 const std::vector<EPageKind> k610Path = {K::Intro, K::PressureSelect, K::MooredPumpSelect, K::SampleRate,
                                          K::SensorList, K::BatterySelect, K::Finish};
 const std::vector<EPageKind> k620Path = {K::Intro, K::MoorModel, K::PressureSelect, K::MooredPumpSelect,
                                          K::SampleRate, K::SensorList, K::BatterySelect, K::Finish};
-const std::vector<EPageKind> k700Path = {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling700,
-                                         K::BatterySelect, K::Finish};
-const std::vector<EPageKind> k710Path = {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling710,
-                                         K::BatterySelect, K::Finish};
 
-INSTANTIATE_TEST_SUITE_P(Families, PageSequence,
-                         ::testing::Values(CSequenceCase{0, -1, -1, k610Path}, CSequenceCase{1, 0, 1, k620Path},
-                                           CSequenceCase{2, -1, 0, k620Path}, CSequenceCase{3, 2, 2, k700Path},
-                                           CSequenceCase{4, 0, 3, k700Path}, CSequenceCase{5, 0, 0, k700Path},
-                                           CSequenceCase{6, 2, 1, k710Path}, CSequenceCase{6, 0, 2, k710Path}));
+// The family, not the model, decides: one variant of each.
+INSTANTIATE_TEST_SUITE_P(
+    Families, PageSequence,
+    ::testing::Values(CSequenceCase{{0}, k610Path}, CSequenceCase{{1, 0, 1}, k620Path},
+                      CSequenceCase{{2, -1, 0}, k620Path},
+                      CSequenceCase{{5, 0, 0},
+                                    {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling700, K::BatterySelect,
+                                     K::Finish}},
+                      CSequenceCase{{6, 2, 1},
+                                    {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling710, K::BatterySelect,
+                                     K::Finish}}));
 
-TEST(SheetModel, GoingBackToTheIntroductionTrimsThe610PagesBeforeAnotherModel)
+// Going back to the introduction trims the Kelvo 610's pages before another
+// model's. Back and Next with the same choices keep the instrument and what
+// was entered; another revision or model starts over.
+TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
 {
     CSheetDriver driver;
-    driver.ChooseInstrument(0);
-    while (driver.m_sheet.CurrentIndex() > 0)
-        driver.m_sheet.Back();
+    driver.ChooseInstrument({0});
+    CInstrument* p610 = &driver.Instrument();
+    p610->m_nSampleInterval = 1234;
+    driver.m_sheet.Back();
+    driver.m_sheet.Next();
+    EXPECT_EQ(&driver.Instrument(), p610);
+    EXPECT_EQ(driver.Instrument().m_nSampleInterval, 1234);
+    driver.m_sheet.Back();
     EXPECT_EQ(driver.PageKinds(), std::vector<EPageKind>{K::Intro});
-    driver.ChooseInstrument(1, 0, 1);
+    driver.ChooseInstrument({1, 2, 0});
     EXPECT_EQ(driver.PageKinds(), k620Path);
-    EXPECT_EQ(driver.Instrument().GetModelIndex(), 1);
-}
 
-TEST(SheetModel, BackAndNextWithTheSameChoiceKeepTheInstrumentAndItsEntries)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 0);
     CInstrument* pFirst = &driver.Instrument();
     pFirst->m_nSampleInterval = 1234;
     driver.m_sheet.Back();   // to the communications page
@@ -60,53 +61,35 @@ TEST(SheetModel, BackAndNextWithTheSameChoiceKeepTheInstrumentAndItsEntries)
     driver.m_sheet.Next();
     EXPECT_EQ(&driver.Instrument(), pFirst);
     EXPECT_EQ(driver.Instrument().m_nSampleInterval, 1234);
-}
 
-TEST(SheetModel, AnotherRevisionReplacesTheInstrumentWithFreshDefaults)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(1, 0, 0);
-    driver.Instrument().m_nSampleInterval = 1234;
     driver.m_sheet.Back();
     driver.Page().SelectEntry(CMoorModelPageModel::kFirmware, 1);
     driver.m_sheet.Next();
     EXPECT_EQ(driver.Instrument().GetFirmwareIndex(), 1);
     EXPECT_EQ(driver.Instrument().m_nSampleInterval, -1);
+
+    // A new model drops the instrument; its communications page starts over
+    // on RS-232 with the newest revision.
+    driver.m_sheet.Back();
+    driver.m_sheet.Back();
+    driver.Page().Click(CIntroPageModel::ModelButton(3));
+    driver.m_sheet.Next();
+    EXPECT_EQ(driver.m_sheet.Instrument(), nullptr);
+    EXPECT_EQ(driver.m_sheet.m_nSelComm, 0);
+    EXPECT_EQ(driver.m_sheet.m_nSelFirmware, 4);
 }
 
-TEST(SheetModel, CreateInstrumentReusesTheObjectOnlyForTheSameTriple)
+TEST(SheetModel, ATripleWithoutAVariantDropsTheOldInstrument)
 {
     CSheetModel sheet({});
     sheet.m_nSelModel = 1;
     sheet.m_nSelComm = 0;
     sheet.m_nSelFirmware = 0;
     ASSERT_TRUE(sheet.CreateInstrument());
-    CInstrument* pFirst = sheet.Instrument();
-    EXPECT_TRUE(sheet.CreateInstrument());
-    EXPECT_EQ(sheet.Instrument(), pFirst);
-    // A triple without a variant drops the old object all the same.
     sheet.m_nSelModel = 7;
     EXPECT_FALSE(sheet.CreateInstrument());
     EXPECT_EQ(sheet.Instrument(), nullptr);
 }
-
-TEST(SheetModel, ANewModelOnTheIntroductionPageDropsTheInstrument)
-{
-    CSheetDriver driver;
-    driver.ChooseInstrument(4, 2, 1);
-    driver.m_sheet.Back();
-    driver.m_sheet.Back();
-    driver.Page().Click(CIntroPageModel::ModelButton(3));
-    driver.m_sheet.Next();
-    EXPECT_EQ(driver.m_sheet.Instrument(), nullptr);
-    // The communications page starts over on RS-232 with the newest revision.
-    EXPECT_EQ(driver.m_sheet.m_nSelComm, 0);
-    EXPECT_EQ(driver.m_sheet.m_nSelFirmware, 4);
-}
-
-}  // namespace
-
-namespace {
 
 // Each page's control enum and its layout list must stay the same length:
 // the views index the layout by the enum.
