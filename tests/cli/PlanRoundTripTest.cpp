@@ -50,38 +50,25 @@ void WalkSession(CSheetModel& sheet, const CVariant& variant)
         sheet.CurrentPage().SelectEntry(CMoorModelPageModel::kFirmware, variant.nFirmware);
         sheet.Next();
     }
+    CPlanAnswers sensors;
+    sensors.AddAux({"Other", true, "0.015"});
+    sensors.AddAux({"Other", true, "0.0025"});
     while (sheet.CurrentPage().Kind() != EPageKind::Finish) {
         CPageModel& page = sheet.CurrentPage();
-        switch (page.Kind()) {
-        case EPageKind::PressureSelect: {
+        if (page.Kind() == EPageKind::PressureSelect) {
             const int nLast = static_cast<int>(page.Control(CPressureSelectPageModel::kSensor).m_astrItems.size()) - 1;
             page.SelectEntry(CPressureSelectPageModel::kSensor, nLast);
-            break;
         }
-        case EPageKind::SensorList: {
-            using Sensors = CSensorListPageModel;
-            if (page.Control(Sensors::kCount).m_astrItems.size() < 3)
-                break;
-            page.SelectEntry(Sensors::kCount, 2);
-            for (int k = 0; k < 2; ++k) {
-                const int nLast = static_cast<int>(page.Control(Sensors::TypeId(k)).m_astrItems.size()) - 1;
-                page.SelectEntry(Sensors::TypeId(k), nLast);
-                page.TypeText(Sensors::CurrentId(k), k == 0 ? "0.015" : "0.0025");
-            }
-            break;
-        }
-        default: {
-            // Each typed where the page shows its field; 1200 s is beyond a few variants' limits.
-            const CInstrument& instrument = *sheet.Instrument();
-            const bool bIntervalFits = instrument.m_nMinSampleInterval <= 1200 && 1200 <= instrument.m_nMaxSampleInterval;
-            for (const auto& answer : kaTyped) {
-                CPlanAnswers typed;
-                typed.Set(answer.first, bIntervalFits || std::string(answer.first) != "interval"
-                                            ? answer.second
-                                            : std::to_string(instrument.m_nMinSampleInterval));
-                ReapplyPageAnswers(page, typed);
-            }
-        }
+        ReapplyPageAnswers(page, sensors);
+        // Each typed where the page shows its field; 1200 s is beyond a few variants' limits.
+        const CInstrument& instrument = *sheet.Instrument();
+        const bool bIntervalFits = instrument.m_nMinSampleInterval <= 1200 && 1200 <= instrument.m_nMaxSampleInterval;
+        for (const auto& answer : kaTyped) {
+            CPlanAnswers typed;
+            typed.Set(answer.first, bIntervalFits || std::string(answer.first) != "interval"
+                                        ? answer.second
+                                        : std::to_string(instrument.m_nMinSampleInterval));
+            ReapplyPageAnswers(page, typed);
         }
         const CPageResult result = sheet.Next();
         ASSERT_EQ(result.m_strMessage, "") << "page " << static_cast<int>(page.Kind());
