@@ -284,16 +284,13 @@ TEST_P(Accepted, RunsToTheFinishPage)
     EXPECT_EQ(run.strErr, "");
 }
 
-// Asking a control for what it already shows is no action, whatever its state;
-// a plan file overrides the options before it (the ones after it override
-// the plan: Refused).
+// Checking a box that is checked already is no action, however locked it is
+// (choices and buttons: PlanRoundTrip); a plan file overrides the options
+// before it (the ones after it override the plan: Refused).
 INSTANTIATE_TEST_SUITE_P(
     Plans, Accepted,
-    ::testing::Values(Args{"--model", "2", "--comm", " rs 232 ", "--temperature", "10"},   // all protocols disabled
-                      Args{"--model", "5", "--battery", "aa lithium", "--temperature", "4", "--pressure", "1",
-                           "--tau20", "5"},   // a disabled single-entry list
-                      Args{"--model", "5", "--sampling", "polled", "--transmit-real-time", "on", "--temperature",
-                           "4", "--pressure", "1", "--tau20", "5"},   // checked and locked by the button
+    ::testing::Values(Args{"--model", "5", "--sampling", "polled", "--transmit-real-time", "on", "--temperature", "4",
+                           "--pressure", "1", "--tau20", "5"},   // checked and locked by the button
                       Args{"--model", "3", "--comm", "0", "--firmware", "0", "--transmit-real-time", "off"},
                       Args{"--model", "0000000001", "--temperature", "5"},
                       Args{"--interval", "5", "--plan", PlanFileRuns::kPath}));
