@@ -65,8 +65,6 @@ const CWholePlan kPlans[] = {
          k.SetPressureSensorIndex(1);
          k.m_nSampleInterval = 600;
          k.m_bTransmitRealTime = 1;
-         k.m_nCommsPerHour = 0;
-         k.m_nInstrumentsQueried = 0;
          k.SetBatteryIndex(0);
      }},
     // Continuous sampling overrides a typed interval.
@@ -76,8 +74,6 @@ const CWholePlan kPlans[] = {
          k.SetPressureSensorIndex(0);
          k.m_nSampleInterval = 0;
          k.m_nSamplingMode = 1;
-         k.m_nCommsPerHour = 0;
-         k.m_nInstrumentsQueried = 0;
          k.SetBatteryIndex(1);
      }},
 };
