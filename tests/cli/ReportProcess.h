@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QProcess>
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -10,4 +13,18 @@ struct CReportRun {
     std::string strErr;
 };
 
-CReportRun RunReport(const std::vector<std::string>& astrArgs);
+inline CReportRun RunReport(const std::vector<std::string>& astrArgs)
+{
+    QStringList astrArguments;
+    for (const std::string& strArg : astrArgs)
+        astrArguments << QString::fromStdString(strArg);
+    QProcess process;
+    process.start(QStringLiteral(MOORPLAN_REPORT_PATH), astrArguments);
+    process.waitForFinished(-1);
+    CReportRun run;
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.nStatus = process.exitCode();
+    run.strOut = process.readAllStandardOutput().toStdString();
+    run.strErr = process.readAllStandardError().toStdString();
+    return run;
+}

@@ -17,49 +17,41 @@ const std::string kReport = "Moorplan 1.3\r\nKelvo 700 LX RS-232\r\nBattery Endu
 class ReportExportTest : public ::testing::Test
 {
 protected:
-    QString ExportFile() const { return m_folder.filePath(QString::fromLatin1(ReportExport::kFileName)); }
-
     QTemporaryDir m_folder;
     CTmpDirOverride m_tmpDir{m_folder.path()};
     CSeamRecorder m_seams;
 };
 
-TEST_F(ReportExportTest, SecondExportLeavesTheSecondReportAndStartsTheEditorOnIt)
+// A link planted at the export name, to a file or to nowhere, is replaced
+// and its target left alone; a second export leaves the second report.
+TEST_F(ReportExportTest, EachExportLeavesItsReportAndStartsTheEditorOnIt)
 {
     // Blanks and shell words in the path are harmless: no shell is involved.
     const QString strFolder = m_folder.filePath(QStringLiteral("with blank; $(true)"));
     ASSERT_TRUE(QDir().mkdir(strFolder));
     CTmpDirOverride::Use(strFolder);
     const QString strFile = QDir(strFolder).filePath(QString::fromLatin1(ReportExport::kFileName));
-    m_seams.m_bStartSucceeds = false;   // and a failed start is not told
-
-    ReportExport::ViewInEditor(std::string(5000, 'x'), nullptr);
-    ReportExport::ViewInEditor(kReport, nullptr);
-
-    EXPECT_EQ(ReadTestFile(strFile), QByteArray::fromStdString(kReport + "\n"));
-    EXPECT_EQ(QDir(strFolder).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    EXPECT_TRUE(m_seams.m_aRequests.empty());
-    ASSERT_EQ(m_seams.m_aStarted.size(), 2u);
-    EXPECT_EQ(m_seams.m_aStarted[1].strProgram, QStringLiteral("xdg-open"));
-    EXPECT_EQ(m_seams.m_aStarted[1].astrArguments, QStringList{strFile});
-}
-
-TEST_F(ReportExportTest, PlantedLinkIsReplacedAndItsTargetLeftAlone)
-{
     QTemporaryDir elsewhere;
     const QString strVictim = elsewhere.filePath(QStringLiteral("victim.txt"));
     ASSERT_TRUE(WriteTestFile(strVictim, "precious\n"));
     const QString strMissing = elsewhere.filePath(QStringLiteral("not-yet-there.txt"));
+    m_seams.m_bStartSucceeds = false;   // and a failed start is not told
 
     for (const QString& strTarget : {strVictim, strMissing}) {
-        QFile::remove(ExportFile());
-        ASSERT_TRUE(QFile::link(strTarget, ExportFile()));
+        ASSERT_TRUE(QFile::link(strTarget, strFile));
+        ReportExport::ViewInEditor(std::string(5000, 'x'), nullptr);
         ReportExport::ViewInEditor(kReport, nullptr);
-        EXPECT_FALSE(QFileInfo(ExportFile()).isSymLink());
-        EXPECT_EQ(ReadTestFile(ExportFile()), QByteArray::fromStdString(kReport + "\n"));
+        EXPECT_FALSE(QFileInfo(strFile).isSymLink());
+        EXPECT_EQ(ReadTestFile(strFile), QByteArray::fromStdString(kReport + "\n"));
+        EXPECT_EQ(QDir(strFolder).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
+        ASSERT_TRUE(QFile::remove(strFile));
     }
     EXPECT_EQ(ReadTestFile(strVictim), QByteArray("precious\n"));
     EXPECT_FALSE(QFileInfo::exists(strMissing));
+    EXPECT_TRUE(m_seams.m_aRequests.empty());
+    ASSERT_EQ(m_seams.m_aStarted.size(), 4u);
+    EXPECT_EQ(m_seams.m_aStarted[3].strProgram, QStringLiteral("xdg-open"));
+    EXPECT_EQ(m_seams.m_aStarted[3].astrArguments, QStringList{strFile});
 }
 
 // A missing folder, a file standing for the folder, and a folder squatting on
@@ -69,7 +61,7 @@ TEST_F(ReportExportTest, FailuresAreTold)
 {
     const QString strPlainFile = m_folder.filePath(QStringLiteral("plain"));
     ASSERT_TRUE(WriteTestFile(strPlainFile, "x"));
-    ASSERT_TRUE(QDir().mkdir(ExportFile()));
+    ASSERT_TRUE(QDir().mkdir(m_folder.filePath(QString::fromLatin1(ReportExport::kFileName))));
     QWidget page;
     const struct {
         QString strFolder;

@@ -3,22 +3,13 @@
 #include <QFile>
 #include <QString>
 
-// Points the temporary-files folder (TMPDIR) elsewhere while it lives.
+// Points the temporary-files folder (TMPDIR) elsewhere while it lives. Qt
+// reads an empty TMPDIR as an unset one.
 class CTmpDirOverride
 {
 public:
-    explicit CTmpDirOverride(const QString& strFolder)
-        : m_oldValue(qgetenv("TMPDIR")), m_bHadValue(qEnvironmentVariableIsSet("TMPDIR"))
-    {
-        Use(strFolder);
-    }
-    ~CTmpDirOverride()
-    {
-        if (m_bHadValue)
-            qputenv("TMPDIR", m_oldValue);
-        else
-            qunsetenv("TMPDIR");
-    }
+    explicit CTmpDirOverride(const QString& strFolder) : m_oldValue(qgetenv("TMPDIR")) { Use(strFolder); }
+    ~CTmpDirOverride() { m_oldValue.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", m_oldValue); }
     CTmpDirOverride(const CTmpDirOverride&) = delete;
     CTmpDirOverride& operator=(const CTmpDirOverride&) = delete;
 
@@ -26,5 +17,4 @@ public:
 
 private:
     QByteArray m_oldValue;
-    bool m_bHadValue;
 };
