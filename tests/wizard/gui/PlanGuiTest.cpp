@@ -1,19 +1,18 @@
+// Plans opened and saved by the wizard through the file-dialog seams.
 #include "MoorplanApp.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "Sampling700PageModel.h"
 #include "WizardDriver.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,102 +23,95 @@ const std::string kPlanText =
     "  \"interval\": 600,\n  \"sampling\": \"autonomous\",\n  \"transmit-real-time\": true,\n"
     "  \"battery\": \"AA Lithium\"\n}\n";
 
-std::string TempPlan(const char* szName, const std::string& strText)
-{
-    const std::string strPath = "/tmp/moorplan-gui-" + std::to_string(getpid()) + "-" + szName + ".moorplan";
-    std::ofstream(strPath, std::ios::binary) << strText;
-    return strPath;
-}
-
-std::string Slurp(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The file dialogs answered by the test, as a person choosing that file would.
-struct CFileDialogs {
-    explicit CFileDialogs(const std::string& strPath)
+class PlanGuiTest : public ::testing::Test {
+protected:
+    QString Write(const std::string& strText)
     {
-        const QString strFile = QString::fromStdString(strPath);
-        BvUtility::Platform::SetOpenFileHandler([strFile](const BvUtility::Platform::OpenFileRequest& request) {
-            EXPECT_EQ(request.strDefaultSuffix, QStringLiteral("moorplan"));
-            return strFile;
-        });
-        BvUtility::Platform::SetSaveFileHandler([strFile](const BvUtility::Platform::SaveFileRequest&) { return strFile; });
+        QFile file(m_strPath);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(strText.data(), static_cast<qint64>(strText.size()));
+        return m_strPath;
     }
-    ~CFileDialogs()
+    // The wizard's one message, the file's path in it as "FILE".
+    std::string Message(const CGuiWizard& wizard) const
+    {
+        EXPECT_EQ(wizard.Messages().size(), 1u);
+        QString strText = wizard.Messages().empty() ? QString() : wizard.Messages()[0].strText;
+        return strText.replace(m_strPath, QStringLiteral("FILE")).toStdString();
+    }
+    void TearDown() override
     {
         BvUtility::Platform::SetOpenFileHandler({});
         BvUtility::Platform::SetSaveFileHandler({});
     }
+
+    QTemporaryDir m_folder;
+    const QString m_strPath = m_folder.filePath(QStringLiteral("p.moorplan"));
 };
 
-void ClickButton(CGuiWizard& wizard, const char* szName)
+void ClickPageButton(CGuiWizard& wizard, const char* szName)
 {
     auto* pButton = wizard.Sheet().GetActivePage()->findChild<QPushButton*>(QString::fromLatin1(szName));
     ASSERT_NE(pButton, nullptr) << szName;
     QTest::mouseClick(pButton, Qt::LeftButton);
 }
 
-TEST(PlanGui, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWritesItBack)
+// Open Plan on the introduction page and Save Plan on the finish page, the
+// file dialogs answered as a person choosing that file would.
+TEST_F(PlanGuiTest, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWritesItBack)
 {
-    const std::string strPath = TempPlan("open", kPlanText);
     CPlanAnswers answers;
     std::string strReport;
     std::string strMessage;
-    ASSERT_TRUE(PlanFile::Read(strPath, answers, strMessage)) << strMessage;
+    ASSERT_TRUE(PlanFile::Read(Write(kPlanText).toStdString(), answers, strMessage)) << strMessage;
     ASSERT_EQ(RunPlan(answers, Switches(true), strReport, strMessage), kPlanDone) << strMessage;
+    BvUtility::Platform::SetOpenFileHandler([this](const BvUtility::Platform::OpenFileRequest& request) {
+        EXPECT_EQ(request.strDefaultSuffix, QStringLiteral("moorplan"));
+        return m_strPath;
+    });
+    BvUtility::Platform::SetSaveFileHandler([this](const BvUtility::Platform::SaveFileRequest&) { return m_strPath; });
 
     CGuiWizard wizard(Switches(true));
-    CFileDialogs dialogs(strPath);
-    ClickButton(wizard, "buttonOpenPlan");
+    ClickPageButton(wizard, "buttonOpenPlan");
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
     EXPECT_TRUE(wizard.Messages().empty());
     EXPECT_EQ(wizard.ReportText(), AsShown(strReport));
 
-    std::remove(strPath.c_str());
-    ClickButton(wizard, "buttonSavePlan");
-    EXPECT_EQ(Slurp(strPath), kPlanText);
-    std::remove(strPath.c_str());
+    QFile::remove(m_strPath);
+    ClickPageButton(wizard, "buttonSavePlan");
+    QFile saved(m_strPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), kPlanText);
 }
 
-TEST(PlanGui, APlanThatAPageRefusesStopsThereWithThePagesMessage)
+TEST_F(PlanGuiTest, APlanThatAPageRefusesStopsThereWithThePagesMessage)
 {
     std::string strText = kPlanText;
     strText.replace(strText.find("600"), 3, "2");
-    const std::string strPath = TempPlan("refused", strText);
     CGuiWizard wizard;
-    wizard.Sheet().OpenPlan(QString::fromStdString(strPath));
-    std::remove(strPath.c_str());
+    wizard.Sheet().OpenPlan(Write(strText));
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling700);
     EXPECT_EQ(wizard.Control<QLineEdit>(C700SamplingPageModel::kInterval)->text(), QStringLiteral("2"));
+    EXPECT_EQ(Message(wizard), "Sample interval must be between 6 and 14400 seconds.");
+    // A page's message box: OK only, no icon, the program's name as caption.
     ASSERT_EQ(wizard.Messages().size(), 1u);
-    EXPECT_EQ(wizard.Messages()[0].strText, QStringLiteral("Sample interval must be between 6 and 14400 seconds."));
+    EXPECT_EQ(wizard.Messages()[0].strCaption, QStringLiteral("Moorplan 1.3"));
+    EXPECT_EQ(wizard.Messages()[0].icon, BvUtility::Platform::MessageIcon::None);
+    EXPECT_EQ(wizard.Messages()[0].buttons, BvUtility::Platform::MessageButtons::Ok);
 }
 
-TEST(PlanGui, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
+TEST_F(PlanGuiTest, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
 {
-    const std::string strPath = TempPlan("bad", "{\"moorplan-plan\": 1, \"model\": \"Kelvo 710\", \"ncycles\": 2}");
     CGuiWizard wizard;
-    wizard.Sheet().OpenPlan(QString::fromStdString(strPath));
-    std::remove(strPath.c_str());
+    wizard.Sheet().OpenPlan(Write("{\"moorplan-plan\": 1, \"model\": \"Kelvo 710\", \"ncycles\": 2}"));
     EXPECT_EQ(wizard.ActiveKind(), EPageKind::Intro);
-    ASSERT_EQ(wizard.Messages().size(), 1u);
-    EXPECT_EQ(wizard.Messages()[0].strText.toStdString(), strPath + ": \"ncycles\" does not apply to this instrument");
+    EXPECT_EQ(Message(wizard), "FILE: \"ncycles\" does not apply to this instrument");
     EXPECT_EQ(wizard.Sheet().Model().Pages().size(), 1u);
 }
 
-}  // namespace
-
-TEST(PlanGui, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
+TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
 {
-    char szExisting[] = "/tmp/moorplan-plan-arg-XXXXXX";
-    const int nFile = mkstemp(szExisting);
-    ASSERT_GE(nFile, 0);
-    close(nFile);
+    const QByteArray existing = Write("{}").toLocal8Bit();
     struct CCase {
         std::vector<const char*> aArgs;
         QString strPlan;
@@ -127,11 +119,12 @@ TEST(PlanGui, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
     const CCase kCases[] = {
         {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan"},
         {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN"},
-        {{"moorplan", szExisting, "/485Nereids"}, szExisting},
+        {{"moorplan", existing.constData(), "/485Nereids"}, m_strPath},
         {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
     };
     for (const CCase& test : kCases)
         EXPECT_EQ(CMoorplanApp::PlanArgument(static_cast<int>(test.aArgs.size()), test.aArgs.data()), test.strPlan)
             << test.aArgs[1];
-    unlink(szExisting);
 }
+
+}  // namespace

@@ -2,7 +2,9 @@
 
 #include "FinishPageModel.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,17 +23,8 @@ CMoorplanCommandLineInfo Switches(bool bTest, bool b485)
 CGuiWizard::CGuiWizard(const CMoorplanCommandLineInfo& commandLine)
     : m_sheet(QStringLiteral("Power Calculator"), commandLine)
 {
-    BvUtility::Platform::SetMessageBoxHandler([this](const BvUtility::Platform::MessageRequest& request) {
-        m_aMessages.push_back(request);
-        return BvUtility::Platform::MessageResult::Ok;
-    });
     m_sheet.show();
     QCoreApplication::processEvents();
-}
-
-CGuiWizard::~CGuiWizard()
-{
-    BvUtility::Platform::SetMessageBoxHandler({});
 }
 
 CModelPage* CGuiWizard::ActivePage() const
@@ -103,13 +96,6 @@ void CGuiWizard::PressNext() { Press("nextButton"); }
 
 void CGuiWizard::PressBack() { Press("backButton"); }
 
-void CGuiWizard::NextUntil(EPageKind eKind)
-{
-    for (int n = 0; n < 10 && ActiveKind() != eKind; ++n)
-        PressNext();
-    ASSERT_EQ(ActiveKind(), eKind);
-}
-
 QPushButton* CGuiWizard::Button(const char* szName) const
 {
     return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
@@ -163,4 +149,43 @@ std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnsw
 QString AsShown(const std::string& strReport)
 {
     return QString::fromStdString(strReport).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+bool CShown::operator==(const CShown& other) const
+{
+    return m_strText == other.m_strText && m_bChecked == other.m_bChecked && m_bVisible == other.m_bVisible
+           && m_bEnabled == other.m_bEnabled;
+}
+
+std::ostream& operator<<(std::ostream& out, const CShown& shown)
+{
+    return out << "'" << shown.m_strText << "'" << (shown.m_bChecked ? " checked" : "")
+               << (shown.m_bVisible ? " shown" : " hidden") << (shown.m_bEnabled ? "" : " disabled");
+}
+
+CShown ModelShows(const CControlState& control)
+{
+    std::string strText = AsShown(control.m_strText).toStdString();
+    if (control.m_eKind == EControlKind::List)
+        strText = control.m_nSelection < 0 ? std::string() : control.m_astrItems.at(static_cast<std::size_t>(control.m_nSelection));
+    return {strText, control.m_bChecked, control.m_bVisible, control.m_bEnabled};
+}
+
+CShown WidgetShows(const QWidget& widget)
+{
+    QString strText;
+    bool bChecked = false;
+    if (const auto* pEdit = qobject_cast<const QLineEdit*>(&widget))
+        strText = pEdit->text();
+    else if (const auto* pList = qobject_cast<const QComboBox*>(&widget))
+        strText = pList->currentText();
+    else if (const auto* pLabel = qobject_cast<const QLabel*>(&widget))
+        strText = pLabel->text();
+    else if (const auto* pReport = qobject_cast<const QPlainTextEdit*>(&widget))
+        strText = pReport->toPlainText();
+    else if (const auto* pButton = qobject_cast<const QAbstractButton*>(&widget)) {
+        strText = pButton->text();
+        bChecked = pButton->isChecked();
+    }
+    return {strText.toStdString(), bChecked, widget.isVisible(), widget.isEnabled()};
 }

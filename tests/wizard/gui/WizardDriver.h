@@ -5,8 +5,11 @@
 #include "PageModel.h"
 #include "PlatformSeams.h"
 
+#include "../../output/SeamRecorder.h"
+
 #include <QPushButton>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,12 +33,12 @@ inline CAnswer BackPage() { return {CAnswer::Back, -1, {}}; }
 
 CMoorplanCommandLineInfo Switches(bool bTest, bool b485 = false);
 
-// The real wizard, shown headless, with the message boxes recorded instead of
-// shown. Every answer acts on the widgets as a person would.
+// The real wizard, shown headless, with the message boxes, documents opened
+// and programs started recorded instead of acted on. Every answer acts on the
+// widgets as a person would.
 class CGuiWizard {
 public:
     explicit CGuiWizard(const CMoorplanCommandLineInfo& commandLine = CMoorplanCommandLineInfo());
-    ~CGuiWizard();
 
     CMoorplanPropSheet& Sheet() { return m_sheet; }
     CModelPage* ActivePage() const;
@@ -52,15 +55,14 @@ public:
     void Answer(const CAnswers& aAnswers);
     void PressNext();
     void PressBack();
-    // Presses Next until the page of that kind is active (at most ten times).
-    void NextUntil(EPageKind eKind);
 
-    const std::vector<BvUtility::Platform::MessageRequest>& Messages() const { return m_aMessages; }
+    const std::vector<BvUtility::Platform::MessageRequest>& Messages() const { return m_seams.m_aRequests; }
+    const CSeamRecorder& Seams() const { return m_seams; }
 
 private:
     void Press(const char* szButton);
 
-    std::vector<BvUtility::Platform::MessageRequest> m_aMessages;
+    CSeamRecorder m_seams;
     CMoorplanPropSheet m_sheet;
 };
 
@@ -72,3 +74,17 @@ std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnsw
 
 // The reports end their lines with "\r\n", the report field with "\n".
 QString AsShown(const std::string& strReport);
+
+// What a control shows: its text (a caption, a field's text, the entry a list
+// shows, the report), whether it is checked, shown and enabled.
+struct CShown {
+    std::string m_strText;
+    bool m_bChecked = false;
+    bool m_bVisible = false;
+    bool m_bEnabled = false;
+    bool operator==(const CShown& other) const;
+};
+std::ostream& operator<<(std::ostream& out, const CShown& shown);
+// What the model's state says the control shows, and what its widget shows.
+CShown ModelShows(const CControlState& control);
+CShown WidgetShows(const QWidget& widget);
