@@ -53,6 +53,7 @@ public:
         const CPageModel& page = m_pModel->CurrentPage();
         ASSERT_EQ(m_pWizard->ActiveKind(), page.Kind());
         m_aVisited.insert(page.Kind());
+        EXPECT_EQ(m_pWizard->Sheet().windowTitle().toStdString(), page.Title());
         int nShownPages = 0;
         for (const CPropertyPage* pPage : m_pWizard->Sheet().findChildren<CPropertyPage*>())
             nShownPages += pPage->isVisible() ? 1 : 0;

@@ -52,7 +52,8 @@ QString CGuiWizard::ReportText() const
 void CGuiWizard::Answer(const CAnswer& answer)
 {
     if (answer.m_eAction == CAnswer::Next || answer.m_eAction == CAnswer::Back) {
-        answer.m_eAction == CAnswer::Next ? PressNext() : PressBack();
+        QTest::mouseClick(Button(answer.m_eAction == CAnswer::Next ? "nextButton" : "backButton"), Qt::LeftButton);
+        QCoreApplication::processEvents();   // the pages' posted button requests
         return;
     }
     QWidget* pWidget = ActivePage()->ControlWidget(answer.m_nId);
@@ -92,19 +93,9 @@ void CGuiWizard::Answer(const CAnswers& aAnswers)
     }
 }
 
-void CGuiWizard::PressNext() { Press("nextButton"); }
-
-void CGuiWizard::PressBack() { Press("backButton"); }
-
 QPushButton* CGuiWizard::Button(const char* szName) const
 {
     return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
-}
-
-void CGuiWizard::Press(const char* szButton)
-{
-    QTest::mouseClick(Button(szButton), Qt::LeftButton);
-    QCoreApplication::processEvents();   // the pages' posted button requests
 }
 
 void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)

@@ -53,15 +53,11 @@ public:
 
     void Answer(const CAnswer& answer);
     void Answer(const CAnswers& aAnswers);
-    void PressNext();
-    void PressBack();
 
     const std::vector<BvUtility::Platform::MessageRequest>& Messages() const { return m_seams.m_aRequests; }
     const CSeamRecorder& Seams() const { return m_seams; }
 
 private:
-    void Press(const char* szButton);
-
     CSeamRecorder m_seams;
     CMoorplanPropSheet m_sheet;
 };

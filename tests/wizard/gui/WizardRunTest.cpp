@@ -108,27 +108,19 @@ TEST_P(WizardRunTest, EveryPageOffersHelpAndTheFinishPageShowsAndExportsTheModel
 INSTANTIATE_TEST_SUITE_P(Variants, WizardRunTest, ::testing::ValuesIn(kaRuns),
                          [](const ::testing::TestParamInfo<CRun>& info) { return info.param.m_szName; });
 
-// The sheet lists the model's pages: the Kelvo 610 skips the communications
-// page, and another model chosen after going back keeps nothing of its path.
-TEST(WizardRun, TheSheetListsThePagesOfTheChosenModelWithTheirTitles)
+// The pages' titles, here and in the models alike (the monkey compares them
+// on every page): the Kelvo 610 skips the communications page.
+TEST(WizardRun, TheKelvo610SkipsTheCommunicationsPageAnotherModelShowsIt)
 {
     CGuiWizard wizard;
-    const auto ExpectTheModelsPages = [&wizard] {
-        const std::vector<CPageModel*>& apModels = wizard.Sheet().Model().Pages();
-        ASSERT_EQ(wizard.Sheet().GetPageCount(), static_cast<int>(apModels.size()));
-        for (int n = 0; n + 1 < wizard.Sheet().GetPageCount(); ++n)   // all but the finish page
-            EXPECT_EQ(&qobject_cast<CModelPage*>(wizard.Sheet().GetPage(n))->Model(), apModels.at(n)) << n;
-    };
     EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Brevanta Moorplan 1.3"));
     wizard.Answer({Click(Intro::kModel610), NextPage()});
     EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Pressure Sensor"));
     EXPECT_EQ(wizard.Sheet().GetPageCount(), 7);
-    ExpectTheModelsPages();
-
     wizard.Answer({BackPage(), Click(Intro::kModel620), NextPage()});
     EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Communications and Firmware"));
-    wizard.PressNext();
-    ExpectTheModelsPages();
+    wizard.Answer(NextPage());
+    EXPECT_EQ(wizard.Sheet().GetPageCount(), 8) << "nothing left of the Kelvo 610's pages";
 }
 
 // Enter presses Next from whatever the sheet focused on arrival: the first
