@@ -2,7 +2,6 @@
 // each given to the wizard on screen and to the page models alike, with every
 // control, button and report compared after each step. MOORPLAN_MONKEY_EVENTS
 // and MOORPLAN_MONKEY_SEED set the run's length and seed (fuzz/monkey.sh runs it long).
-#include "FinishPageModel.h"
 #include "ModelPage.h"
 #include "WizardDriver.h"
 

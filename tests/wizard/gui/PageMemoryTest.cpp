@@ -1,14 +1,5 @@
 // What a page shows when the person comes back to it: the widgets show the
 // stored entries, as the page's model restored them.
-#include "BatterySelectPageModel.h"
-#include "IntroPageModel.h"
-#include "MoorModelPageModel.h"
-#include "MooredPumpSelectPageModel.h"
-#include "PressureSelectPageModel.h"
-#include "SampleRatePageModel.h"
-#include "Sampling700PageModel.h"
-#include "Sampling710PageModel.h"
-#include "SensorListPageModel.h"
 #include "WizardDriver.h"
 
 #include <gtest/gtest.h>

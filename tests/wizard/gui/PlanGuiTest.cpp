@@ -2,14 +2,11 @@
 #include "MoorplanApp.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
-#include "Sampling700PageModel.h"
 #include "WizardDriver.h"
 
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,9 +24,7 @@ class PlanGuiTest : public ::testing::Test {
 protected:
     QString Write(const std::string& strText)
     {
-        QFile file(m_strPath);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(strText.data(), static_cast<qint64>(strText.size()));
+        EXPECT_TRUE(WriteTestFile(m_strPath, QByteArray::fromStdString(strText)));
         return m_strPath;
     }
     void TearDown() override
@@ -41,13 +36,6 @@ protected:
     QTemporaryDir m_folder;
     const QString m_strPath = m_folder.filePath(QStringLiteral("p.moorplan"));
 };
-
-void ClickPageButton(CGuiWizard& wizard, const char* szName)
-{
-    auto* pButton = wizard.Sheet().GetActivePage()->findChild<QPushButton*>(QString::fromLatin1(szName));
-    ASSERT_NE(pButton, nullptr) << szName;
-    QTest::mouseClick(pButton, Qt::LeftButton);
-}
 
 // Open Plan on the introduction page and Save Plan on the finish page, the
 // file dialogs answered as a person choosing that file would.
@@ -65,16 +53,14 @@ TEST_F(PlanGuiTest, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWri
     BvUtility::Platform::SetSaveFileHandler([this](const BvUtility::Platform::SaveFileRequest&) { return m_strPath; });
 
     CGuiWizard wizard(Switches(true));
-    ClickPageButton(wizard, "buttonOpenPlan");
+    wizard.ClickPageButton("buttonOpenPlan");
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
     EXPECT_TRUE(wizard.Messages().empty());
     EXPECT_EQ(wizard.ReportText(), AsShown(strReport));
 
     QFile::remove(m_strPath);
-    ClickPageButton(wizard, "buttonSavePlan");
-    QFile saved(m_strPath);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll().toStdString(), kPlanText);
+    wizard.ClickPageButton("buttonSavePlan");
+    EXPECT_EQ(ReadTestFile(m_strPath).toStdString(), kPlanText);
 }
 
 TEST_F(PlanGuiTest, APlanThatAPageRefusesStopsThereWithThePagesMessage)

@@ -1,7 +1,5 @@
 #include "WizardDriver.h"
 
-#include "FinishPageModel.h"
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -96,6 +94,13 @@ void CGuiWizard::Answer(const CAnswers& aAnswers)
 QPushButton* CGuiWizard::Button(const char* szName) const
 {
     return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
+}
+
+void CGuiWizard::ClickPageButton(const char* szName)
+{
+    auto* pButton = m_sheet.GetActivePage()->findChild<QPushButton*>(QString::fromLatin1(szName));
+    ASSERT_NE(pButton, nullptr) << szName;
+    QTest::mouseClick(pButton, Qt::LeftButton);
 }
 
 void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)

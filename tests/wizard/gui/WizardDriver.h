@@ -1,9 +1,8 @@
 #pragma once
 
-#include "CommandLineInfo.h"
 #include "MoorplanPropSheet.h"
-#include "PageModel.h"
 #include "PlatformSeams.h"
+#include "WizardModel.h"
 
 #include "../../output/SeamRecorder.h"
 
@@ -48,6 +47,8 @@ public:
     TWidget* Control(int nId) const { return qobject_cast<TWidget*>(ActivePage()->ControlWidget(nId)); }
     // The sheet's button of that object name (nextButton, backButton, finishButton, helpButton).
     QPushButton* Button(const char* szName) const;
+    // Clicks the active page's push button of that object name.
+    void ClickPageButton(const char* szName);
     // The active page's report field (the finish page's too).
     QString ReportText() const;
 

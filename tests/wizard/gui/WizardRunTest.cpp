@@ -1,14 +1,6 @@
 // Whole runs through the wizard's widgets, as a person goes through it.
-#include "BatterySelectPageModel.h"
 #include "HelpViewerProbe.h"
-#include "IntroPageModel.h"
-#include "MoorModelPageModel.h"
 #include "MoorplanApp.h"
-#include "MooredPumpSelectPageModel.h"
-#include "SampleRatePageModel.h"
-#include "Sampling700PageModel.h"
-#include "Sampling710PageModel.h"
-#include "SensorListPageModel.h"
 #include "WizardDriver.h"
 
 #include "../../output/TmpDirOverride.h"
@@ -16,7 +8,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,8 +88,7 @@ TEST_P(WizardRunTest, EveryPageOffersHelpAndTheFinishPageShowsAndExportsTheModel
 
     const std::string strExpected = ModelReport(Switches(run.m_bTest), run.m_aAnswers);
     EXPECT_EQ(wizard.ReportText(), AsShown(strExpected));
-    QTest::mouseClick(wizard.Sheet().GetActivePage()->findChild<QPushButton*>(QStringLiteral("buttonViewInNotepad")),
-                      Qt::LeftButton);
+    wizard.ClickPageButton("buttonViewInNotepad");
     const QString strExported = folder.filePath(QStringLiteral("Kelvobatteryend.txt"));
     EXPECT_EQ(ReadTestFile(strExported).toStdString(), strExpected + "\n");
     ASSERT_EQ(wizard.Seams().m_aStarted.size(), 1u);
