@@ -1,6 +1,6 @@
 // A monkey at the real wizard: random but plausible events from a fixed seed,
 // each given to the wizard on screen and to the page models alike, with every
-// control, button and report compared after each step. MOORPLAN_MONKEY_EVENTS
+// control, button, title, message and report compared after each step. MOORPLAN_MONKEY_EVENTS
 // and MOORPLAN_MONKEY_SEED set the run's length and seed (fuzz/monkey.sh runs it long).
 #include "ModelPage.h"
 #include "WizardDriver.h"
@@ -65,6 +65,10 @@ public:
         if (!bFinish) {
             EXPECT_EQ(m_pWizard->Button("nextButton")->isEnabled(), (nButtons & kWizNext) != 0);
         }
+        std::vector<std::string> astrShown;   // the message boxes since the start
+        for (const BvUtility::Platform::MessageRequest& message : m_pWizard->Messages())
+            astrShown.push_back(message.strText.toStdString());
+        EXPECT_EQ(astrShown, m_astrMessages);
         const CModelPage* pPage = m_pWizard->ActivePage();
         if (!pPage) {   // the finish page
             EXPECT_EQ(m_pWizard->ReportText(), AsShown(page.Control(CFinishPageModel::kReport).m_strText));
@@ -91,6 +95,7 @@ private:
         m_pWizard = std::make_unique<CGuiWizard>(commandLine);
         m_pModel = std::make_unique<CSheetModel>(commandLine);
         m_pModel->Start();
+        m_astrMessages.clear();
         m_strEvents = commandLine.m_bTest ? "start /TEST; " : "start; ";
     }
 
@@ -100,7 +105,7 @@ private:
                        : answer.m_eAction == CAnswer::Back ? std::string("Back; ")
                                                            : "control " + std::to_string(answer.m_nId) + " '" + answer.m_strValue + "'; ";
         m_pWizard->Answer(answer);
-        ModelAnswer(*m_pModel, {answer});
+        ModelAnswer(*m_pModel, {answer}, &m_astrMessages);
     }
 
     // Enter presses the default button (Next, or Finish on the last page);
@@ -118,7 +123,7 @@ private:
         QCoreApplication::processEvents();
         if (key == Qt::Key_Return && (nButtons & kWizFinish) == 0) {
             if ((nButtons & kWizNext) != 0)
-                m_pModel->Next();
+                ModelAnswer(*m_pModel, {NextPage()}, &m_astrMessages);
             EXPECT_TRUE(m_pWizard->Sheet().isVisible());
             return;
         }
@@ -151,6 +156,7 @@ private:
     }
 
     std::mt19937 m_random;
+    std::vector<std::string> m_astrMessages;   // the models' messages since the start
     std::unique_ptr<CGuiWizard> m_pWizard;
     std::unique_ptr<CSheetModel> m_pModel;
 };

@@ -91,7 +91,10 @@ TEST_F(PlanGuiTest, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
 
 TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
 {
-    const QByteArray existing = Write("{}").toLocal8Bit();
+    // A file that exists is the plan, whatever its name.
+    const QString strExisting = m_folder.filePath(QStringLiteral("deep"));
+    ASSERT_TRUE(WriteTestFile(strExisting, "{}"));
+    const QByteArray existing = QFile::encodeName(strExisting);
     struct CCase {
         std::vector<const char*> aArgs;
         QString strPlan;
@@ -99,7 +102,7 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
     const CCase kCases[] = {
         {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan"},
         {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN"},
-        {{"moorplan", existing.constData(), "/485Nereids"}, m_strPath},
+        {{"moorplan", existing.constData(), "/485Nereids"}, strExisting},
         {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
     };
     for (const CCase& test : kCases)

@@ -103,10 +103,11 @@ void CGuiWizard::ClickPageButton(const char* szName)
     QTest::mouseClick(pButton, Qt::LeftButton);
 }
 
-void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers, std::vector<std::string>* pMessages)
 {
     for (const CAnswer& answer : aAnswers) {
         CPageModel& page = sheet.CurrentPage();
+        CPageResult result;
         switch (answer.m_eAction) {
         case CAnswer::Choose: {
             const std::vector<std::string>& astrItems = page.Control(answer.m_nId).m_astrItems;
@@ -124,12 +125,14 @@ void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
             page.TypeText(answer.m_nId, answer.m_strValue);
             break;
         case CAnswer::Next:
-            sheet.Next();
+            result = sheet.Next();
             break;
         case CAnswer::Back:
-            sheet.Back();
+            result = sheet.Back();
             break;
         }
+        if (pMessages && !result.m_strMessage.empty())
+            pMessages->push_back(result.m_strMessage);
     }
 }
 

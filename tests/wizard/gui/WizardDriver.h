@@ -63,8 +63,9 @@ private:
     CMoorplanPropSheet m_sheet;
 };
 
-// The same answers given to a started toolkit-free sheet model.
-void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers);
+// The same answers given to a started toolkit-free sheet model; the messages
+// its pages gave on Next and Back are added to pMessages.
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers, std::vector<std::string>* pMessages = nullptr);
 // The finish page's report after those answers (empty when the run did not
 // end on the finish page).
 std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers);
