@@ -6,7 +6,6 @@
 #include "WizardDriver.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -53,10 +52,6 @@ public:
         ASSERT_EQ(m_pWizard->ActiveKind(), page.Kind());
         m_aVisited.insert(page.Kind());
         EXPECT_EQ(m_pWizard->Sheet().windowTitle().toStdString(), page.Title());
-        int nShownPages = 0;
-        for (const CPropertyPage* pPage : m_pWizard->Sheet().findChildren<CPropertyPage*>())
-            nShownPages += pPage->isVisible() ? 1 : 0;
-        EXPECT_EQ(nShownPages, 1);
         const int nButtons = page.WizardButtons();
         const bool bFinish = (nButtons & kWizFinish) != 0;
         EXPECT_EQ(m_pWizard->Button("backButton")->isEnabled(), (nButtons & kWizBack) != 0);
@@ -91,7 +86,7 @@ private:
     void Restart()
     {
         const CMoorplanCommandLineInfo commandLine = Switches(Below(2) == 0, Below(2) == 0);
-        m_pWizard.reset();
+        m_pWizard.reset();   // the old wizard first: it hands the desktop seams back
         m_pWizard = std::make_unique<CGuiWizard>(commandLine);
         m_pModel = std::make_unique<CSheetModel>(commandLine);
         m_pModel->Start();

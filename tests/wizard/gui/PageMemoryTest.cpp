@@ -36,6 +36,7 @@ struct CMemoryCase {
     EPageKind m_eKind;
     std::vector<CExpect> m_aExpected;
 };
+void PrintTo(const CMemoryCase& c, std::ostream* pOut) { *pOut << c.m_szName; }
 
 const CAnswers k610ToSensors = {Click(Intro::kModel610), NextPage(), NextPage(), NextPage(),
                                 Type(CSampleRatePageModel::kInterval, "900"), NextPage()};

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,11 +22,6 @@ CGuiWizard::CGuiWizard(const CMoorplanCommandLineInfo& commandLine)
 {
     m_sheet.show();
     QCoreApplication::processEvents();
-}
-
-CModelPage* CGuiWizard::ActivePage() const
-{
-    return qobject_cast<CModelPage*>(m_sheet.GetActivePage());
 }
 
 EPageKind CGuiWizard::ActiveKind() const
@@ -89,11 +83,6 @@ void CGuiWizard::Answer(const CAnswers& aAnswers)
         if (::testing::Test::HasFatalFailure())
             return;
     }
-}
-
-QPushButton* CGuiWizard::Button(const char* szName) const
-{
-    return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
 }
 
 void CGuiWizard::ClickPageButton(const char* szName)

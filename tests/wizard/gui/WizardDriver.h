@@ -40,13 +40,13 @@ public:
     explicit CGuiWizard(const CMoorplanCommandLineInfo& commandLine = CMoorplanCommandLineInfo());
 
     CMoorplanPropSheet& Sheet() { return m_sheet; }
-    CModelPage* ActivePage() const;
+    CModelPage* ActivePage() const { return qobject_cast<CModelPage*>(m_sheet.GetActivePage()); }
     EPageKind ActiveKind() const;
     // The widget of control nId on the active page.
     template <class TWidget>
     TWidget* Control(int nId) const { return qobject_cast<TWidget*>(ActivePage()->ControlWidget(nId)); }
     // The sheet's button of that object name (nextButton, backButton, finishButton, helpButton).
-    QPushButton* Button(const char* szName) const;
+    QPushButton* Button(const char* szName) const { return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName)); }
     // Clicks the active page's push button of that object name.
     void ClickPageButton(const char* szName);
     // The active page's report field (the finish page's too).
@@ -56,7 +56,6 @@ public:
     void Answer(const CAnswers& aAnswers);
 
     const std::vector<BvUtility::Platform::MessageRequest>& Messages() const { return m_seams.m_aRequests; }
-    const CSeamRecorder& Seams() const { return m_seams; }
 
 private:
     CSeamRecorder m_seams;

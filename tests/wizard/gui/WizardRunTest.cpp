@@ -28,6 +28,7 @@ struct CRun {
     bool m_bTest;
     CAnswers m_aAnswers;
 };
+void PrintTo(const CRun& run, std::ostream* pOut) { *pOut << run.m_szName; }
 
 // Between them the runs visit every kind of page.
 const CRun kaRuns[] = {
@@ -89,10 +90,7 @@ TEST_P(WizardRunTest, EveryPageOffersHelpAndTheFinishPageShowsAndExportsTheModel
     const std::string strExpected = ModelReport(Switches(run.m_bTest), run.m_aAnswers);
     EXPECT_EQ(wizard.ReportText(), AsShown(strExpected));
     wizard.ClickPageButton("buttonViewInNotepad");
-    const QString strExported = folder.filePath(QStringLiteral("Kelvobatteryend.txt"));
-    EXPECT_EQ(ReadTestFile(strExported).toStdString(), strExpected + "\n");
-    ASSERT_EQ(wizard.Seams().m_aStarted.size(), 1u);
-    EXPECT_EQ(wizard.Seams().m_aStarted[0].astrArguments, QStringList{strExported});
+    EXPECT_EQ(ReadTestFile(folder.filePath(QStringLiteral("Kelvobatteryend.txt"))).toStdString(), strExpected + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, WizardRunTest, ::testing::ValuesIn(kaRuns),
