@@ -1,19 +1,15 @@
+// Plans opened and saved by the wizard through the file-dialog seams.
 #include "MoorplanApp.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
-#include "Sampling700PageModel.h"
 #include "WizardDriver.h"
 
+#include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,102 +20,81 @@ const std::string kPlanText =
     "  \"interval\": 600,\n  \"sampling\": \"autonomous\",\n  \"transmit-real-time\": true,\n"
     "  \"battery\": \"AA Lithium\"\n}\n";
 
-std::string TempPlan(const char* szName, const std::string& strText)
-{
-    const std::string strPath = "/tmp/moorplan-gui-" + std::to_string(getpid()) + "-" + szName + ".moorplan";
-    std::ofstream(strPath, std::ios::binary) << strText;
-    return strPath;
-}
-
-std::string Slurp(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The file dialogs answered by the test, as a person choosing that file would.
-struct CFileDialogs {
-    explicit CFileDialogs(const std::string& strPath)
+class PlanGuiTest : public ::testing::Test {
+protected:
+    QString Write(const std::string& strText)
     {
-        const QString strFile = QString::fromStdString(strPath);
-        BvUtility::Platform::SetOpenFileHandler([strFile](const BvUtility::Platform::OpenFileRequest& request) {
-            EXPECT_EQ(request.strDefaultSuffix, QStringLiteral("moorplan"));
-            return strFile;
-        });
-        BvUtility::Platform::SetSaveFileHandler([strFile](const BvUtility::Platform::SaveFileRequest&) { return strFile; });
+        EXPECT_TRUE(WriteTestFile(m_strPath, QByteArray::fromStdString(strText)));
+        return m_strPath;
     }
-    ~CFileDialogs()
+    void TearDown() override
     {
         BvUtility::Platform::SetOpenFileHandler({});
         BvUtility::Platform::SetSaveFileHandler({});
     }
+
+    QTemporaryDir m_folder;
+    const QString m_strPath = m_folder.filePath(QStringLiteral("p.moorplan"));
 };
 
-void ClickButton(CGuiWizard& wizard, const char* szName)
+// Open Plan on the introduction page and Save Plan on the finish page, the
+// file dialogs answered as a person choosing that file would.
+TEST_F(PlanGuiTest, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWritesItBack)
 {
-    auto* pButton = wizard.Sheet().GetActivePage()->findChild<QPushButton*>(QString::fromLatin1(szName));
-    ASSERT_NE(pButton, nullptr) << szName;
-    QTest::mouseClick(pButton, Qt::LeftButton);
-}
-
-TEST(PlanGui, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWritesItBack)
-{
-    const std::string strPath = TempPlan("open", kPlanText);
     CPlanAnswers answers;
     std::string strReport;
     std::string strMessage;
-    ASSERT_TRUE(PlanFile::Read(strPath, answers, strMessage)) << strMessage;
+    ASSERT_TRUE(PlanFile::Read(Write(kPlanText).toStdString(), answers, strMessage)) << strMessage;
     ASSERT_EQ(RunPlan(answers, Switches(true), strReport, strMessage), kPlanDone) << strMessage;
+    BvUtility::Platform::SetOpenFileHandler([this](const BvUtility::Platform::OpenFileRequest& request) {
+        EXPECT_EQ(request.strDefaultSuffix, QStringLiteral("moorplan"));
+        return m_strPath;
+    });
+    BvUtility::Platform::SetSaveFileHandler([this](const BvUtility::Platform::SaveFileRequest&) { return m_strPath; });
 
     CGuiWizard wizard(Switches(true));
-    CFileDialogs dialogs(strPath);
-    ClickButton(wizard, "buttonOpenPlan");
+    wizard.ClickPageButton("buttonOpenPlan");
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
     EXPECT_TRUE(wizard.Messages().empty());
     EXPECT_EQ(wizard.ReportText(), AsShown(strReport));
 
-    std::remove(strPath.c_str());
-    ClickButton(wizard, "buttonSavePlan");
-    EXPECT_EQ(Slurp(strPath), kPlanText);
-    std::remove(strPath.c_str());
+    QFile::remove(m_strPath);
+    wizard.ClickPageButton("buttonSavePlan");
+    EXPECT_EQ(ReadTestFile(m_strPath).toStdString(), kPlanText);
 }
 
-TEST(PlanGui, APlanThatAPageRefusesStopsThereWithThePagesMessage)
+TEST_F(PlanGuiTest, APlanThatAPageRefusesStopsThereWithThePagesMessage)
 {
     std::string strText = kPlanText;
     strText.replace(strText.find("600"), 3, "2");
-    const std::string strPath = TempPlan("refused", strText);
     CGuiWizard wizard;
-    wizard.Sheet().OpenPlan(QString::fromStdString(strPath));
-    std::remove(strPath.c_str());
+    wizard.Sheet().OpenPlan(Write(strText));
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling700);
     EXPECT_EQ(wizard.Control<QLineEdit>(C700SamplingPageModel::kInterval)->text(), QStringLiteral("2"));
+    // A page's message box: OK only, no icon, the program's name as caption.
     ASSERT_EQ(wizard.Messages().size(), 1u);
     EXPECT_EQ(wizard.Messages()[0].strText, QStringLiteral("Sample interval must be between 6 and 14400 seconds."));
+    EXPECT_EQ(wizard.Messages()[0].strCaption, QStringLiteral("Moorplan 1.3"));
+    EXPECT_EQ(wizard.Messages()[0].icon, BvUtility::Platform::MessageIcon::None);
+    EXPECT_EQ(wizard.Messages()[0].buttons, BvUtility::Platform::MessageButtons::Ok);
 }
 
-TEST(PlanGui, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
+TEST_F(PlanGuiTest, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
 {
-    const std::string strPath = TempPlan("bad", "{\"moorplan-plan\": 1, \"model\": \"Kelvo 710\", \"ncycles\": 2}");
     CGuiWizard wizard;
-    wizard.Sheet().OpenPlan(QString::fromStdString(strPath));
-    std::remove(strPath.c_str());
+    wizard.Sheet().OpenPlan(Write("{\"moorplan-plan\": 1, \"model\": \"Kelvo 710\", \"ncycles\": 2}"));
     EXPECT_EQ(wizard.ActiveKind(), EPageKind::Intro);
     ASSERT_EQ(wizard.Messages().size(), 1u);
-    EXPECT_EQ(wizard.Messages()[0].strText.toStdString(), strPath + ": \"ncycles\" does not apply to this instrument");
+    EXPECT_EQ(wizard.Messages()[0].strText, m_strPath + QStringLiteral(": \"ncycles\" does not apply to this instrument"));
     EXPECT_EQ(wizard.Sheet().Model().Pages().size(), 1u);
 }
 
-}  // namespace
-
-TEST(PlanGui, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
+TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
 {
-    char szExisting[] = "/tmp/moorplan-plan-arg-XXXXXX";
-    const int nFile = mkstemp(szExisting);
-    ASSERT_GE(nFile, 0);
-    close(nFile);
+    // A file that exists is the plan, whatever its name.
+    const QString strExisting = m_folder.filePath(QStringLiteral("deep"));
+    ASSERT_TRUE(WriteTestFile(strExisting, "{}"));
+    const QByteArray existing = QFile::encodeName(strExisting);
     struct CCase {
         std::vector<const char*> aArgs;
         QString strPlan;
@@ -127,11 +102,12 @@ TEST(PlanGui, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
     const CCase kCases[] = {
         {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan"},
         {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN"},
-        {{"moorplan", szExisting, "/485Nereids"}, szExisting},
+        {{"moorplan", existing.constData(), "/485Nereids"}, strExisting},
         {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
     };
     for (const CCase& test : kCases)
         EXPECT_EQ(CMoorplanApp::PlanArgument(static_cast<int>(test.aArgs.size()), test.aArgs.data()), test.strPlan)
             << test.aArgs[1];
-    unlink(szExisting);
 }
+
+}  // namespace

@@ -1,11 +1,10 @@
 #include "WizardDriver.h"
 
-#include "FinishPageModel.h"
-
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,22 +20,8 @@ CMoorplanCommandLineInfo Switches(bool bTest, bool b485)
 CGuiWizard::CGuiWizard(const CMoorplanCommandLineInfo& commandLine)
     : m_sheet(QStringLiteral("Power Calculator"), commandLine)
 {
-    BvUtility::Platform::SetMessageBoxHandler([this](const BvUtility::Platform::MessageRequest& request) {
-        m_aMessages.push_back(request);
-        return BvUtility::Platform::MessageResult::Ok;
-    });
     m_sheet.show();
     QCoreApplication::processEvents();
-}
-
-CGuiWizard::~CGuiWizard()
-{
-    BvUtility::Platform::SetMessageBoxHandler({});
-}
-
-CModelPage* CGuiWizard::ActivePage() const
-{
-    return qobject_cast<CModelPage*>(m_sheet.GetActivePage());
 }
 
 EPageKind CGuiWizard::ActiveKind() const
@@ -59,7 +44,8 @@ QString CGuiWizard::ReportText() const
 void CGuiWizard::Answer(const CAnswer& answer)
 {
     if (answer.m_eAction == CAnswer::Next || answer.m_eAction == CAnswer::Back) {
-        answer.m_eAction == CAnswer::Next ? PressNext() : PressBack();
+        QTest::mouseClick(Button(answer.m_eAction == CAnswer::Next ? "nextButton" : "backButton"), Qt::LeftButton);
+        QCoreApplication::processEvents();   // the pages' posted button requests
         return;
     }
     QWidget* pWidget = ActivePage()->ControlWidget(answer.m_nId);
@@ -99,32 +85,18 @@ void CGuiWizard::Answer(const CAnswers& aAnswers)
     }
 }
 
-void CGuiWizard::PressNext() { Press("nextButton"); }
-
-void CGuiWizard::PressBack() { Press("backButton"); }
-
-void CGuiWizard::NextUntil(EPageKind eKind)
+void CGuiWizard::ClickPageButton(const char* szName)
 {
-    for (int n = 0; n < 10 && ActiveKind() != eKind; ++n)
-        PressNext();
-    ASSERT_EQ(ActiveKind(), eKind);
+    auto* pButton = m_sheet.GetActivePage()->findChild<QPushButton*>(QString::fromLatin1(szName));
+    ASSERT_NE(pButton, nullptr) << szName;
+    QTest::mouseClick(pButton, Qt::LeftButton);
 }
 
-QPushButton* CGuiWizard::Button(const char* szName) const
-{
-    return m_sheet.findChild<QPushButton*>(QString::fromLatin1(szName));
-}
-
-void CGuiWizard::Press(const char* szButton)
-{
-    QTest::mouseClick(Button(szButton), Qt::LeftButton);
-    QCoreApplication::processEvents();   // the pages' posted button requests
-}
-
-void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
+void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers, std::vector<std::string>* pMessages)
 {
     for (const CAnswer& answer : aAnswers) {
         CPageModel& page = sheet.CurrentPage();
+        CPageResult result;
         switch (answer.m_eAction) {
         case CAnswer::Choose: {
             const std::vector<std::string>& astrItems = page.Control(answer.m_nId).m_astrItems;
@@ -142,12 +114,14 @@ void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers)
             page.TypeText(answer.m_nId, answer.m_strValue);
             break;
         case CAnswer::Next:
-            sheet.Next();
+            result = sheet.Next();
             break;
         case CAnswer::Back:
-            sheet.Back();
+            result = sheet.Back();
             break;
         }
+        if (pMessages && !result.m_strMessage.empty())
+            pMessages->push_back(result.m_strMessage);
     }
 }
 
@@ -163,4 +137,43 @@ std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnsw
 QString AsShown(const std::string& strReport)
 {
     return QString::fromStdString(strReport).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+bool CShown::operator==(const CShown& other) const
+{
+    return m_strText == other.m_strText && m_bChecked == other.m_bChecked && m_bVisible == other.m_bVisible
+           && m_bEnabled == other.m_bEnabled;
+}
+
+std::ostream& operator<<(std::ostream& out, const CShown& shown)
+{
+    return out << "'" << shown.m_strText << "'" << (shown.m_bChecked ? " checked" : "")
+               << (shown.m_bVisible ? " shown" : " hidden") << (shown.m_bEnabled ? "" : " disabled");
+}
+
+CShown ModelShows(const CControlState& control)
+{
+    std::string strText = AsShown(control.m_strText).toStdString();
+    if (control.m_eKind == EControlKind::List)
+        strText = control.m_nSelection < 0 ? std::string() : control.m_astrItems.at(static_cast<std::size_t>(control.m_nSelection));
+    return {strText, control.m_bChecked, control.m_bVisible, control.m_bEnabled};
+}
+
+CShown WidgetShows(const QWidget& widget)
+{
+    QString strText;
+    bool bChecked = false;
+    if (const auto* pEdit = qobject_cast<const QLineEdit*>(&widget))
+        strText = pEdit->text();
+    else if (const auto* pList = qobject_cast<const QComboBox*>(&widget))
+        strText = pList->currentText();
+    else if (const auto* pLabel = qobject_cast<const QLabel*>(&widget))
+        strText = pLabel->text();
+    else if (const auto* pReport = qobject_cast<const QPlainTextEdit*>(&widget))
+        strText = pReport->toPlainText();
+    else if (const auto* pButton = qobject_cast<const QAbstractButton*>(&widget)) {
+        strText = pButton->text();
+        bChecked = pButton->isChecked();
+    }
+    return {strText.toStdString(), bChecked, widget.isVisible(), widget.isEnabled()};
 }
