@@ -23,7 +23,12 @@ std::string BuiltManual()
 }
 
 // The one file of this run that holds a damaged copy.
-std::string CopyPath() { return testing::TempDir() + "help-file-copy.chm"; }
+// One copy per test: CTest runs the tests of this file side by side.
+std::string CopyPath()
+{
+    return testing::TempDir() + "help-file-copy-" + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           ".chm";
+}
 
 bool OpenCopy(CHelpFile& file, const std::string& strData)
 {
