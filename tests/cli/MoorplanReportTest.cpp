@@ -214,7 +214,6 @@ TEST_P(Message, IsAllThatIsPrinted)
 INSTANTIATE_TEST_SUITE_P(
     Refused, Message,
     ::testing::Values(
-        CMessage{{"--model", "0", "--interval", "14"}, "Sample interval must be between 15 and 32767 seconds."},
         CMessage{{"--model", "3", "--firmware", "1", "--navg", "101", "--battery", "7"}, "NAvg must be between 1 and 100"},
         // A minus sign in an unsigned field is out of range, however large the number.
         CMessage{{"--model", "6", "--interval", "-4294966696"}, "Sample interval must be between 0 and 14400 seconds."},
@@ -254,11 +253,9 @@ TEST_P(UsageError, SaysWhatIsWrongInOneLineAndExits2)
 
 INSTANTIATE_TEST_SUITE_P(
     Plans, UsageError,
-    ::testing::Values(Args{"--colour", "red"}, Args{"--Model", "1"}, Args{"--model"}, Args{"--model="},
-                      Args{"--model", "Kelvo 611"}, Args{"--model", "0", "--ncycles", "2"},
+    ::testing::Values(Args{"--Model", "1"}, Args{"--model"}, Args{"--model="}, Args{"--model", "0", "--ncycles", "2"},
                       Args{"--model", "0", "--delay", "1"}, Args{"--model", "6", "--sampling", "polled-low"},
-                      Args{"--model", "0", "--comm", "0"}, Args{"--model", "4", "--comm", "RS 485"},
-                      Args{"--model", "3", "--sampling", "interval"}, Args{"--model", "1", "--battery", "3"},
+                      Args{"--model", "4", "--comm", "RS 485"}, Args{"--model", "3", "--sampling", "interval"},
                       Args{"--model", "5", "--battery", "1"},   // another entry of a disabled single-entry list
                       Args{"--model", "0", "--aux", "1", "--aux", "1", "--aux", "1", "--aux", "1", "--aux", "1"},
                       Args{"--model", "0", "--aux", "Kelvo 810=0.5"}, Args{"--pump-mode", "3"},

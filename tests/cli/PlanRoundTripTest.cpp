@@ -11,8 +11,6 @@
 
 namespace {
 
-using Args = std::vector<std::string>;
-
 struct CVariant {
     int nModel;
     int nComm;
@@ -91,12 +89,9 @@ TEST(PlanRoundTrip, EveryVariantsPlanGoesFromASessionToMoorplanReportAndBack)
 {
     const std::vector<CVariant> aVariants = AllVariants();
     ASSERT_EQ(aVariants.size(), 38u);
-    for (std::size_t i = 0; i < aVariants.size(); ++i) {
-        const CVariant& v = aVariants[i];
+    for (const CVariant& v : aVariants) {
         SCOPED_TRACE(std::to_string(v.nModel) + "/" + std::to_string(v.nComm) + "/" + std::to_string(v.nFirmware));
-        const bool bTest = i % 2 == 1;
         CMoorplanCommandLineInfo switches;
-        switches.m_bTest = bTest;
         switches.m_b485 = true;
         CSheetModel sheet(switches);
         WalkSession(sheet, v);
@@ -104,10 +99,7 @@ TEST(PlanRoundTrip, EveryVariantsPlanGoesFromASessionToMoorplanReportAndBack)
         std::string strMessage;
         ASSERT_TRUE(PlanFile::Save(kSessionPlan, captured, strMessage)) << strMessage;
 
-        Args astrArgs = {"--plan", kSessionPlan, "--485Nereids", "--save-plan", kReportPlan};
-        if (bTest)
-            astrArgs.push_back("--test");
-        const CReportRun run = RunReport(astrArgs);
+        const CReportRun run = RunReport({"--plan", kSessionPlan, "--485Nereids", "--save-plan", kReportPlan});
         EXPECT_EQ(run.nStatus, 0) << run.strErr;
         EXPECT_EQ(run.strOut, FinishReport(sheet) + "\n");
 

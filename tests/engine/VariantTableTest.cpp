@@ -171,9 +171,8 @@ TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
         {1, 2, 0, 1, 1, 0, 2.2},
         {2, 0, 1, 1, 2, 1, 2.45},  // 630, Digiquartz: shorter base time, NCycles 2
         {2, 0, 1, 0, 1, 0, 2.5},
-        {1, 0, 1, 2, 37, 0, 2.2},
+        {1, 0, 1, 2, 37, 0, 2.2},   // their siblings keep it
         {2, 0, 0, 0, 37, 0, 2.5},
-        {3, 0, 1, 1, 37, 0, 1.8},
     };
     for (const auto& r : kReactions) {
         auto p = CreateVariant(r.nModel, r.nComm, r.nFirmware);
