@@ -116,7 +116,6 @@ TEST(MoorplanReport, WholePlansPrintTheReportItsJsonAndAPlanThatReadsBack)
         EXPECT_NEAR(dSum, breakdown["total"].toDouble(), 1e-12);
         EXPECT_NEAR(object["capacity"].toObject()["value"].toDouble() / dSum, dDays, 1e-9 * dDays);
         EXPECT_EQ(breakdown["unit"].toString(), object["capacity"].toObject()["unit"].toString() + "/day");
-        EXPECT_EQ(object.contains("test"), bTest);
         EXPECT_EQ(object["test"].toObject()["rows"].toArray().size(), bTest ? 54 : 0);
 
         // The inputs are the plan --save-plan wrote; --plan reads it back to the same report.
