@@ -74,17 +74,11 @@ void WalkSession(CSheetModel& sheet, const CVariant& variant)
     }
 }
 
-std::string FinishReport(const CSheetModel& sheet)
-{
-    return sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;
-}
-
 const std::string kSessionPlan = "/tmp/moorplan-session-" + std::to_string(getpid()) + ".moorplan";
 const std::string kReportPlan = "/tmp/moorplan-report-" + std::to_string(getpid()) + ".moorplan";
 
-// A plan saved in a session reports the same in moorplan-report, which saves
-// it again as the same plan, and that plan opens in a session (the file read,
-// the pages walked) with the same report.
+// A plan saved in a session reports the same in moorplan-report, which reads
+// and walks it as the wizard opens a plan, and saves it again as the same plan.
 TEST(PlanRoundTrip, EveryVariantsPlanGoesFromASessionToMoorplanReportAndBack)
 {
     const std::vector<CVariant> aVariants = AllVariants();
@@ -101,15 +95,11 @@ TEST(PlanRoundTrip, EveryVariantsPlanGoesFromASessionToMoorplanReportAndBack)
 
         const CReportRun run = RunReport({"--plan", kSessionPlan, "--485Nereids", "--save-plan", kReportPlan});
         EXPECT_EQ(run.nStatus, 0) << run.strErr;
-        EXPECT_EQ(run.strOut, FinishReport(sheet) + "\n");
+        EXPECT_EQ(run.strOut, sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText + "\n");
 
         CPlanAnswers saved;
         ASSERT_TRUE(PlanFile::Read(kReportPlan, saved, strMessage)) << strMessage;
         EXPECT_EQ(PlanFile::Text(saved), PlanFile::Text(captured));
-        CSheetModel opened(switches);
-        ASSERT_EQ(ReplayPlan(opened, saved, strMessage), kPlanDone) << strMessage;
-        EXPECT_EQ(FinishReport(opened), FinishReport(sheet));
-        EXPECT_EQ(PlanFile::Text(CapturePlan(opened)), PlanFile::Text(captured));
     }
     std::remove(kSessionPlan.c_str());
     std::remove(kReportPlan.c_str());
