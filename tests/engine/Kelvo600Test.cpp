@@ -170,9 +170,8 @@ TEST(BatteryDerating, ChosenPackAndLoadSelectTheRule)
         int nModel, nBattery, nPump, nAuxCount;
         double dExpected;
     } kCases[] = {
-        {1, -1, 0, 0, 0.0},   {1, 3, 0, 0, 0.0},      {1, 4, 0, 0, 0.0},   {1, 1000, 0, 0, 0.0},
-        {1, 0, 0, 0, 9.15},   {1, 0, 1, 0, 7.875},    {1, 0, -1, 1, 7.875}, {1, 2, -1, 1, 24.48},
-        {2, 1, -1, 0, 34.2},
+        {1, -1, 0, 0, 0.0},  {1, 3, 0, 0, 0.0},     {1, 0, 0, 0, 9.15},    {1, 0, 1, 0, 7.875},
+        {1, 0, -1, 1, 7.875}, {1, 2, -1, 1, 24.48}, {2, 1, -1, 0, 34.2},
     };
     for (const auto& c : kCases) {
         auto p = CreateVariant(c.nModel, 0, 1);
