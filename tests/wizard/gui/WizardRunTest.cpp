@@ -96,21 +96,6 @@ TEST_P(WizardRunTest, EveryPageOffersHelpAndTheFinishPageShowsAndExportsTheModel
 INSTANTIATE_TEST_SUITE_P(Variants, WizardRunTest, ::testing::ValuesIn(kaRuns),
                          [](const ::testing::TestParamInfo<CRun>& info) { return info.param.m_szName; });
 
-// The pages' titles, here and in the models alike (the monkey compares them
-// on every page): the Kelvo 610 skips the communications page.
-TEST(WizardRun, TheKelvo610SkipsTheCommunicationsPageAnotherModelShowsIt)
-{
-    CGuiWizard wizard;
-    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Brevanta Moorplan 1.3"));
-    wizard.Answer({Click(Intro::kModel610), NextPage()});
-    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Pressure Sensor"));
-    EXPECT_EQ(wizard.Sheet().GetPageCount(), 7);
-    wizard.Answer({BackPage(), Click(Intro::kModel620), NextPage()});
-    EXPECT_EQ(wizard.Sheet().windowTitle(), QStringLiteral("Communications and Firmware"));
-    wizard.Answer(NextPage());
-    EXPECT_EQ(wizard.Sheet().GetPageCount(), 8) << "nothing left of the Kelvo 610's pages";
-}
-
 // Enter presses Next from whatever the sheet focused on arrival: the first
 // field, its value selected so that typing replaces it, and never the report,
 // even on a page whose only list is disabled.

@@ -80,15 +80,24 @@ TEST(Sampling700, TransmitRevealsAndClearsReceiveLineValidUnderTheOxygenScheme)
     ASSERT_EQ(page.SetChecked(P700::kTransmit, true), EActionResult::Done);
     EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bVisible);
     ASSERT_EQ(page.SetChecked(P700::kReceiveLineValid, true), EActionResult::Done);
+    driver.m_sheet.Next();
+    driver.m_sheet.Back();   // both boxes come back as stored
+    EXPECT_TRUE(page.Control(P700::kTransmit).m_bChecked);
+    EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bVisible);
+    EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bChecked);
     page.SetChecked(P700::kTransmit, false);
     EXPECT_FALSE(page.Control(P700::kReceiveLineValid).m_bVisible);
     EXPECT_FALSE(page.Control(P700::kReceiveLineValid).m_bChecked);
     EXPECT_EQ(driver.Instrument().m_bReceiveLineValid, 0);
     // Polled checks and locks the box, and shows the receive-line box again.
     page.Click(P700::kPolled);
+    EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bVisible);
+    driver.m_sheet.Next();
+    driver.m_sheet.Back();
+    EXPECT_TRUE(page.Control(P700::kPolled).m_bChecked);
+    EXPECT_FALSE(page.Control(P700::kAutonomous).m_bChecked);
     EXPECT_TRUE(page.Control(P700::kTransmit).m_bChecked);
     EXPECT_FALSE(page.Control(P700::kTransmit).m_bEnabled);
-    EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bVisible);
 }
 
 TEST(Sampling700, NAvgIsCheckedAfterTheIntervalAndStoredAsNCyclesToo)
@@ -119,6 +128,12 @@ TEST(Sampling710, ModemLayoutAndPolledButtonsHideTheRate)
     EXPECT_TRUE(page.Control(P710::kQueried).m_bVisible);
     EXPECT_EQ(driver.Instrument().m_nCommsPerHour, 0);
     EXPECT_EQ(driver.Instrument().m_nSamplingMode, 2);
+    driver.m_sheet.Next();
+    driver.m_sheet.Back();   // the stored mode keeps the rate pair hidden
+    EXPECT_TRUE(page.Control(P710::kPolledLow).m_bChecked);
+    EXPECT_TRUE(page.Control(P710::kQueried).m_bVisible);
+    EXPECT_FALSE(page.Control(P710::kRateLabel).m_bVisible);
+    EXPECT_FALSE(page.Control(P710::kRate).m_bVisible);
     page.Click(P710::kIntervalSampling);
     EXPECT_TRUE(page.Control(P710::kRate).m_bVisible);
 }
