@@ -171,7 +171,6 @@ TEST_P(SampleRateChecks, StopAtTheFirstFailureWithEarlierValuesStored)
 INSTANTIATE_TEST_SUITE_P(
     Order, SampleRateChecks,
     ::testing::Values(CRateCheck{"9", "3", "Sample interval must be between 10 and 14400 seconds.", -1, 2},
-                      CRateCheck{"-1", "4", "Sample interval must be between 10 and 14400 seconds.", -1, 2},
                       CRateCheck{"14400", "101", "NCycles must be between 1 and 100 seconds", 14400, 2},
                       CRateCheck{"10", "-2", "NCycles must be between 1 and 100 seconds", 10, 2},
                       CRateCheck{"10", "3", "NCycles must be an even number", 10, 3},
