@@ -89,7 +89,8 @@ TEST(Sampling700, TransmitRevealsAndClearsReceiveLineValidUnderTheOxygenScheme)
     EXPECT_FALSE(page.Control(P700::kReceiveLineValid).m_bVisible);
     EXPECT_FALSE(page.Control(P700::kReceiveLineValid).m_bChecked);
     EXPECT_EQ(driver.Instrument().m_bReceiveLineValid, 0);
-    // Polled checks and locks the box, and shows the receive-line box again.
+    // Polled shows the receive-line box again; it comes back with the
+    // transmit box checked and locked.
     page.Click(P700::kPolled);
     EXPECT_TRUE(page.Control(P700::kReceiveLineValid).m_bVisible);
     driver.m_sheet.Next();
