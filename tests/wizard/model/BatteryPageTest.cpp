@@ -79,6 +79,10 @@ TEST(BatteryPage, BackSkipsABadTemperatureAndStoresTheRest)
     EXPECT_FALSE(k610.m_sheet.Back().m_bStay);
     EXPECT_EQ(k610.Instrument().GetDeploymentTemperature(), 20.0);
     EXPECT_EQ(k610.Instrument().GetBatteryIndex(), 0);
+    k610.m_sheet.Next();
+    EXPECT_EQ(k610.Submit({{kT, "4.56"}}), "");
+    k610.m_sheet.Back();   // the stored temperature, to one decimal
+    EXPECT_EQ(page610.Control(kT).m_strText, " 4.6");
 
     CSheetDriver oxygen;
     CPageModel& page = oxygen.Open({5, 0, 0}, EPageKind::BatterySelect);

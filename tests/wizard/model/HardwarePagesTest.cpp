@@ -74,6 +74,9 @@ TEST(PressurePage, TheParosTimeIsAskedOnlyForDigiquartzOnVariantsThatHaveIt)
     k620.m_sheet.Next();
     EXPECT_EQ(k620.Instrument().m_nParosIntegrationTime, 0);
     EXPECT_EQ(k620.Instrument().GetPressureSensorIndex(), 2);
+    k620.m_sheet.Back();   // the stored sensor asks the time again
+    EXPECT_EQ(page.Control(PPressure::kSensor).m_nSelection, 2);
+    EXPECT_TRUE(page.Control(PPressure::kParosTime).m_bVisible);
 }
 
 TEST(PumpPage, ModesFollowThePumpChoice)
@@ -87,6 +90,11 @@ TEST(PumpPage, ModesFollowThePumpChoice)
     EXPECT_FALSE(page.Control(PPump::kMode2).m_bChecked);
     page.Click(PPump::kMode2);
     EXPECT_EQ(driver.Instrument().m_nPumpMode, 2);
+    driver.m_sheet.Next();
+    driver.m_sheet.Back();   // the stored pump and mode come back
+    EXPECT_EQ(page.Control(PPump::kPump).m_nSelection, 1);
+    EXPECT_TRUE(page.Control(PPump::kMode2).m_bChecked);
+    EXPECT_FALSE(page.Control(PPump::kMode1).m_bChecked);
     page.SelectEntry(PPump::kPump, 0);   // none
     EXPECT_FALSE(page.Control(PPump::kMode2).m_bVisible);
     EXPECT_EQ(driver.Instrument().m_nPumpMode, 0);
@@ -125,20 +133,27 @@ TEST(SensorListPage, RowsFollowTheCountAndTheTypes)
     const int nOther = static_cast<int>(driver.Instrument().m_astrAuxSensorNames.size()) - 1;
     page.SelectEntry(PSensors::TypeId(1), nOther);
     EXPECT_TRUE(page.Control(PSensors::CurrentId(1)).m_bEnabled);
-    page.TypeText(PSensors::CurrentId(1), "0.25");
+    page.TypeText(PSensors::CurrentId(1), "0.2456");
     page.SelectEntry(PSensors::TypeId(2), 1);   // Kelvo 810
     EXPECT_FALSE(page.Control(PSensors::CurrentId(2)).m_bEnabled);
     EXPECT_EQ(page.Control(PSensors::CurrentId(2)).m_strText, "0.015");
-    EXPECT_EQ(page.Control(PSensors::CurrentId(1)).m_strText, "0.25") << "typed text kept";
+    EXPECT_EQ(page.Control(PSensors::CurrentId(1)).m_strText, "0.2456") << "typed text kept";
 
     driver.m_sheet.Next();
     const CInstrument& instrument = driver.Instrument();
     EXPECT_EQ(instrument.m_nAuxSensorCount, 3);
     EXPECT_EQ(instrument.m_aAuxSensors.NameAt(1), "Other");
-    EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(1), 0.25);
+    EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(1), 0.2456);
     EXPECT_EQ(instrument.m_aAuxSensors.At(2).m_nTypeIndex, 1);
     EXPECT_EQ(instrument.m_aAuxSensors.ValueAt(2), 0.015);
 
+    // Coming back shows the stored rows, the currents to three decimals.
+    driver.m_sheet.Back();
+    EXPECT_EQ(page.Control(PSensors::kCount).m_nSelection, 3);
+    EXPECT_EQ(page.Control(PSensors::TypeId(1)).m_nSelection, nOther);
+    EXPECT_EQ(page.Control(PSensors::CurrentId(1)).m_strText, "0.246");
+    EXPECT_EQ(page.Control(PSensors::TypeId(2)).m_nSelection, 1);
+    EXPECT_FALSE(page.Control(PSensors::TypeId(3)).m_bVisible);
 }
 
 }  // namespace

@@ -36,12 +36,15 @@ INSTANTIATE_TEST_SUITE_P(
                                      K::Finish}}));
 
 // Going back to the introduction trims the Kelvo 610's pages before another
-// model's. Back and Next with the same choices keep the instrument and what
-// was entered; another revision or model starts over.
+// model's, whose communications page comes first. Back and Next with the same
+// choices keep the instrument, what was entered and the choices shown; another
+// revision or model starts over.
 TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
 {
     CSheetDriver driver;
+    EXPECT_EQ(driver.Page().Title(), "Brevanta Moorplan 1.3");
     driver.ChooseInstrument({0});
+    EXPECT_EQ(driver.Page().Title(), "Pressure Sensor");
     CInstrument* p610 = &driver.Instrument();
     p610->m_nSampleInterval = 1234;
     driver.m_sheet.Back();
@@ -58,6 +61,9 @@ TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
     driver.m_sheet.Back();   // to the communications page
     driver.m_sheet.Back();   // to the introduction page
     driver.m_sheet.Next();
+    EXPECT_EQ(driver.Page().Title(), "Communications and Firmware");
+    EXPECT_TRUE(driver.Page().Control(CMoorModelPageModel::CommButton(2)).m_bChecked);
+    EXPECT_FALSE(driver.Page().Control(CMoorModelPageModel::CommButton(0)).m_bChecked);
     driver.m_sheet.Next();
     EXPECT_EQ(&driver.Instrument(), pFirst);
     EXPECT_EQ(driver.Instrument().m_nSampleInterval, 1234);
@@ -77,6 +83,9 @@ TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
     EXPECT_EQ(driver.m_sheet.Instrument(), nullptr);
     EXPECT_EQ(driver.m_sheet.m_nSelComm, 0);
     EXPECT_EQ(driver.m_sheet.m_nSelFirmware, 4);
+    driver.m_sheet.Back();
+    EXPECT_TRUE(driver.Page().Control(CIntroPageModel::ModelButton(3)).m_bChecked);
+    EXPECT_FALSE(driver.Page().Control(CIntroPageModel::ModelButton(1)).m_bChecked);
 }
 
 TEST(SheetModel, ATripleWithoutAVariantDropsTheOldInstrument)
