@@ -105,10 +105,7 @@ TEST(DateTimeText, NoBoxForACodeNoReaderGives)
 constexpr const char* kDateHint = ".\nDate format is 'MM/DD/YYYY'.";
 constexpr const char* kDateTimeHint = ".\nDate Time format is 'DD MMM YYYY HH:MM:SS'.";
 
-class EditDateErrorTest : public ::testing::Test, protected CFocusWindow {
-protected:
-    CMessageRecorder m_boxes;
-};
+using EditDateErrorTest = CFocusWindow;
 
 // The box comes first, then the field takes the focus with its faulty part
 // selected; codes a reader never gives change nothing. The box tells the

@@ -1,7 +1,6 @@
 #include "EditConvert.h"
 
 #include "FocusWindow.h"
-#include "MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@
 
 namespace {
 
-class EditConvertTest : public ::testing::Test, protected CFocusWindow {
+class EditConvertTest : public CFocusWindow {
 protected:
     void SetUp() override { SetEditErrorException(0); }
     void TearDown() override
@@ -17,8 +16,6 @@ protected:
         SetEditErrorMsg(1);
         SetEditErrorException(1);
     }
-
-    CMessageRecorder m_boxes;
 };
 
 TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)
