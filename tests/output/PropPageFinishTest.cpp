@@ -66,8 +66,9 @@ protected:
     std::unique_ptr<CPropertySheet> m_pSheet;
 };
 
-// The last page's frame and, in manual mode, the manual of the instrument's
-// entry. The report it shows is the model's: gui WizardRun and Monkey.
+// The last page's frame, its catalogue entry on the diagnostic output and, in
+// manual mode, the manual of the instrument's entry. The report it shows is
+// the model's: gui WizardRun and Monkey.
 TEST_F(PropPageFinishTest, IsTheLastPageAndOpensTheManualOfTheInstrument)
 {
     Open(true);
@@ -76,6 +77,7 @@ TEST_F(PropPageFinishTest, IsTheLastPageAndOpensTheManualOfTheInstrument)
     EXPECT_EQ(Button("finishButton")->text(), QStringLiteral("Exit"));
     EXPECT_TRUE(Button("backButton")->isEnabled());
     EXPECT_EQ(m_pSheet->windowTitle(), QStringLiteral("Finish"));
+    EXPECT_NE(m_seams.m_strDiagnostics.find("\t<Instrument model='1' comm='0' rev='1'>\r\n"), std::string::npos);
 
     ASSERT_TRUE(Button("buttonViewManual")->isVisible());
     QTemporaryDir folder;
