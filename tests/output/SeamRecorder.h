@@ -2,9 +2,8 @@
 
 #include "Diagnostics.h"
 #include "MessageRecorder.h"
+#include "TestFiles.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QStringList>
 
 #include <string>
@@ -44,15 +43,3 @@ public:
     std::string m_strDiagnostics;
     bool m_bStartSucceeds = true;
 };
-
-inline bool WriteTestFile(const QString& strPath, const QByteArray& content)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-inline QByteArray ReadTestFile(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

@@ -31,7 +31,7 @@ void ExpectReads(int (*read)(const QString&, QDateTime&), std::initializer_list<
 }
 
 // The last rows: a number beyond int is out of its field's range, never
-// wrapped into it.
+// wrapped into it (every field is read by the same scan).
 TEST(DateText, ReadsMonthDayYearAndRollsOver)
 {
     ExpectReads(DateStrToTime, {{"2/30/2000", 0, Local(2000, 3, 1)},
@@ -43,9 +43,7 @@ TEST(DateText, ReadsMonthDayYearAndRollsOver)
                                 {"1/32/1900", -3, {}},
                                 {"1/2", -1, {}},
                                 {"", -1, {}},
-                                {"4294967297/1/2000", -2, {}},
-                                {"1/4294967297/2000", -3, {}},
-                                {"1/1/4294969296", -4, {}}});
+                                {"4294967297/1/2000", -2, {}}});
 }
 
 TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
@@ -66,10 +64,6 @@ TEST(DateTimeText, ReadsFieldsInOrderWithMonthWords)
                  {"05 Dec 2026 10:00:60", -7, {}},
                  {"05 Dec", -1, {}},
                  {"", -1, {}},
-                 {"4294967297 Jan 2000", -3, {}},
-                 {"1 Jan 4294969296", -4, {}},
-                 {"1 Jan 2000 4294967297", -5, {}},
-                 {"1 Jan 2000 0:4294967297", -6, {}},
                  {"1 Jan 2000 0:0:4294967297", -7, {}}});
 }
 
@@ -111,10 +105,7 @@ TEST(DateTimeText, NoBoxForACodeNoReaderGives)
 constexpr const char* kDateHint = ".\nDate format is 'MM/DD/YYYY'.";
 constexpr const char* kDateTimeHint = ".\nDate Time format is 'DD MMM YYYY HH:MM:SS'.";
 
-class EditDateErrorTest : public ::testing::Test, protected CFocusWindow {
-protected:
-    CMessageRecorder m_boxes;
-};
+using EditDateErrorTest = CFocusWindow;
 
 // The box comes first, then the field takes the focus with its faulty part
 // selected; codes a reader never gives change nothing. The box tells the

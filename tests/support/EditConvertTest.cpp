@@ -1,7 +1,6 @@
 #include "EditConvert.h"
 
 #include "FocusWindow.h"
-#include "MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@
 
 namespace {
 
-class EditConvertTest : public ::testing::Test, protected CFocusWindow {
+class EditConvertTest : public CFocusWindow {
 protected:
     void SetUp() override { SetEditErrorException(0); }
     void TearDown() override
@@ -17,8 +16,6 @@ protected:
         SetEditErrorMsg(1);
         SetEditErrorException(1);
     }
-
-    CMessageRecorder m_boxes;
 };
 
 TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)
@@ -35,14 +32,12 @@ TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)
         {"", [&](QLineEdit& e) { return EditToIntRange(e, n, 1, 10, N); }, "Count must not be blank."},
         {"", [&](QLineEdit& e) { return EditToDouble(e, d, QString()); }, "Field must not be blank."},
         {"   ", [&](QLineEdit& e) { return EditToLong(e, l, N); }, "Count requires an integer value."},
-        {"+-5", [&](QLineEdit& e) { return EditToIntTest(e, n, N, 1, 9); }, "Count requires an integer value."},
         {"x1", [&](QLineEdit& e) { return EditToDoubleRange(e, d, 1, 2, N); }, "Count requires a decimal value."},
         {"5", [&](QLineEdit& e) { return EditToIntTest(e, n, N, 1, 5); }, "Count must be > 5."},
         {"4", [&](QLineEdit& e) { return EditToIntTest(e, n, N, 2, 5); }, "Count must be >= 5."},
         {"5", [&](QLineEdit& e) { return EditToLongTest(e, l, N, 3, 5); }, "Count must be < 5."},
         {"6", [&](QLineEdit& e) { return EditToLongTest(e, l, N, 4, 5); }, "Count must be <= 5."},
         {"0.25", [&](QLineEdit& e) { return EditToDoubleTest(e, d, N, 2, 0.5); }, "Count must be >= 0.500000."},
-        {"-99", [&](QLineEdit& e) { return EditToIntTest(e, n, N, 0, 5); }, ""},
         {"99", [&](QLineEdit& e) { return EditToDoubleTest(e, d, N, 5, 5); }, ""},
         {"11", [&](QLineEdit& e) { return EditToIntRange(e, n, 1, 10, N); }, "Count must be >= 1 and <= 10."},
         {"0.5", [&](QLineEdit& e) { return EditToDoubleRange(e, d, 1, 7000, N); },
@@ -60,14 +55,12 @@ TEST_F(EditConvertTest, ReadersGiveTheFirstFailingMessage)
     }
 }
 
-TEST_F(EditConvertTest, ScanKeepsTheLeadingNumberAndStoresOnlyPassingValues)
+// How the number is read: NumberRead, through the same scan.
+TEST_F(EditConvertTest, StoresOnlyPassingValues)
 {
     int n = -1;
     m_pEdit->setText(QStringLiteral("12abc"));
     EXPECT_TRUE(EditToInt(*m_pEdit, n, QStringLiteral("N")) == 1 && n == 12);
-    double d = -1;
-    m_pEdit->setText(QStringLiteral("  2.5e1x"));
-    EXPECT_TRUE(EditToDouble(*m_pEdit, d, QStringLiteral("D")) == 1 && d == 25.0);
     m_pEdit->setText(QStringLiteral("50"));
     EXPECT_TRUE(EditToIntRange(*m_pEdit, n, 1, 10, QStringLiteral("N")) == 0 && n == 12);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageRecorder.h"
+
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -8,8 +10,9 @@
 #include <gtest/gtest.h>
 
 // A shown, active window with the field under test and a second field that
-// takes the focus first, so a test can see whether the focus moved.
-class CFocusWindow {
+// takes the focus first, so a test can see whether the focus moved; the
+// boxes the field's errors show are recorded.
+class CFocusWindow : public ::testing::Test {
 public:
     CFocusWindow()
     {
@@ -22,6 +25,7 @@ public:
         m_pOther->setFocus();
     }
 
+    CMessageRecorder m_boxes;
     QWidget m_window;
     QLineEdit* m_pOther = nullptr;
     QLineEdit* m_pEdit = nullptr;
