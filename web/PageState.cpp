@@ -6,12 +6,18 @@
 #include "PlanFile.h"
 #include "WizardModel.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cmath>
-#include <cstdio>
-#include <vector>
 
 namespace PageState {
 namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Text that is not UTF-8 (a field cut short inside a character) shows
+// replacement characters rather than failing the whole state.
+std::string Dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 const char* KindName(EControlKind eKind)
 {
@@ -44,21 +50,6 @@ const char* PageName(EPageKind eKind)
     return "";
 }
 
-const char* Bool(bool b) { return b ? "true" : "false"; }
-
-// Length of the UTF-8 sequence that starts at i, or 0 when it is not one.
-std::size_t Utf8Length(const std::string& str, std::size_t i)
-{
-    const auto c = static_cast<unsigned char>(str[i]);
-    const std::size_t n = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
-    if (n == 0 || i + n > str.size())
-        return 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(str[i + k]) & 0xC0) != 0x80)
-            return 0;
-    return n;
-}
-
 // Where each edit field and list takes its name from: the label above it in
 // the page's control order; on the sensor page, the column heading of its
 // row's table cell, with the row number.
@@ -84,8 +75,9 @@ CLabelling LabelOf(const CPageModel& page, int nId)
     return {};
 }
 
-void AppendControls(std::string& strJson, const CPageModel& page)
+Json ControlsJson(const CPageModel& page)
 {
+    Json controls = Json::array();
     int nGroup = 0;
     EControlKind ePrevious = EControlKind::Label;
     for (int nId = 0; nId < page.ControlCount(); ++nId) {
@@ -96,70 +88,43 @@ void AppendControls(std::string& strJson, const CPageModel& page)
         ePrevious = control.m_eKind;
         const bool bInput = control.m_eKind == EControlKind::Edit || control.m_eKind == EControlKind::List;
         const CLabelling labelling = bInput ? LabelOf(page, nId) : CLabelling{};
-        strJson += nId ? ",{" : "{";
-        strJson += "\"kind\":\"" + std::string(KindName(control.m_eKind)) + "\",\"text\":" + Quote(control.m_strText);
-        strJson += ",\"items\":[";
-        for (std::size_t i = 0; i < control.m_astrItems.size(); ++i)
-            strJson += (i ? "," : "") + Quote(control.m_astrItems[i]);
-        strJson += "],\"selection\":" + std::to_string(control.m_nSelection);
-        strJson += ",\"checked\":" + std::string(Bool(control.m_bChecked));
-        strJson += ",\"visible\":" + std::string(Bool(control.m_bVisible));
-        strJson += ",\"enabled\":" + std::string(Bool(control.m_bEnabled));
-        strJson += ",\"label\":" + std::to_string(labelling.nLabel) + ",\"row\":" + std::to_string(labelling.nRow);
-        strJson += ",\"group\":" + std::to_string(control.m_eKind == EControlKind::Radio ? nGroup : 0) + "}";
+        controls.push_back({{"kind", KindName(control.m_eKind)},
+                            {"text", control.m_strText},
+                            {"items", control.m_astrItems},
+                            {"selection", control.m_nSelection},
+                            {"checked", control.m_bChecked},
+                            {"visible", control.m_bVisible},
+                            {"enabled", control.m_bEnabled},
+                            {"label", labelling.nLabel},
+                            {"row", labelling.nRow},
+                            {"group", control.m_eKind == EControlKind::Radio ? nGroup : 0}});
     }
+    return controls;
 }
 
 }  // namespace
-
-std::string Quote(const std::string& strText)
-{
-    std::string strOut = "\"";
-    for (std::size_t i = 0; i < strText.size(); ++i) {
-        const auto c = static_cast<unsigned char>(strText[i]);
-        if (c == '"' || c == '\\') {
-            strOut += '\\';
-            strOut += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x80) {
-            const std::size_t n = c >= 0x80 ? Utf8Length(strText, i) : 0;
-            if (n) {
-                strOut.append(strText, i, n);
-                i += n - 1;
-                continue;
-            }
-            char szEscape[8];
-            std::snprintf(szEscape, sizeof szEscape, "\\u%04x", c);
-            strOut += szEscape;
-        } else {
-            strOut += static_cast<char>(c);
-        }
-    }
-    return strOut + "\"";
-}
 
 std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
 {
     CPageModel& page = sheet.CurrentPage();
     const int nButtons = page.WizardButtons();
     const auto* pFinish = dynamic_cast<const CFinishPageModel*>(&page);
-    std::string strJson = "{\"caption\":" + Quote(AppStrings::kSheetCaption);
-    strJson += ",\"title\":" + Quote(page.Title());
-    strJson += ",\"kind\":\"" + std::string(PageName(page.Kind())) + "\"";
-    strJson += ",\"finishPage\":" + std::string(Bool(pFinish && sheet.Instrument()));
-    strJson += ",\"back\":" + std::string(Bool(nButtons & kWizBack));
-    strJson += ",\"next\":" + std::string(Bool(nButtons & kWizNext));
-    strJson += ",\"finish\":" + std::string(Bool(nButtons & kWizFinish));
-    strJson += ",\"finishText\":" + Quote(pFinish ? pFinish->FinishButtonText() : "Finish");
-    strJson += ",\"test\":" + std::string(Bool(sheet.CommandLine().m_bTest));
-    strJson += ",\"b485\":" + std::string(Bool(sheet.CommandLine().m_b485));
-    strJson += ",\"exportName\":" + Quote(FinishReport::kExportFileName);
-    strJson += ",\"planName\":" + Quote(std::string("plan.") + PlanFile::kExtension);
-    strJson += ",\"planMaxBytes\":" + std::to_string(PlanFile::kMaxBytes);
-    strJson += ",\"openPlan\":" + std::string(Bool(sheet.CurrentIndex() == 0));
-    strJson += ",\"message\":" + Quote(strMessage);
-    strJson += ",\"controls\":[";
-    AppendControls(strJson, page);
-    return strJson + "]}";
+    return Dump({{"caption", AppStrings::kSheetCaption},
+                 {"title", page.Title()},
+                 {"kind", PageName(page.Kind())},
+                 {"finishPage", pFinish && sheet.Instrument()},
+                 {"back", (nButtons & kWizBack) != 0},
+                 {"next", (nButtons & kWizNext) != 0},
+                 {"finish", (nButtons & kWizFinish) != 0},
+                 {"finishText", pFinish ? pFinish->FinishButtonText() : "Finish"},
+                 {"test", sheet.CommandLine().m_bTest},
+                 {"b485", sheet.CommandLine().m_b485},
+                 {"exportName", FinishReport::kExportFileName},
+                 {"planName", std::string("plan.") + PlanFile::kExtension},
+                 {"planMaxBytes", PlanFile::kMaxBytes},
+                 {"openPlan", sheet.CurrentIndex() == 0},
+                 {"message", strMessage},
+                 {"controls", ControlsJson(page)}});
 }
 
 std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay)
@@ -167,16 +132,14 @@ std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, in
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
     const double dTotal = breakdown.TotalPerDay();
     const bool bParts = std::isfinite(dTotal) && dTotal > 0.0;
-    std::string strJson = "{\"parts\":[";
-    for (const CEndurancePart& part : bParts ? breakdown.Parts() : std::vector<CEndurancePart>()) {
-        if (strJson.back() != '[')
-            strJson += ',';
-        char szShare[32];
-        std::snprintf(szShare, sizeof szShare, "%.6f", part.m_dPerDay / dTotal);
-        strJson += "{\"label\":" + Quote(BreakdownLabel(part, dTotal)) + ",\"share\":" + szShare + "}";
+    Json parts = Json::array();
+    if (bParts) {
+        for (const CEndurancePart& part : breakdown.Parts())
+            parts.push_back({{"label", BreakdownLabel(part, dTotal)}, {"share", part.m_dPerDay / dTotal}});
     }
-    strJson += "],\"total\":" + Quote(bParts ? BreakdownTotal(insight) : std::string());
-    return strJson + ",\"end\":" + Quote(ExpectedEndText(nYear, nMonth, nDay, breakdown.m_dDays)) + "}";
+    return Dump({{"parts", parts},
+                 {"total", bParts ? BreakdownTotal(insight) : std::string()},
+                 {"end", ExpectedEndText(nYear, nMonth, nDay, breakdown.m_dDays)}});
 }
 
 }  // namespace PageState

@@ -29,8 +29,4 @@ std::string ToJson(CSheetModel& sheet, const std::string& strMessage);
 // breakdown) and the expected end date text.
 std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay);
 
-// A JSON string literal holding strText (bytes of 0x80 and above are taken
-// as Latin-1 unless they form UTF-8).
-std::string Quote(const std::string& strText);
-
 }  // namespace PageState
