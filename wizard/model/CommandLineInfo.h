@@ -3,8 +3,8 @@
 #include <string>
 
 // The wizard's three switches: "TEST", "MANUAL" and "485Nereids", each after
-// a slash or a dash, in any letter case. Everything else on the command line
-// is ignored without a message.
+// a slash or a dash, in any letter case, and the plan file to open. Everything
+// else on the command line is ignored without a message.
 class CMoorplanCommandLineInfo {
 public:
     // One parameter, without its leading slash or dash; bFlag says whether it
@@ -18,4 +18,8 @@ public:
     bool m_bTest = false;
     bool m_bManual = false;
     bool m_b485 = false;
+    // The first parameter without a leading slash or dash, or one that names
+    // a file or ends in ".moorplan": an absolute path starts with a slash
+    // too, and the desktop entry always passes one. Empty when there is none.
+    std::string m_strPlanFile;
 };

@@ -4,10 +4,8 @@
 #include "DiagnosticsLog.h"
 #include "Help.h"
 #include "MoorplanPropSheet.h"
-#include "PlanFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeySequence>
 #include <QShortcut>
@@ -16,21 +14,6 @@
 
 namespace {
 constexpr unsigned int kHelpDisplayTopic = 3;
-}
-
-QString CMoorplanApp::PlanArgument(int argc, const char* const* argv)
-{
-    const QString strSuffix = QStringLiteral(".") + QString::fromLatin1(PlanFile::kExtension);
-    for (int i = 1; i < argc; ++i) {
-        // A leading slash or dash marks a switch, but an absolute path starts
-        // with a slash too (the desktop entry passes one): a parameter that
-        // names a file, or a plan by its extension, is the plan either way.
-        const QString strParam = QFile::decodeName(argv[i]);
-        const bool bSwitch = argv[i][0] == '/' || argv[i][0] == '-';
-        if (!bSwitch || strParam.endsWith(strSuffix, Qt::CaseInsensitive) || QFileInfo(strParam).isFile())
-            return strParam;
-    }
-    return QString();
 }
 
 int CMoorplanApp::InitInstance(int argc, const char* const* argv)
@@ -46,7 +29,7 @@ int CMoorplanApp::InitInstance(int argc, const char* const* argv)
     ConnectHelp(sheet);
 
     // "moorplan FILE": the plan opens once the sheet is on screen.
-    const QString strPlan = PlanArgument(argc, argv);
+    const QString strPlan = QFile::decodeName(m_cmdInfo.m_strPlanFile.c_str());
     if (!strPlan.isEmpty())
         QMetaObject::invokeMethod(&sheet, [&sheet, strPlan] { sheet.OpenPlan(strPlan); }, Qt::QueuedConnection);
 

@@ -23,11 +23,6 @@ public:
 
     const CMoorplanCommandLineInfo& CommandLine() const { return m_cmdInfo; }
 
-    // The plan file named on the command line: the first parameter without a
-    // leading slash or dash, or one that names a file or ends in ".moorplan"
-    // (an absolute path); empty when there is none. The switches take no part.
-    static QString PlanArgument(int argc, const char* const* argv);
-
 private:
     CMoorplanCommandLineInfo m_cmdInfo;
 };

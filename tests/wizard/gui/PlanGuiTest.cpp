@@ -1,5 +1,5 @@
 // Plans opened and saved by the wizard through the file-dialog seams.
-#include "MoorplanApp.h"
+#include "CommandLineInfo.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "WizardDriver.h"
@@ -105,9 +105,11 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
         {{"moorplan", existing.constData(), "/485Nereids"}, strExisting},
         {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
     };
-    for (const CCase& test : kCases)
-        EXPECT_EQ(CMoorplanApp::PlanArgument(static_cast<int>(test.aArgs.size()), test.aArgs.data()), test.strPlan)
-            << test.aArgs[1];
+    for (const CCase& test : kCases) {
+        CMoorplanCommandLineInfo commandLine;
+        commandLine.ParseCommandLine(static_cast<int>(test.aArgs.size()), test.aArgs.data());
+        EXPECT_EQ(QFile::decodeName(commandLine.m_strPlanFile.c_str()), test.strPlan) << test.aArgs[1];
+    }
 }
 
 }  // namespace
