@@ -69,7 +69,7 @@ std::string CInstrument::ReportHead() const
 
 std::string CInstrument::EnduranceLine(double dDays, bool bFinalLineEnd)
 {
-    if (dDays >= 730.0) {
+    if (dDays >= kTwoYearNoticeDays) {
         return StrFormat("Battery Endurance is: %5.0lf Days\r\n\r\nBatteries are not expected\r\n"
                          "to last longer than 2 years",
                          dDays) +

@@ -94,7 +94,7 @@ public:
 protected:
     // "Moorplan 1.3\r\n" followed by the description: the head of every report.
     std::string ReportHead() const;
-    // The endurance line. From 730 days on it carries the two-year warning;
+    // The endurance line. From kTwoYearNoticeDays on it carries the two-year warning;
     // bFinalLineEnd adds "\r\n" after that warning (the long form).
     static std::string EnduranceLine(double dDays, bool bFinalLineEnd);
 

@@ -60,3 +60,7 @@ enum : int { kInterval = 0, kContinuous = 1, kPolledLow = 2, kPolledHigh = 3 };
 
 // Hours become days with the double nearest 1/24.
 inline constexpr double kDaysPerHour = 0.041666666666666664;
+
+// From this many days of endurance on, the report warns that the batteries
+// are not expected to last longer than 2 years.
+inline constexpr double kTwoYearNoticeDays = 730.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnduranceBreakdown.h"
+#include "InstrumentCodes.h"
 
 #include <string>
 #include <vector>
@@ -30,9 +31,6 @@ inline constexpr int kInsightLongestInterval = 86400;
 // the calculation's note are as they were before the call.
 CFinishInsight BuildFinishInsight(CInstrument& instrument);
 
-// From this many days on the report warns that batteries are not expected to
-// last; the expected end names no date there either.
-inline constexpr double kTwoYearNoticeDays = 730.0;
 
 // A consumer as the chart's legend names it: its name and its share of the
 // day's total, "Pump 12.3 %".
