@@ -109,7 +109,7 @@ fuzz_run() {
 fuzz_coverage() {
   local tree=build-fuzz-cov name max_len readers seeds reader objects
   rm -rf "$tree/profiles" && mkdir -p "$tree/profiles"
-  mapfile -t objects < <(find "$tree" -name 'lib*.so' -printf -- '-object=%p\n')
+  mapfile -t objects < <(find "$tree" -name 'lib*.so' -printf '-object=%p\n')
   while IFS=$'\t' read -r name max_len readers seeds; do
     IFS=';' read -r -a seeds <<<"$seeds"
     [ -d "build-fuzz/corpus/$name" ] && seeds+=("build-fuzz/corpus/$name")
