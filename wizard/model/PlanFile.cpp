@@ -6,6 +6,7 @@
 #include "OptionTable.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -166,7 +167,9 @@ Json TypedValue(const std::string& strTyped)
     ++i;
     if (digits() == 0 || i != nSize)
         return strTyped;
-    return Json(std::strtod(strText.c_str(), nullptr));
+    // Too many digits for a double: the text itself, which reads back the same.
+    const double dValue = std::strtod(strText.c_str(), nullptr);
+    return std::isfinite(dValue) ? Json(dValue) : Json(strTyped);
 }
 
 Json StepValue(EStepKind eStep, const std::string& strText)
