@@ -108,7 +108,7 @@ void CheckVersion(const std::string& strFile, const Json& document)
     const std::uint64_t nVersion = it->get<std::uint64_t>();
     if (nVersion > static_cast<std::uint64_t>(kVersion))
         throw CError{strFile + ": plan format version " + std::to_string(nVersion)
-                         + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
+                     + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
 }
 
 // The answers of a plan object; messages name it strFile.
