@@ -208,16 +208,17 @@ private:
     // it opens the file divides by its cache size before that is set. The
     // library also sets up its decompressor from the control data when it
     // opens the file and trusts its window and reset figures; every copy of
-    // that entry must hold figures the decompressor can work with.
+    // that entry, its name written in any case (the library finds names
+    // regardless of case), must hold figures the decompressor can work with.
     bool ListingSound(const std::string& strChunk, std::uint64_t nContent)
     {
-        static const std::string kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+        static const std::string kControlData = Lower("::DataSpace/Storage/MSCompressed/ControlData");
         return EachEntry<3>(strChunk, 0x14, [&](std::size_t nName, std::size_t nNameLength,
                                                 const std::array<std::uint64_t, 3>& anPlace) {
             const auto [nSection, nOffset, nLength] = anPlace;
             if (nSection > 1)
                 return false;
-            if (strChunk.compare(nName, nNameLength, kControlData) != 0)
+            if (Lower(strChunk.substr(nName, nNameLength)) != kControlData)
                 return true;
             std::string strControl;
             return nSection == 0 && nLength <= 0x40 && nOffset <= m_nFileSize &&

@@ -126,6 +126,8 @@ TEST(HelpFile, RefusesDamagedCopies)
         {"window of 0x4000", Patched(strManual, nWindow, std::string("\0\x40\0\0", 4))},
         {"frames of 2 GB", Patched(strManual, nFrame, std::string("\xff\xff\xff\x7f\0\0\0\0", 8))},
         {"reset table in section 16", Patched(strManual, strManual.find("InstanceData/ResetTable") + 23, "\x10")},
+        {"window of 0 in control data named in capitals",
+         Patched(Patched(strManual, nWindow, std::string(4, '\0')), strManual.find("/ControlData") + 1, "CONTROLDATA")},
     };
     for (const auto& [szLabel, strData] : aDamages) {
         CHelpFile file;
