@@ -1,25 +1,22 @@
 #pragma once
 
 #include "PageModel.h"
-#include "PlanOptions.h"
 
 #include <string>
 #include <vector>
 
-// Every option of moorplan-report, one row each. The one table feeds the
-// parser (names, values, keywords), the page steps (which page reads an
-// answer, and how) and --help (the usage line and the option list). The page
-// answers' names are also the fields of a plan file, and the wizard replays
-// and saves plans through the same rows.
+// The answers of a plan, one row each: the vocabulary that plan files and
+// moorplan-report share. A row names the answer (a plan file's key, and
+// moorplan-report's option without its dashes), says what its value looks
+// like and what it is for (moorplan-report --help), and lists every page that
+// reads it and how. The replay answers the pages through these rows, the
+// capture reads them back through them, and a plan file holds its answers in
+// their order, which is the pages' order.
 //
-// Adding an option is adding a row in OptionTable.cpp:
-//  - a page answer: Answer("name", "ARG", "help", {Text(EPageKind::..., Page::kField)});
-//    the pages apply it, and a plan whose pages never read it is refused;
-//  - a switch: a bool member in CPlanOptions and Switch("name", &CPlanOptions::m_bName, "help");
-//  - a setting of the run itself (output format, plan file, sweep...):
-//    Setting("name", "ARG", {keywords, or none for any text}, "help"); the parser
-//    keeps its last value in CPlanOptions by name, read it where the run uses it
-//    with options.Has("name") and options.Value("name").
+// Adding an answer is adding a row in AnswerTable.cpp:
+//   Answer("name", "ARG", "help", {Text(EPageKind::..., Page::kField)});
+// the pages apply it, plans save it, moorplan-report takes it as --name, and
+// a plan whose pages never read it is refused.
 
 // What a person does with an answer on a page.
 enum class EStepKind {
@@ -45,42 +42,24 @@ struct CPageReading {
     std::vector<CKeywordButton> aKeywords;  // Keyword: the buttons by keyword
 };
 
-enum class EOptionKind {
-    PageAnswer,  // a value pages read (aReadings); the last one given counts
-    PageRows,    // a page answer given once per row, in row order (--aux)
-    Switch,      // no value: turns on the CPlanOptions flag pFlag
-    Setting,     // a value for the run, not for a page; kept by name, never checked against the path
-    Help,        // a switch that prints the help instead of a report; not named in the usage line
-};
-
-struct COptionRow {
-    const char* szName;                     // without the dashes
-    EOptionKind eKind;
-    std::vector<CPageReading> aReadings;    // page answers: every page that reads it, in control order
-    bool CPlanOptions::*pFlag;              // switches: the flag it turns on
-    std::vector<std::string> astrKeywords;  // settings: the words accepted (empty: any text)
-    const char* szArg;                      // --help: what follows the name ("" for a switch)
+struct CAnswerRow {
+    const char* szName;
+    bool bRows;                             // given once per row, in row order (the sensor rows); else the last value counts
+    std::vector<CPageReading> aReadings;    // every page that reads it, in control order
+    const char* szArg;                      // --help: what follows the name
     const char* szHelp;                     // --help: the description, "\n" before a continuation line;
                                             // nullptr: described together with the next row, on its line
 
-    bool TakesValue() const { return eKind != EOptionKind::Switch && eKind != EOptionKind::Help; }
-    bool IsPageAnswer() const { return eKind == EOptionKind::PageAnswer || eKind == EOptionKind::PageRows; }
-    // The words the value must be one of (empty: any text): a setting's own,
-    // a keyword step's buttons, "on" and "off" for a check box.
+    // The words the value must be one of (empty: any text): a keyword step's
+    // buttons, "on" and "off" for a check box.
     std::vector<std::string> Keywords() const;
-    // Whether a page of the kind reads this option.
+    // Whether a page of the kind reads this answer.
     bool ReadBy(EPageKind eKind) const;
 };
 
-// The settings that read and write plan files.
-inline constexpr const char* kPlanOption = "plan";
-inline constexpr const char* kSavePlanOption = "save-plan";
-// The setting that runs the plan over a range of one answer's values.
-inline constexpr const char* kSweepOption = "sweep";
+// The rows in page order. A page applies the answers it reads in this order,
+// which is its own top-to-bottom control order.
+const std::vector<CAnswerRow>& AnswerTable();
 
-// The rows in --help order. A page applies the answers it reads in this
-// order, which is its own top-to-bottom control order.
-const std::vector<COptionRow>& OptionTable();
-
-// The row of an option name, or nullptr.
-const COptionRow* FindOption(const std::string& strName);
+// The row of an answer's name, or nullptr.
+const CAnswerRow* FindAnswer(const std::string& strName);

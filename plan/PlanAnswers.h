@@ -15,6 +15,9 @@ struct CPlanAnswer {
     std::string m_strFile;
 };
 
+// The name of the answer given once per auxiliary sensor row.
+inline constexpr const char* kAuxAnswer = "aux";
+
 // One auxiliary sensor row: its type and, for a sensor of another maker, the
 // current typed into its field.
 struct CAuxAnswer {

@@ -35,7 +35,7 @@ class PropPageFinishTest : public ::testing::Test
 protected:
     void Open(bool bManual, const std::function<void(CInstrument&)>& enter = {})
     {
-        CMoorplanCommandLineInfo commandLine;
+        CWizardSwitches commandLine;
         commandLine.m_bManual = bManual;
         m_pModel = std::make_unique<CSheetModel>(commandLine);
         m_pModel->m_nSelModel = 1;

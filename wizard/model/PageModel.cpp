@@ -3,6 +3,19 @@
 #include "Instrument.h"
 #include "SheetModel.h"
 
+#include <iterator>
+
+namespace {
+// In the order of EPageKind.
+constexpr const char* kPageKindNames[] = {"Intro",       "Comms",       "BatterySelect",    "PressureSelect",
+                                          "Sampling600", "Sampling700", "Sampling710",      "MooredPumpSelect",
+                                          "SensorList",  "Finish"};
+static_assert(std::size(kPageKindNames) == static_cast<std::size_t>(EPageKind::Finish) + 1,
+              "one name per page kind, in the enumeration's order");
+}  // namespace
+
+const char* PageKindName(EPageKind eKind) { return kPageKindNames[static_cast<std::size_t>(eKind)]; }
+
 CPageModel::CPageModel(CSheetModel& sheet, EPageKind eKind, std::string strCaption, std::vector<CControlState> aLayout)
     : m_sheet(sheet),
       m_eKind(eKind),

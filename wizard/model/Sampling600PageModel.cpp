@@ -1,11 +1,11 @@
-#include "SampleRatePageModel.h"
+#include "Sampling600PageModel.h"
 
 #include "FieldNumbers.h"
 #include "Instrument.h"
 #include "StrFormat.h"
 
 namespace {
-std::vector<CControlState> SampleRateLayout()
+std::vector<CControlState> Sampling600Layout()
 {
     return {
         IntervalLabel(),
@@ -23,13 +23,13 @@ std::vector<CControlState> SampleRateLayout()
 }
 }  // namespace
 
-CSampleRatePageModel::CSampleRatePageModel(CSheetModel& sheet)
-    : CSamplingPageModel(sheet, EPageKind::SampleRate, SampleRateLayout(),
+C600SamplingPageModel::C600SamplingPageModel(CSheetModel& sheet)
+    : CSamplingPageModel(sheet, EPageKind::Sampling600, Sampling600Layout(),
                          {kInterval, kQueriedLabel, kQueried, kRateLabel, kRate, kReport})
 {
 }
 
-void CSampleRatePageModel::OnSetActive()
+void C600SamplingPageModel::OnSetActive()
 {
     const CInstrument& instrument = *Instrument();
     SetWizardButtons(kWizBack | kWizNext);
@@ -44,7 +44,7 @@ void CSampleRatePageModel::OnSetActive()
     PushFields();
 }
 
-CPageResult CSampleRatePageModel::Leave(bool bNext)
+CPageResult C600SamplingPageModel::Leave(bool bNext)
 {
     CInstrument& instrument = *Instrument();
     CPageResult result;

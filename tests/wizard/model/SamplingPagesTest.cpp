@@ -4,7 +4,7 @@ namespace {
 
 using P700 = C700SamplingPageModel;
 using P710 = C710SamplingPageModel;
-using PRate = CSampleRatePageModel;
+using PRate = C600SamplingPageModel;
 
 // ---- Kelvo 700: each communications scheme's layout, and what the sampling
 // buttons, clicked in turn, do to "Transmit Real-time" ----
@@ -146,7 +146,7 @@ CPageModel& OpenEvenNCyclesRatePage(CSheetDriver& driver)
 {
     driver.ChooseInstrument({1, 2, 0});
     driver.Page().SelectEntry(CPressureSelectPageModel::kSensor, 2);
-    return driver.NextUntil(EPageKind::SampleRate);
+    return driver.NextUntil(EPageKind::Sampling600);
 }
 
 struct CRateCheck {
