@@ -1,5 +1,6 @@
 #include "OptionTable.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -58,10 +59,9 @@ const std::vector<COptionRow>& OptionTable()
 
 const COptionRow* FindOption(const std::string& strName)
 {
-    for (const COptionRow& row : OptionTable())
-        if (strName == row.szName)
-            return &row;
-    return nullptr;
+    const std::vector<COptionRow>& aRows = OptionTable();
+    const auto it = std::find_if(aRows.begin(), aRows.end(), [&](const COptionRow& row) { return strName == row.szName; });
+    return it == aRows.end() ? nullptr : &*it;
 }
 
 std::vector<std::string> COptionRow::Keywords() const { return pAnswer ? pAnswer->Keywords() : astrKeywords; }
