@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-// The answers of one plan: for each page answer of the option table (named
+// The answers of one plan: for each page answer of the answer table (named
 // as moorplan-report names it) the text typed, the entry chosen or the button named, and the
 // auxiliary sensor rows. A plan file, moorplan-report's options and a wizard
 // session all come down to these answers.
