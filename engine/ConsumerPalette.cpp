@@ -11,7 +11,7 @@ const std::vector<CConsumerColour>& ConsumerPalette()
         {P::kAuxSensors, "#ddcc77"},       // sand
         {P::kQuiescent, "#44aa99"},        // teal
         {P::kCommunications, "#88ccee"},   // cyan
-        {P::kSelfDischarge, "#dddddd"},    // pale grey
+        {P::kSelfDischarge, "#888888"},    // grey: the loss with nothing switched on
         {P::kOxygenWait, "#882255"},       // wine
         {P::kIdle, "#117733"},             // green
         {P::kPolledListening, "#999933"},  // olive
