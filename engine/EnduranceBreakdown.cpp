@@ -15,9 +15,10 @@ void CEnduranceBreakdown::Begin(EBudgetUnit eUnit, double dCapacity)
 
 void CEnduranceBreakdown::Add(const char* szName, double dPerHour)
 {
-    if (dPerHour == 0.0)
-        return;
+    // Tested per day: a tiny term per hour can come to nothing per day.
     const double dPerDay = dPerHour * kPerHourToPerDay;
+    if (dPerDay == 0.0)
+        return;
     for (CEndurancePart& part : m_aParts) {
         if (part.m_strName == szName) {
             part.m_dPerDay += dPerDay;

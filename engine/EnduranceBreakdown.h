@@ -38,8 +38,9 @@ public:
     // (amp-seconds or joules). Starts the list afresh.
     void Begin(EBudgetUnit eUnit, double dCapacity);
     // Called by the calculation for each term of its hourly sum (amp-seconds
-    // or joules per hour). A consumer named twice adds up; a term of exactly
-    // zero is a consumer this plan does not have and is left out.
+    // or joules per hour). A consumer named twice adds up; a term that comes
+    // to exactly zero per day is a consumer this plan does not have and is
+    // left out.
     void Add(const char* szName, double dPerHour);
 
     EBudgetUnit Unit() const { return m_eUnit; }

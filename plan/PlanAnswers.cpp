@@ -1,5 +1,7 @@
 #include "PlanAnswers.h"
 
+#include <cstdio>
+
 void CPlanAnswers::Set(const std::string& strName, const std::string& strText, const std::string& strFile)
 {
     for (auto& entry : m_aValues) {
@@ -38,6 +40,30 @@ std::string CPlanAnswers::Subject(const std::string& strName) const
 std::string CPlanAnswers::Subject(const std::string& strName, const std::string& strFile)
 {
     return strFile.empty() ? "--" + strName : strFile + ": \"" + strName + "\"";
+}
+
+std::string CPlanAnswers::Shown(const std::string& strValue)
+{
+    constexpr std::size_t kMaxBytes = 80;
+    std::size_t nEnd = strValue.size();
+    if (nEnd > kMaxBytes) {
+        // Cut before a character, not inside one.
+        nEnd = kMaxBytes;
+        while (nEnd > 0 && (static_cast<unsigned char>(strValue[nEnd]) & 0xC0) == 0x80)
+            --nEnd;
+    }
+    std::string strShown;
+    for (std::size_t i = 0; i < nEnd; ++i) {
+        const unsigned char c = static_cast<unsigned char>(strValue[i]);
+        if (c < 0x20 || c == 0x7F) {
+            char szEscape[8];
+            std::snprintf(szEscape, sizeof szEscape, "\\u%04x", c);
+            strShown += szEscape;
+        } else {
+            strShown += static_cast<char>(c);
+        }
+    }
+    return nEnd < strValue.size() ? strShown + "..." : strShown;
 }
 
 const CPlanAnswer* CPlanAnswers::Find(const std::string& strName) const

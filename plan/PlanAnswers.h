@@ -50,6 +50,10 @@ public:
     std::string Subject(const std::string& strName) const;
     // The same for a value that is not a page option, from strFile.
     static std::string Subject(const std::string& strName, const std::string& strFile);
+    // How messages show a value given for an answer: control characters
+    // escaped as \u0000 (a NUL would cut the line short, a line end split
+    // it) and a long text cut after 80 bytes with "...".
+    static std::string Shown(const std::string& strValue);
 
 private:
     const CPlanAnswer* Find(const std::string& strName) const;

@@ -3,10 +3,10 @@
 #include "AnswerTable.h"
 #include "ChoiceMatch.h"
 #include "FileReplace.h"
-
-#include <nlohmann/json.hpp>
+#include "JsonDocument.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,30 +14,10 @@
 namespace PlanFile {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-struct CPlanError {
-    std::string m_strText;
-};
-
-// What a value is, for a message: short and in the words of the format.
-std::string Describe(const Json& value)
-{
-    switch (value.type()) {
-    case Json::value_t::array: return "a list";
-    case Json::value_t::object: return "an object";
-    case Json::value_t::string: {
-        const std::string& strText = value.get_ref<const std::string&>();
-        return (strText.size() <= 40 ? value : Json(strText.substr(0, 40) + "...")).dump(-1, ' ', false, Json::error_handler_t::replace);
-    }
-    default: return value.dump();
-    }
-}
-
-[[noreturn]] void WrongType(const std::string& strSubject, const char* szWanted, const Json& value)
-{
-    throw CPlanError{strSubject + " must be " + szWanted + ", not " + Describe(value)};
-}
+using JsonDocument::CError;
+using JsonDocument::Json;
+using JsonDocument::Quoted;
+using JsonDocument::WrongType;
 
 // What a field may hold: a text, or a number of the kind a person could give
 // there (written as the text they would type), or a check box's true or false.
@@ -108,55 +88,34 @@ std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
                 row.m_strCurrent = ValueText(strRow + " \"current\"", EValueKind::Typed, field.value());
                 row.m_bHasCurrent = true;
             } else {
-                throw CPlanError{strRow + ": unknown field \"" + field.key() + "\""};
+                throw CError{strRow + ": unknown field " + Quoted(field.key())};
             }
         }
         if (!bHasType)
-            throw CPlanError{strRow + " has no \"type\""};
+            throw CError{strRow + " has no \"type\""};
         aRows.push_back(row);
     }
     return aRows;
-}
-
-// Line and column (from 1) of a byte offset, for the parser's complaint.
-std::string Position(const std::string& strText, std::size_t nByte)
-{
-    std::size_t nLine = 1;
-    std::size_t nColumn = 1;
-    for (std::size_t i = 0; i + 1 < nByte && i < strText.size(); ++i) {
-        if (strText[i] == '\n') {
-            ++nLine;
-            nColumn = 1;
-        } else {
-            ++nColumn;
-        }
-    }
-    return "line " + std::to_string(nLine) + ", column " + std::to_string(nColumn);
 }
 
 void CheckVersion(const std::string& strFile, const Json& document)
 {
     const auto it = document.find(kVersionKey);
     if (it == document.end())
-        throw CPlanError{strFile + ": not a plan: it has no \"" + kVersionKey + "\" version"};
+        throw CError{strFile + ": not a plan: it has no \"" + kVersionKey + "\" version"};
     if (!it->is_number_unsigned() || it->get<std::uint64_t>() < 1)
         WrongType(CPlanAnswers::Subject(kVersionKey, strFile), "a whole number from 1", *it);
     const std::uint64_t nVersion = it->get<std::uint64_t>();
     if (nVersion > static_cast<std::uint64_t>(kVersion))
-        throw CPlanError{strFile + ": plan format version " + std::to_string(nVersion)
-                         + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
+        throw CError{strFile + ": plan format version " + std::to_string(nVersion)
+                     + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
 }
 
-CPlanAnswers AnswersOf(const std::string& strText, const std::string& strFile)
+// The answers of a plan object; messages name it strFile.
+CPlanAnswers AnswersOf(const Json& document, const std::string& strFile)
 {
-    Json document;
-    try {
-        document = Json::parse(strText);
-    } catch (const Json::parse_error& error) {
-        throw CPlanError{strFile + ": not a plan: the text is not JSON (" + Position(strText, error.byte) + ")"};
-    }
     if (!document.is_object())
-        throw CPlanError{strFile + ": not a plan: a plan is one JSON object, not " + Describe(document)};
+        throw CError{strFile + ": not a plan: a plan is one JSON object, not " + JsonDocument::Describe(document)};
     CheckVersion(strFile, document);
     CPlanAnswers answers;
     for (const auto& field : document.items()) {
@@ -165,7 +124,7 @@ CPlanAnswers AnswersOf(const std::string& strText, const std::string& strFile)
             continue;
         const CAnswerRow* pRow = FindAnswer(strName);
         if (!pRow || pRow->aReadings.empty())
-            throw CPlanError{strFile + ": unknown field \"" + strName + "\""};
+            throw CError{strFile + ": unknown field " + Quoted(strName)};
         if (pRow->bRows)
             answers.SetAux(AuxRows(strFile, field.value()), strFile);
         else
@@ -208,7 +167,9 @@ Json TypedValue(const std::string& strTyped)
     ++i;
     if (digits() == 0 || i != nSize)
         return strTyped;
-    return Json(std::strtod(strText.c_str(), nullptr));
+    // Too many digits for a double: the text itself, which reads back the same.
+    const double dValue = std::strtod(strText.c_str(), nullptr);
+    return std::isfinite(dValue) ? Json(dValue) : Json(strTyped);
 }
 
 Json StepValue(EStepKind eStep, const std::string& strText)
@@ -244,14 +205,19 @@ Json AuxValue(const std::vector<CAuxAnswer>& aRows)
 bool Parse(const std::string& strText, const std::string& strFile, CPlanAnswers& answers, std::string& strError)
 {
     try {
-        const CPlanAnswers fromFile = AnswersOf(strText, strFile);
+        const CPlanAnswers fromFile = AnswersOf(JsonDocument::Parse(strText, strFile, "plan"), strFile);
         for (const auto& entry : fromFile.Values())
             answers.Set(entry.first, entry.second.m_strText, strFile);
         if (fromFile.HasAux())
             answers.SetAux(fromFile.Aux(), strFile);
         return true;
-    } catch (const CPlanError& error) {
+    } catch (const CError& error) {
         strError = error.m_strText;
+        return false;
+    } catch (const Json::exception&) {
+        // Past the parse, the plan is walked only where the JSON library does
+        // not throw; should that ever change, the file is refused all the same.
+        strError = strFile + ": not a plan: the text cannot be read";
         return false;
     }
 }

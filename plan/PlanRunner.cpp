@@ -25,9 +25,11 @@ void Require(EActionResult eResult, const std::string& strSubject, const std::st
 {
     switch (eResult) {
     case EActionResult::Unavailable:
-        throw CUsageError{strSubject + " " + strValue + ": that control is hidden or disabled on this path"};
+        throw CUsageError{strSubject + " " + CPlanAnswers::Shown(strValue)
+                          + ": that control is hidden or disabled on this path"};
     case EActionResult::NotInList:
-        throw CUsageError{strSubject + ": '" + strValue + "' is not in the list (" + JoinEntries(astrEntries) + ")"};
+        throw CUsageError{strSubject + ": '" + CPlanAnswers::Shown(strValue) + "' is not in the list ("
+                          + JoinEntries(astrEntries) + ")"};
     default:
         break;
     }
@@ -68,7 +70,8 @@ void ApplyStep(CPageModel& page, const CPageReading& step, const std::string& st
                 return;
             }
         }
-        throw CUsageError{strSubject + ": '" + strValue + "' is not a choice on this instrument's page"};
+        throw CUsageError{strSubject + ": '" + CPlanAnswers::Shown(strValue)
+                          + "' is not a choice on this instrument's page"};
     }
     case EStepKind::Check:
         Require(page.SetChecked(step.nControl, strValue == "on"), strSubject, strValue);

@@ -38,16 +38,23 @@ bool ScanDouble(const std::string& strText, double& dValue)
     return true;
 }
 
-int IntOrZero(const std::string& strText)
+bool ScanIntNotNegative(const std::string& strText, int& nValue)
 {
-    int nValue = 0;
-    return ScanInt(strText, nValue) ? nValue : 0;
+    NumberRead::CInteger integer;
+    if (NumberRead::ScanInteger(strText, integer) && integer.m_bNegative)
+        return false;
+    nValue = integer.FitsIn<int>() ? integer.Clamped<int>() : 0;
+    return true;
 }
 
-double DoubleOrZero(const std::string& strText)
+bool ScanDoubleNotNegative(const std::string& strText, double& dValue)
 {
-    double dValue = 0.0;
-    return ScanDouble(strText, dValue) ? dValue : 0.0;
+    // The reader gives the number its sign as written, infinity and NaN included.
+    double dRead = 0.0;
+    if (NumberRead::ScanDecimal(strText, dRead) && std::signbit(dRead))
+        return false;
+    dValue = std::isfinite(dRead) ? dRead : 0.0;
+    return true;
 }
 
 }  // namespace FieldNumbers

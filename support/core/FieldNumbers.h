@@ -18,8 +18,10 @@ bool ScanInt(const std::string& strText, int& nValue);
 // "%lf".
 bool ScanDouble(const std::string& strText, double& dValue);
 
-// The fields without a message of their own store 0 when they hold no number.
-int IntOrZero(const std::string& strText);
-double DoubleOrZero(const std::string& strText);
+// The fields without a range of their own ("%d", "%lf"): the number, or 0
+// for a text without one. False for a number with a minus sign, however
+// small or large ("-0" and "-0.0" too); the value is then untouched.
+bool ScanIntNotNegative(const std::string& strText, int& nValue);
+bool ScanDoubleNotNegative(const std::string& strText, double& dValue);
 
 }  // namespace FieldNumbers

@@ -1,3 +1,4 @@
+#include "MalformedPlans.h"
 #include "ReportProcess.h"
 
 #include "FinishReport.h"
@@ -228,7 +229,18 @@ INSTANTIATE_TEST_SUITE_P(
         CMessage{{"--model", "6", "--interval", "-4294966696"}, "Sample interval must be between 0 and 14400 seconds."},
         CMessage{{"--model", "1", "--ncycles", "-4294967294"}, "NCycles must be between 1 and 100 seconds"},
         CMessage{{"--model", "3", "--firmware", "1", "--navg", "-4294967294"}, "NAvg must be between 1 and 100"},
-        CMessage{{"--plan", PlanFileRuns::kPath, "--interval", "5"}, "Sample interval must be between 6 and 14400 seconds."}));
+        CMessage{{"--plan", PlanFileRuns::kPath, "--interval", "5"}, "Sample interval must be between 6 and 14400 seconds."},
+        // A minus sign in a field without a range, one row for each such field.
+        CMessage{{"--model", "Kelvo 620", "--delay", "-40", "--temperature", "10"},
+                 "Delay before sampling must not be negative"},
+        CMessage{{"--model", "1", "--comm", "2", "--firmware", "1", "--pressure-sensor", "Digiquartz", "--paros-time",
+                  "-1"},
+                 "Paros integration time must not be negative"},
+        CMessage{{"--model", "0", "--aux", "Other=-0.02"}, "Auxiliary sensor current must not be negative"},
+        CMessage{{"--model", "1", "--comm", "2", "--instruments-queried", "-0", "--comms-per-hour", "-1"},
+                 "Number of instruments to be queried must not be negative"},
+        CMessage{{"--model", "6", "--comm", "2", "--comms-per-hour", "-1"},
+                 "Communication rate must not be negative"}));
 
 INSTANTIATE_TEST_SUITE_P(
     PlansAndSweeps, Message,
@@ -248,6 +260,25 @@ INSTANTIATE_TEST_SUITE_P(
                  "moorplan-report: --sweep prints no report: --json, --test and --save-plan do not go with it"},
         CMessage{{"--sweep", "interval=10:20:1", "--save-plan", PlanFileRuns::kPath},
                  "moorplan-report: --sweep prints no report: --json, --test and --save-plan do not go with it"}));
+
+// A plan no page could take, or no reader, is refused as usage errors are,
+// naming the file; nothing ends on a signal (the status would be -1).
+TEST(MoorplanReport, MalformedPlansAreRefusedInOneLineNamingTheFile)
+{
+    const std::string strPath = "/tmp/moorplan-malformed-" + std::to_string(getpid()) + ".moorplan";
+    for (const CMalformedPlan& plan : MalformedPlans()) {
+        SCOPED_TRACE(plan.szName);
+        QFile file(QString::fromStdString(strPath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(plan.strText.data(), static_cast<qint64>(plan.strText.size()));
+        file.close();
+        const CReportRun run = RunReport({"--plan", strPath});
+        EXPECT_EQ(run.nStatus, 2);
+        EXPECT_EQ(run.strOut, "");
+        EXPECT_EQ(run.strErr, "moorplan-report: " + strPath + ": " + plan.strMessage + "\n");
+    }
+    std::remove(strPath.c_str());
+}
 
 class UsageError : public ::testing::TestWithParam<Args> {};
 

@@ -203,8 +203,8 @@ TEST(VariantTable, ChoosingThePressureSensorResetsTimingWhereTheVariantNeedsIt)
     }
 }
 
-// The capacity in amp-hours or watt-hours, and a consumer no standard record
-// has.
+// The capacity in amp-hours or watt-hours, a consumer no standard record
+// has, and one too small to count.
 TEST(EnduranceBreakdown, CapacitiesAndContinuousSampling)
 {
     // Kelvo 610, alkaline at 20 C: the derated 12.2 Ah.
@@ -228,6 +228,13 @@ TEST(EnduranceBreakdown, CapacitiesAndContinuousSampling)
     EXPECT_EQ(b710.Parts()[0].m_strName, BreakdownPart::kContinuous);
     EXPECT_DOUBLE_EQ(b710.Parts()[0].m_dPerDay, 0.36);
     EXPECT_DOUBLE_EQ(b710.Capacity() / b710.TotalPerDay(), b710.m_dDays);
+
+    // A term that comes to nothing per day (a typed current of 1e-320 A) is
+    // no consumer, though it is not quite nothing per hour.
+    CEnduranceBreakdown tiny;
+    tiny.Begin(EBudgetUnit::Charge, 3600.0);
+    tiny.Add(BreakdownPart::kAuxSensors, 1e-322);
+    EXPECT_TRUE(tiny.Parts().empty());
 }
 
 }  // namespace

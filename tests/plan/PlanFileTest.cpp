@@ -110,9 +110,11 @@ TEST_F(PlanFileTest, AHugeFileIsRefusedBySizeUnread)
 // the same text or the same value, and as text otherwise.
 TEST_F(PlanFileTest, TypedTextsSurviveTheFile)
 {
-    const char* const aszTexts[] = {"600", "-2", "4.5", " 12.5 ", "0.1", "-0", "-0.0", "007", "1e3", "abc", "", "600.7",
-                                    "123456789012345678901"};
-    for (const char* szText : aszTexts) {
+    // The last is too long for a double: written as a number it would come back as null.
+    const std::string astrTexts[] = {"600", "-2", "4.5", " 12.5 ", "0.1", "-0", "-0.0", "007", "1e3", "abc", "", "600.7",
+                                     "123456789012345678901", "1" + std::string(400, '0') + ".5"};
+    for (const std::string& strTyped : astrTexts) {
+        const char* szText = strTyped.c_str();
         CPlanAnswers answers;
         answers.Set("interval", szText);
         const std::string strText = PlanFile::Text(answers);

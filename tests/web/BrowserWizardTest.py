@@ -85,6 +85,10 @@ REFUSALS = {
                [("Number of measurements per sample (NCycles):", "3")]],
         args=["--model", "Kelvo 620", "--comm", "Inductive Modem", "--firmware", "1.2c or less",
               "--pressure-sensor", "Digiquartz", "--ncycles", "3"]),
+    "Kelvo 610 sampling, negative delay": dict(
+        pages=[[("Kelvo 620", True)], [("Inductive Modem", True), ("Firmware Revision:", "2.0 or higher")], [], [],
+               [("Delay Before Sampling (seconds):", "-0")]],
+        args=["--model", "Kelvo 620", "--comm", "Inductive Modem", "--firmware", "2.0 or higher", "--delay", "-0"]),
     "Kelvo 700 sampling": dict(
         pages=[[("Kelvo 700 - No Pump", True)], [("Firmware Revision:", "2.0 and higher, less than 2.6")], [],
                [("Sample Interval in Seconds:", "abc"), ("Number of measurements per sample (NAvg or NCycle):", "101")]],
@@ -286,7 +290,8 @@ class BrowserWizardTest(unittest.TestCase):
         cases = {"refused.moorplan": ('{"moorplan-plan": 1, "model": "Kelvo 710", "interval": 99999}', ""),
                  "bad.moorplan": ('{"moorplan-plan": 1,', "moorplan-report: "),
                  "model.moorplan": ('{"moorplan-plan": 1, "model": "Kelvo 999"}', "moorplan-report: "),
-                 "unknown.moorplan": ('{"moorplan-plan": 1, "endurance": 3}', "moorplan-report: ")}
+                 "unknown.moorplan": ('{"moorplan-plan": 1, "endurance": 3}', "moorplan-report: "),
+                 "overflow.moorplan": ('{"moorplan-plan": 1, "temperature": -1e400}', "moorplan-report: ")}
         for name, (text, prefix) in cases.items():
             with self.subTest(plan=name):
                 self.setUp()

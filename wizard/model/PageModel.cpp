@@ -1,5 +1,6 @@
 #include "PageModel.h"
 
+#include "FieldNumbers.h"
 #include "Instrument.h"
 #include "SheetModel.h"
 
@@ -127,6 +128,25 @@ void CPageModel::ShowReport(int nReportId)
         return;
     pInstrument->BuildSummary(0);
     Control(nReportId).m_strText = pInstrument->m_strSummary;
+}
+
+bool CPageModel::RefuseNegative(int nId, const char* szMessage, bool bNext, CPageResult& result)
+{
+    if (!bNext || !Control(nId).m_bVisible)
+        return false;
+    result = {true, szMessage};
+    return true;
+}
+
+bool CPageModel::StoreNotNegative(int nId, int& nValue, const char* szMessage, bool bNext, CPageResult& result)
+{
+    return FieldNumbers::ScanIntNotNegative(FieldText(nId), nValue) || !RefuseNegative(nId, szMessage, bNext, result);
+}
+
+bool CPageModel::StoreNotNegative(int nId, double& dValue, const char* szMessage, bool bNext, CPageResult& result)
+{
+    return FieldNumbers::ScanDoubleNotNegative(FieldText(nId), dValue)
+           || !RefuseNegative(nId, szMessage, bNext, result);
 }
 
 namespace {

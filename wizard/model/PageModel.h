@@ -95,8 +95,17 @@ protected:
     void CheckRadio(std::initializer_list<int> aIds, int nChecked);
     // Rebuilds the instrument's report (without the endurance) into the report field.
     void ShowReport(int nReportId);
+    // A field without a range of its own, read as "%d" or "%lf": its number
+    // (0 for a text without one) goes to the value, unless it has a minus
+    // sign. A negative entry is not stored, and on Next, in a field the person
+    // can see, it stops the page with szMessage. False when the page stays.
+    bool StoreNotNegative(int nId, int& nValue, const char* szMessage, bool bNext, CPageResult& result);
+    bool StoreNotNegative(int nId, double& dValue, const char* szMessage, bool bNext, CPageResult& result);
 
 private:
+    // The refusal of a negative entry in field nId; false where it is passed over.
+    bool RefuseNegative(int nId, const char* szMessage, bool bNext, CPageResult& result);
+
     CSheetModel& m_sheet;
     EPageKind m_eKind;
     std::string m_strCaption;

@@ -1,12 +1,12 @@
 #include "PressureSelectPageModel.h"
 
-#include "FieldNumbers.h"
 #include "Instrument.h"
 #include "StrFormat.h"
 
 namespace {
 // The Digiquartz entry, the one with an integration time.
 constexpr int kParosEntry = 2;
+constexpr const char* kszParosNegative = "Paros integration time must not be negative";
 
 std::vector<CControlState> PressureLayout()
 {
@@ -56,13 +56,14 @@ void CPressureSelectPageModel::OnCommand(int nId)
         ShowParosFor(Control(kSensor).m_nSelection);
 }
 
-CPageResult CPressureSelectPageModel::Leave(bool)
+CPageResult CPressureSelectPageModel::Leave(bool bNext)
 {
     CInstrument& instrument = *Instrument();
+    CPageResult result;
     ReadFields();
     const int nEntry = Control(kSensor).m_nSelection;
     instrument.SetPressureSensorIndex(nEntry);
     if (nEntry == kParosEntry && instrument.HasParosIntegration() == 1)
-        instrument.m_nParosIntegrationTime = FieldNumbers::IntOrZero(FieldText(kParosTime));
-    return {};
+        StoreNotNegative(kParosTime, instrument.m_nParosIntegrationTime, kszParosNegative, bNext, result);
+    return result;
 }

@@ -5,6 +5,8 @@
 #include "StrFormat.h"
 
 namespace {
+constexpr const char* kszDelayNegative = "Delay before sampling must not be negative";
+
 std::vector<CControlState> Sampling600Layout()
 {
     return {
@@ -60,9 +62,10 @@ CPageResult C600SamplingPageModel::Leave(bool bNext)
         if (bInRange && bNext && instrument.MustNCyclesBeEven() != 0 && instrument.m_nNCycles % 2 != 0)
             return {true, "NCycles must be an even number"};
     }
-    if (instrument.UsesSamplingDelay() != 0)
-        instrument.m_dSamplingDelay = FieldNumbers::DoubleOrZero(FieldText(kDelay));
+    if (instrument.UsesSamplingDelay() != 0
+        && !StoreNotNegative(kDelay, instrument.m_dSamplingDelay, kszDelayNegative, bNext, result))
+        return result;
     if (instrument.GetCommScheme() != CommScheme::kNotQueried)
-        StoreQueryFigures();
+        StoreQueryFigures(bNext, result);
     return result;
 }

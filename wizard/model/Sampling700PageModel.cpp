@@ -213,6 +213,6 @@ CPageResult C700SamplingPageModel::Leave(bool bNext)
         }
     }
     if (instrument.GetCommScheme() != CommScheme::kRs232)
-        StoreQueryFigures();
+        StoreQueryFigures(bNext, result);
     return result;
 }

@@ -119,6 +119,6 @@ CPageResult C710SamplingPageModel::Leave(bool bNext)
     // Both Kelvo 710 schemes are non-zero: the figures are stored even where
     // RS-232 hides their fields.
     if (Instrument()->GetCommScheme() != CommScheme::kRs232)
-        StoreQueryFigures();
+        StoreQueryFigures(bNext, result);
     return result;
 }

@@ -4,6 +4,11 @@
 #include "Instrument.h"
 #include "StrFormat.h"
 
+namespace {
+constexpr const char* kszQueriedNegative = "Number of instruments to be queried must not be negative";
+constexpr const char* kszRateNegative = "Communication rate must not be negative";
+}  // namespace
+
 CControlState IntervalLabel() { return LabelControl("Sample Interval in Seconds:"); }
 CControlState QueriedLabel() { return LabelControl("Number of Instruments to be Queried"); }
 CControlState RateLabel() { return LabelControl("Communication Rate (per Hour)"); }
@@ -47,9 +52,9 @@ bool CSamplingPageModel::StoreInterval(bool bNext, CPageResult& result)
     return bInRange;
 }
 
-void CSamplingPageModel::StoreQueryFigures()
+bool CSamplingPageModel::StoreQueryFigures(bool bNext, CPageResult& result)
 {
     CInstrument& instrument = *Instrument();
-    instrument.m_nCommsPerHour = FieldNumbers::IntOrZero(FieldText(m_ids.m_nRate));
-    instrument.m_nInstrumentsQueried = FieldNumbers::IntOrZero(FieldText(m_ids.m_nQueried));
+    return StoreNotNegative(m_ids.m_nQueried, instrument.m_nInstrumentsQueried, kszQueriedNegative, bNext, result)
+           && StoreNotNegative(m_ids.m_nRate, instrument.m_nCommsPerHour, kszRateNegative, bNext, result);
 }

@@ -28,8 +28,10 @@ protected:
     // Reads and checks the interval; stores it when in range. False when out of
     // range (on Next the result then carries the message and stays).
     bool StoreInterval(bool bNext, CPageResult& result);
-    // Stores both query figures (no check; a text without a number gives 0).
-    void StoreQueryFigures();
+    // Stores both query figures, the instrument count first (a text without a
+    // number gives 0). A negative one is not stored; on Next it stops the page
+    // with its message and the result is false.
+    bool StoreQueryFigures(bool bNext, CPageResult& result);
 
     const CSharedIds m_ids;
 };

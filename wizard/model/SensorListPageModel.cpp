@@ -1,10 +1,11 @@
 #include "SensorListPageModel.h"
 
-#include "FieldNumbers.h"
 #include "Instrument.h"
 #include "StrFormat.h"
 
 namespace {
+constexpr const char* kszCurrentNegative = "Auxiliary sensor current must not be negative";
+
 std::vector<CControlState> SensorListLayout()
 {
     std::vector<CControlState> aLayout = {
@@ -101,16 +102,20 @@ void CSensorListPageModel::OnCommand(int nId)
         OnTypeChanged(nId - kTypeFirst);
 }
 
-CPageResult CSensorListPageModel::Leave(bool)
+CPageResult CSensorListPageModel::Leave(bool bNext)
 {
     CInstrument& instrument = *Instrument();
+    CPageResult result;
     ReadFields();
     const int nCount = Control(kCount).m_nSelection;
     instrument.m_nAuxSensorCount = nCount;
     for (int k = 0; k < nCount && k < kRows; ++k) {
         const int nType = Control(TypeId(k)).m_nSelection;
-        instrument.m_aAuxSensors.Set(k, EntryOf(instrument.m_astrAuxSensorNames, nType),
-                                     FieldNumbers::DoubleOrZero(FieldText(CurrentId(k))), nType);
+        // A negative current keeps the row's stored one (Back) or stops here (Next).
+        double dCurrent = instrument.m_aAuxSensors.ValueAt(k);
+        if (!StoreNotNegative(CurrentId(k), dCurrent, kszCurrentNegative, bNext, result))
+            return result;
+        instrument.m_aAuxSensors.Set(k, EntryOf(instrument.m_astrAuxSensorNames, nType), dCurrent, nType);
     }
-    return {};
+    return result;
 }

@@ -1,5 +1,6 @@
 // Plans opened and saved by the wizard through the file-dialog seams.
 #include "CommandLineInfo.h"
+#include "MalformedPlans.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "WizardDriver.h"
@@ -87,6 +88,27 @@ TEST_F(PlanGuiTest, AFileThatIsNoPlanIsToldAndTheWizardStaysOnTheIntroduction)
     ASSERT_EQ(wizard.Messages().size(), 1u);
     EXPECT_EQ(wizard.Messages()[0].strText, m_strPath + QStringLiteral(": \"ncycles\" does not apply to this instrument"));
     EXPECT_EQ(wizard.Sheet().Model().Pages().size(), 1u);
+}
+
+// Each malformed plan is told in its file's one line and the wizard stays up:
+// a file it cannot read leaves the run where it was, report and all.
+TEST_F(PlanGuiTest, MalformedPlansAreToldAndTheWizardStaysUp)
+{
+    CGuiWizard wizard;
+    for (const CMalformedPlan& plan : MalformedPlans()) {
+        SCOPED_TRACE(plan.szName);
+        wizard.Sheet().OpenPlan(Write(kPlanText));
+        ASSERT_EQ(wizard.ActiveKind(), EPageKind::Finish);
+        const QString strReport = wizard.ReportText();
+        const std::size_t nMessages = wizard.Messages().size();
+        wizard.Sheet().OpenPlan(Write(plan.strText));
+        ASSERT_EQ(wizard.Messages().size(), nMessages + 1);
+        EXPECT_EQ(wizard.Messages().back().strText.toStdString(), m_strPath.toStdString() + ": " + plan.strMessage);
+        EXPECT_EQ(wizard.ActiveKind(), plan.bUnread ? EPageKind::Finish : EPageKind::Intro);
+        if (plan.bUnread) {
+            EXPECT_EQ(wizard.ReportText(), strReport);
+        }
+    }
 }
 
 // The three switches after a slash or a dash, in any letter case, and the

@@ -1,5 +1,8 @@
 #include "SheetDriver.h"
 
+#include <cmath>
+#include <functional>
+
 namespace {
 
 using P700 = C700SamplingPageModel;
@@ -195,5 +198,108 @@ TEST(SampleRate, BackStoresAnOddNCyclesWithoutAMessageAndSkipsABadNumber)
     EXPECT_EQ(driver.Instrument().m_nInstrumentsQueried, 0);
     EXPECT_EQ(driver.Instrument().m_nCommsPerHour, 6);
 }
+
+// ---- The fields without a range: a minus sign is refused ----
+
+struct CNegative {
+    const char* szCase;
+    CVariant variant;
+    EPageKind eKind;
+    std::function<void(CPageModel&)> enter;
+    const char* szMessage;   // on Next; "" where the page moves on
+    std::function<double(const CInstrument&)> stored;   // never given the negative entry
+};
+
+void PrintTo(const CNegative& c, std::ostream* pOut) { *pOut << c.szCase; }
+
+class NegativeEntries : public ::testing::TestWithParam<CNegative> {};
+
+// Next refuses the first negative entry, after the page's own checks and in
+// the fields' order on the page; Back moves without a message. Neither stores
+// it ("-0" included: the same bits would pass a plain comparison).
+TEST_P(NegativeEntries, AreRefusedOnNextAfterThePagesChecksAndNeverStored)
+{
+    const CNegative& c = GetParam();
+    CSheetDriver driver;
+    c.enter(driver.Open(c.variant, c.eKind));
+    const double dBefore = c.stored(driver.Instrument());
+    auto unchanged = [&] {
+        const double dNow = c.stored(driver.Instrument());
+        return dNow == dBefore && std::signbit(dNow) == std::signbit(dBefore);
+    };
+    const CPageResult next = driver.m_sheet.Next();
+    EXPECT_EQ(next.m_strMessage, c.szMessage);
+    EXPECT_TRUE(unchanged());
+    if (!next.m_bStay)
+        return;
+    const CPageResult back = driver.m_sheet.Back();
+    EXPECT_FALSE(back.m_bStay);
+    EXPECT_EQ(back.m_strMessage, "");
+    EXPECT_TRUE(unchanged());
+}
+
+using PPressure = CPressureSelectPageModel;
+using PSensors = CSensorListPageModel;
+const char* const kszDelay = "Delay before sampling must not be negative";
+const char* const kszQueried = "Number of instruments to be queried must not be negative";
+const char* const kszRate = "Communication rate must not be negative";
+const CVariant k620Modem = {1, 2, 1};
+
+double Delay(const CInstrument& k) { return k.m_dSamplingDelay; }
+double Queried(const CInstrument& k) { return k.m_nInstrumentsQueried; }
+double Rate(const CInstrument& k) { return k.m_nCommsPerHour; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, NegativeEntries,
+    ::testing::Values(
+        CNegative{"interval first", k620Modem, EPageKind::Sampling600,
+                  [](CPageModel& p) {
+                      p.TypeText(PRate::kInterval, "9");
+                      p.TypeText(PRate::kDelay, "-1");
+                  },
+                  "Sample interval must be between 10 and 14400 seconds.", Delay},
+        CNegative{"delay above the counts", k620Modem, EPageKind::Sampling600,
+                  [](CPageModel& p) {
+                      p.TypeText(PRate::kDelay, " -0");
+                      p.TypeText(PRate::kQueried, "-1");
+                  },
+                  kszDelay, Delay},
+        CNegative{"count above the rate", k620Modem, EPageKind::Sampling600,
+                  [](CPageModel& p) {
+                      p.TypeText(PRate::kQueried, "-0");
+                      p.TypeText(PRate::kRate, "-3");
+                  },
+                  kszQueried, Queried},
+        CNegative{"rate", k620Modem, EPageKind::Sampling600, [](CPageModel& p) { p.TypeText(PRate::kRate, "-0.5"); },
+                  kszRate, Rate},
+        CNegative{"a minus sign without a number is no number", k620Modem, EPageKind::Sampling600,
+                  [](CPageModel& p) { p.TypeText(PRate::kDelay, "-abc"); }, "", Delay},
+        CNegative{"Kelvo 700 count", {3, 2, 2}, EPageKind::Sampling700,
+                  [](CPageModel& p) { p.TypeText(P700::kQueried, "-2147483649"); }, kszQueried, Queried},
+        CNegative{"Kelvo 710 rate", {6, 2, 1}, EPageKind::Sampling710,
+                  [](CPageModel& p) { p.TypeText(P710::kRate, "-1"); }, kszRate, Rate},
+        // Polled sampling hides the rate: a field out of sight refuses nothing.
+        CNegative{"Kelvo 710 rate hidden", {6, 2, 1}, EPageKind::Sampling710,
+                  [](CPageModel& p) {
+                      p.TypeText(P710::kRate, "-1");
+                      p.Click(P710::kPolledHigh);
+                  },
+                  "", Rate},
+        CNegative{"Paros time", k620Modem, EPageKind::PressureSelect,
+                  [](CPageModel& p) {
+                      p.SelectEntry(PPressure::kSensor, 2);
+                      p.TypeText(PPressure::kParosTime, "-1");
+                  },
+                  "Paros integration time must not be negative",
+                  [](const CInstrument& k) { return double(k.m_nParosIntegrationTime); }},
+        CNegative{"sensor current", k620Modem, EPageKind::SensorList,
+                  [](CPageModel& p) {
+                      p.SelectEntry(PSensors::kCount, 1);
+                      const int nOther = static_cast<int>(p.Control(PSensors::TypeId(0)).m_astrItems.size()) - 1;
+                      p.SelectEntry(PSensors::TypeId(0), nOther);
+                      p.TypeText(PSensors::CurrentId(0), "-0.0");
+                  },
+                  "Auxiliary sensor current must not be negative",
+                  [](const CInstrument& k) { return k.m_aAuxSensors.ValueAt(0); }}));
 
 }  // namespace
