@@ -43,52 +43,26 @@ const CRoom kRooms[] = {
      {"*"}},
 };
 
-struct CInclude {
-    std::string strWhere;   // file:line
-    std::string strName;
-    bool bAngle;
-};
-
-// The includes of the room's own files, not those of a room nested in it.
-std::vector<CInclude> IncludesOf(const std::string& strRoom, const std::set<std::string>& aRooms)
+// The innermost room a folder lies in.
+std::string RoomOf(const fs::path& folder, const std::set<std::string>& aRooms)
 {
-    static const std::regex kDirective(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
-    std::vector<CInclude> aIncludes;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSource / strRoom)) {
-        const std::string strExt = entry.path().extension().string();
-        const std::string strFolder = fs::relative(entry.path().parent_path(), kSource).generic_string();
-        if ((strExt != ".cpp" && strExt != ".h") || (strFolder != strRoom && aRooms.count(strFolder)))
-            continue;
-        std::ifstream file(entry.path());
-        std::string strLine;
-        for (int nLine = 1; std::getline(file, strLine); ++nLine) {
-            std::smatch match;
-            if (std::regex_search(strLine, match, kDirective))
-                aIncludes.push_back({fs::relative(entry.path(), kSource).string() + ":" + std::to_string(nLine),
-                                     match[2].str(), match[1].str() == "<"});
-        }
-    }
-    return aIncludes;
+    for (fs::path room = fs::relative(folder, kSource); !room.empty(); room = room.parent_path())
+        if (aRooms.count(room.generic_string()))
+            return room.generic_string();
+    return std::string();
 }
 
-// The room of every header in the rooms, by its file name: the innermost room
-// that holds it.
-std::map<std::string, std::string> HeaderRooms(const std::set<std::string>& aRooms)
+// Calls onFile(file, its room) for every source file of the rooms.
+template <class TOnFile>
+void ForEachSource(const std::set<std::string>& aRooms, TOnFile onFile)
 {
-    std::map<std::string, std::string> mapRooms;
-    for (const std::string& strRoom : aRooms) {
+    for (const std::string& strRoom : aRooms)
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSource / strRoom)) {
-            if (entry.path().extension() != ".h")
-                continue;
-            std::string strFolder = fs::relative(entry.path().parent_path(), kSource).generic_string();
-            while (!aRooms.count(strFolder))
-                strFolder = fs::path(strFolder).parent_path().generic_string();
-            std::string& strOwner = mapRooms[entry.path().filename().string()];
-            if (strFolder.size() > strOwner.size())
-                strOwner = strFolder;
+            const fs::path ext = entry.path().extension();
+            const std::string strOwner = RoomOf(entry.path().parent_path(), aRooms);
+            if ((ext == ".cpp" || ext == ".h") && strOwner == strRoom)
+                onFile(entry.path(), strRoom);
         }
-    }
-    return mapRooms;
 }
 
 bool IsStandardHeader(const std::string& strName)
@@ -121,20 +95,37 @@ TEST(LayoutGuard, EachRoomIncludesOnlyTheRoomsBelowItAndItsLibraries)
     std::set<std::string> aRooms = {kStrings};
     for (const CRoom& room : kRooms)
         aRooms.insert(room.szFolder);
-    const std::map<std::string, std::string> mapHeaderRooms = HeaderRooms(aRooms);
+    // Which room each header belongs to, by its file name.
+    std::map<std::string, std::string> mapHeaderRooms;
+    ForEachSource(aRooms, [&](const fs::path& file, const std::string& strRoom) {
+        if (file.extension() == ".h")
+            mapHeaderRooms[file.filename().string()] = strRoom;
+    });
+    static const std::regex kDirective(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
     for (const CRoom& room : kRooms) {
-        for (const CInclude& include : IncludesOf(room.szFolder, aRooms)) {
-            if (include.bAngle) {
-                EXPECT_TRUE(IsAllowedLibrary(room, include.strName)) << include.strWhere << ": <" << include.strName << ">";
-                continue;
+        ForEachSource(aRooms, [&](const fs::path& file, const std::string& strRoom) {
+            if (strRoom != room.szFolder)
+                return;
+            std::ifstream stream(file);
+            std::string strLine;
+            for (int nLine = 1; std::getline(stream, strLine); ++nLine) {
+                std::smatch match;
+                if (!std::regex_search(strLine, match, kDirective))
+                    continue;
+                const std::string strWhere = fs::relative(file, kSource).string() + ":" + std::to_string(nLine);
+                const std::string strName = match[2].str();
+                if (match[1].str() == "<") {
+                    EXPECT_TRUE(IsAllowedLibrary(room, strName)) << strWhere << ": <" << strName << ">";
+                    continue;
+                }
+                // A header of no room is generated by the build (a page layout's ui_ header).
+                const auto it = mapHeaderRooms.find(fs::path(strName).filename().string());
+                if (it == mapHeaderRooms.end() || it->second == strRoom)
+                    continue;
+                EXPECT_NE(std::find(room.astrMayUse.begin(), room.astrMayUse.end(), it->second), room.astrMayUse.end())
+                    << strWhere << ": \"" << strName << "\" is a header of " << it->second << "/";
             }
-            // A header of no room is generated by the build (a page layout's ui_ header).
-            const auto it = mapHeaderRooms.find(fs::path(include.strName).filename().string());
-            if (it == mapHeaderRooms.end() || it->second == room.szFolder)
-                continue;
-            EXPECT_NE(std::find(room.astrMayUse.begin(), room.astrMayUse.end(), it->second), room.astrMayUse.end())
-                << include.strWhere << ": \"" << include.strName << "\" is a header of " << it->second << "/";
-        }
+        });
     }
 }
 
