@@ -99,8 +99,11 @@ TEST_F(PropPageFinishTest, IsTheLastPageAndOpensTheManualOfTheInstrument)
 TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
 {
     // On a German desktop, where Qt's own month names would read "März".
-    const QLocale desktop;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    struct CGermanDesktop {
+        const QLocale previous;
+        CGermanDesktop() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        ~CGermanDesktop() { QLocale::setDefault(previous); }
+    } german;
     Open(false, [](CInstrument& k) {
         k.SetPressureSensorIndex(1);
         k.m_nSampleInterval = 300;
@@ -141,7 +144,6 @@ TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
     pPanel->DeploymentStart()->setDate(QDate(2027, 1, 1));
     EXPECT_EQ(pPanel->ExpectedEnd()->text(), QStringLiteral("30 Jul 2027"));
     EXPECT_TRUE(ReportText().endsWith(QLatin1String("Battery Endurance is:   210 Days\n")));
-    QLocale::setDefault(desktop);
 }
 
 struct CEndRow {
