@@ -1,6 +1,6 @@
+#include "AnswerTable.h"
 #include "ChoiceMatch.h"
 #include "PlanRunner.h"
-#include "OptionTable.h"
 #include "WizardModel.h"
 
 namespace {
@@ -96,12 +96,12 @@ CPlanAnswers CapturePlan(const CSheetModel& sheet)
 {
     CPlanAnswers answers;
     for (const CPageModel* pPage : sheet.Pages()) {
-        for (const COptionRow& row : OptionTable()) {
+        for (const CAnswerRow& row : AnswerTable()) {
             for (const CPageReading& reading : row.aReadings) {
                 if (reading.ePage != pPage->Kind())
                     continue;
                 std::string strValue;
-                if (row.eKind == EOptionKind::PageRows)
+                if (row.bRows)
                     answers.SetAux(CaptureAux(*pPage, reading));
                 else if (CaptureStep(*pPage, reading, strValue))
                     answers.Set(row.szName, strValue);

@@ -1,5 +1,6 @@
 #include "FinishInsight.h"
 
+#include "DayText.h"
 #include "Diagnostics.h"
 #include "Instrument.h"
 
@@ -60,9 +61,6 @@ bool IsDay(int nYear, int nMonth, int nDay)
     return nNextMonth == nMonth && nNextDay == nDay;
 }
 
-const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 }  // namespace
 
 std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay)
@@ -95,8 +93,7 @@ std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
     int nEndMonth = 0, nEndDay = 0;
     CivilFromDays(DaysFromCivil(nYear, nMonth, nDay) + static_cast<long long>(std::floor(dDays)), nEndYear, nEndMonth,
                   nEndDay);
-    std::snprintf(szText, sizeof szText, "%02d %s %04lld", nEndDay, kMonthNames[nEndMonth - 1], nEndYear);
-    return szText;
+    return DayText::DayMonthYear(nEndYear, nEndMonth, nEndDay);
 }
 
 CFinishInsight BuildFinishInsight(CInstrument& instrument)
