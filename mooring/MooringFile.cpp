@@ -43,6 +43,12 @@ CCivilDay DayOf(const Json& value, const std::string& strSubject)
     return day;
 }
 
+// How messages name a position: FILE: position 3 ("SN 7104").
+std::string PositionWhere(const std::string& strFile, std::size_t nNumber, const std::string& strLabel)
+{
+    return strFile + ": position " + std::to_string(nNumber) + " (" + Quoted(strLabel) + ")";
+}
+
 bool IsDepth(double dDepth) { return std::isfinite(dDepth) && dDepth >= 0.0; }
 
 void RequireOnly(const Json& object, std::initializer_list<const char*> aszFields, const std::string& strWhere)
@@ -63,7 +69,7 @@ CMooringPosition PositionOf(const Json& item, const std::string& strFile, std::s
         WrongType(strPosition, "an object with \"label\", \"depth\" and \"plan\"", item);
     CMooringPosition position;
     position.m_strLabel = TextOf(Required(item, "label", strPosition), strPosition + " \"label\"");
-    const std::string strWhere = strPosition + " (" + Quoted(position.m_strLabel) + ")";
+    const std::string strWhere = PositionWhere(strFile, nNumber, position.m_strLabel);
     RequireOnly(item, {"label", "depth", "notes", "plan"}, strWhere);
     const Json& depth = Required(item, "depth", strWhere);
     if (!depth.is_number() || !IsDepth(depth.get<double>()))
@@ -132,8 +138,13 @@ bool Load(const std::string& strText, const std::string& strFile, CMooringEvalua
         return false;
     CMooringTable readTable = evaluator.Evaluate(read);
     if (readTable.m_nNotAPlan >= 0) {
-        // The plan's answers name the file and the position already.
-        strError = readTable.m_aRows[static_cast<std::size_t>(readTable.m_nNotAPlan)].Status();
+        // The plan's answers name the file and the position already, a
+        // complaint about no answer in particular does not.
+        const std::size_t nRow = static_cast<std::size_t>(readTable.m_nNotAPlan);
+        const std::string strWhere = PositionWhere(strFile, nRow + 1, read.m_aPositions[nRow].m_strLabel) + " plan: ";
+        strError = readTable.m_aRows[nRow].Status();
+        if (strError.compare(0, strWhere.size(), strWhere) != 0)
+            strError = strWhere + strError;
         return false;
     }
     mooring = std::move(read);
@@ -162,8 +173,7 @@ std::string Problem(const CMooring& mooring, const std::string& strFile)
     for (std::size_t i = 0; i < mooring.m_aPositions.size(); ++i) {
         const CMooringPosition& position = mooring.m_aPositions[i];
         if (!IsDepth(position.m_dDepth))
-            return strFile + ": position " + std::to_string(i + 1) + " (" + Quoted(position.m_strLabel)
-                   + "): the depth must be " + kDepthWanted;
+            return PositionWhere(strFile, i + 1, position.m_strLabel) + ": the depth must be " + kDepthWanted;
     }
     return std::string();
 }

@@ -35,7 +35,6 @@ namespace MooringFile {
 inline constexpr const char* kVersionKey = "moorplan-mooring";
 inline constexpr int kVersion = 1;
 inline constexpr const char* kExtension = "mooring";
-inline constexpr const char* kMimeType = "application/x-moorplan-mooring";
 // A few hundred positions fit many times over; anything past this is refused unread.
 inline constexpr std::uintmax_t kMaxBytes = 4 * 1024 * 1024;
 
