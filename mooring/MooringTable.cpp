@@ -4,7 +4,6 @@
 #include "FinishInsight.h"
 #include "FinishPageModel.h"
 #include "InstrumentCodes.h"
-#include "PlanFile.h"
 #include "SheetModel.h"
 
 #include <algorithm>
@@ -21,6 +20,21 @@ CPlanAnswers ShownAnswers(const CPlanAnswers& captured, const CPlanAnswers& plan
         if (!entry.second.m_strText.empty())
             shown.Set(entry.first, entry.second.m_strText);
     return shown;
+}
+
+// A plan is known by its answers and by where they came from, which its
+// complaints name.
+std::string PlanKey(const CPlanAnswers& plan)
+{
+    std::string strKey;
+    for (const auto& entry : plan.Values())
+        strKey += entry.first + '\x1f' + entry.second.m_strText + '\x1f' + entry.second.m_strFile + '\x1e';
+    if (plan.HasAux()) {
+        strKey += plan.Subject("aux") + '\x1e';
+        for (const CAuxAnswer& row : plan.Aux())
+            strKey += row.m_strType + (row.m_bHasCurrent ? "\x1f" + row.m_strCurrent : std::string()) + '\x1e';
+    }
+    return strKey;
 }
 
 CPositionRow Place(const std::shared_ptr<const CPlanOutcome>& pOutcome, const CMooring& mooring)
@@ -110,10 +124,9 @@ std::string NoticeText()
 
 }  // namespace
 
-CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, const CMoorplanCommandLineInfo& switches)
+CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, CSheetModel& sheet)
 {
     CPlanOutcome outcome;
-    CSheetModel sheet(switches);
     outcome.m_eStatus = ReplayPlan(sheet, plan, outcome.m_strMessage);
     if (outcome.m_eStatus == kPlanUsageError) {
         outcome.m_shown = plan;
@@ -179,18 +192,19 @@ int CMooringTable::ExitStatus() const
     return bShort ? 3 : kPlanDone;
 }
 
-CMooringEvaluator::CMooringEvaluator(const CMoorplanCommandLineInfo& switches) : m_switches(switches) {}
+CMooringEvaluator::CMooringEvaluator(const CMoorplanCommandLineInfo& switches)
+    : m_pSheet(std::make_unique<CSheetModel>(switches))
+{
+}
+
+CMooringEvaluator::~CMooringEvaluator() = default;
 
 CMooringTable CMooringEvaluator::Evaluate(const CMooring& mooring)
 {
     CMooringTable table;
     std::map<std::string, std::shared_ptr<const CPlanOutcome>> mapUsed;
     for (const CMooringPosition& position : mooring.m_aPositions) {
-        // A plan is known by its document and by where its answers came from,
-        // which its complaints name.
-        std::string strKey = PlanFile::Text(position.m_plan) + '\n' + position.m_plan.Subject("aux");
-        for (const auto& entry : position.m_plan.Values())
-            strKey += '\n' + entry.second.m_strFile;
+        const std::string strKey = PlanKey(position.m_plan);
         auto it = mapUsed.find(strKey);
         if (it == mapUsed.end()) {
             const auto known = m_mapOutcomes.find(strKey);
@@ -198,7 +212,7 @@ CMooringTable CMooringEvaluator::Evaluate(const CMooring& mooring)
                      .emplace(strKey, known != m_mapOutcomes.end()
                                           ? known->second
                                           : std::make_shared<const CPlanOutcome>(
-                                                RunPositionPlan(position.m_plan, m_switches)))
+                                                RunPositionPlan(position.m_plan, *m_pSheet)))
                      .first;
         }
         table.m_aRows.push_back(Place(it->second, mooring));

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CSheetModel;
+
 // The position table and the verdict: each position's plan walked through
 // the wizard's pages exactly as moorplan-report --plan walks it, its endurance
 // placed between the mooring's deployment and recovery days.
@@ -32,8 +34,8 @@ struct CPlanOutcome {
     CPlanAnswers m_shown;
 };
 
-// Walks the plan on a sheet of its own.
-CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, const CMoorplanCommandLineInfo& switches);
+// Walks the plan on the sheet, started afresh as --plan starts its own.
+CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, CSheetModel& sheet);
 
 enum class EPositionState {
     Lasts,         // the expected end is on or after the recovery day
@@ -94,13 +96,15 @@ struct CMooringTable {
 // Works out the table of a mooring. Each plan is walked once and kept while
 // a later table still has it, so a new table after an edit (a label, a date,
 // one plan, the order) walks only the plans that changed.
+// The plans are walked on one sheet, started with the switches.
 class CMooringEvaluator {
 public:
     explicit CMooringEvaluator(const CMoorplanCommandLineInfo& switches = CMoorplanCommandLineInfo());
+    ~CMooringEvaluator();
 
     CMooringTable Evaluate(const CMooring& mooring);
 
 private:
-    CMoorplanCommandLineInfo m_switches;
+    std::unique_ptr<CSheetModel> m_pSheet;
     std::map<std::string, std::shared_ptr<const CPlanOutcome>> m_mapOutcomes;
 };

@@ -215,15 +215,21 @@ bool ReadFile(const std::string& strPath, std::uintmax_t nMaxBytes, const std::s
         strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
         return false;
     }
-    // Read at most one byte past the limit: a file that grows, or a device
-    // without a size, is refused all the same.
-    std::string strRead(static_cast<std::size_t>(nMaxBytes) + 1, '\0');
-    file.read(&strRead[0], static_cast<std::streamsize>(strRead.size()));
+    // Read at most one byte past the limit, a piece at a time: a file that
+    // grows, or a device without a size, is refused all the same, and a small
+    // file costs no more than its size.
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string strRead;
+    while (file && strRead.size() <= nMaxBytes) {
+        const std::size_t nHave = strRead.size();
+        strRead.resize(nHave + static_cast<std::size_t>(std::min<std::uintmax_t>(kPiece, nMaxBytes + 1 - nHave)));
+        file.read(&strRead[nHave], static_cast<std::streamsize>(strRead.size() - nHave));
+        strRead.resize(nHave + static_cast<std::size_t>(file.gcount()));
+    }
     if (file.bad()) {
         strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
         return false;
     }
-    strRead.resize(static_cast<std::size_t>(file.gcount()));
     if (strRead.size() > nMaxBytes) {
         strError = strTooLarge;
         return false;
