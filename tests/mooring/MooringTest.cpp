@@ -1,5 +1,5 @@
 #include "MooringFile.h"
-#include "MooringOutput.h"
+#include "PlanFile.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +94,14 @@ TEST(MooringFile, SavesWhatItReadsAndNothingItWouldRefuse)
     std::string strError;
     ASSERT_TRUE(MooringFile::Parse(strText, "five", mooring, strError)) << strError;
     EXPECT_EQ(MooringFile::Text(mooring), strText);
+    // A position's plan walked and taken off the pages again, as the wizard
+    // opened on it and left unchanged hands it back, is the same plan.
+    for (const CMooringPosition& position : mooring.m_aPositions) {
+        CPlanAnswers taken;
+        std::string strReport;
+        ASSERT_EQ(RunPlan(position.m_plan, CMoorplanCommandLineInfo(), strReport, strError, &taken), kPlanDone);
+        EXPECT_EQ(PlanFile::Text(taken), PlanFile::Text(position.m_plan)) << position.m_strLabel;
+    }
     mooring.m_aPositions[1].m_dDepth = 12.25;
     mooring.m_aPositions[1].m_strLabel = "\xC3\xA9t\xC3\xA9\n\"2\"";
     CMooring again;
