@@ -27,12 +27,22 @@ CPlanAnswers ShownAnswers(const CPlanAnswers& captured, const CPlanAnswers& plan
 std::string PlanKey(const CPlanAnswers& plan)
 {
     std::string strKey;
-    for (const auto& entry : plan.Values())
-        strKey += entry.first + '\x1f' + entry.second.m_strText + '\x1f' + entry.second.m_strFile + '\x1e';
+    auto add = [&strKey](const std::string& strPart, char cEnd) {
+        strKey.append(strPart);
+        strKey.push_back(cEnd);
+    };
+    for (const auto& entry : plan.Values()) {
+        add(entry.first, '\x1f');
+        add(entry.second.m_strText, '\x1f');
+        add(entry.second.m_strFile, '\x1e');
+    }
     if (plan.HasAux()) {
-        strKey += plan.Subject("aux") + '\x1e';
-        for (const CAuxAnswer& row : plan.Aux())
-            strKey += row.m_strType + (row.m_bHasCurrent ? "\x1f" + row.m_strCurrent : std::string()) + '\x1e';
+        add(plan.Subject("aux"), '\x1e');
+        for (const CAuxAnswer& row : plan.Aux()) {
+            add(row.m_strType, row.m_bHasCurrent ? '\x1f' : '\x1e');
+            if (row.m_bHasCurrent)
+                add(row.m_strCurrent, '\x1e');
+        }
     }
     return strKey;
 }
