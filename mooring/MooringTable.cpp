@@ -12,13 +12,19 @@
 
 namespace {
 
-// The answers a page holds, or where the walk did not get there, the plan's.
+// What the table shows of a plan beside its results: the answers as the
+// pages hold them, or where the walk did not get there, the plan's.
+constexpr const char* kaShownAnswers[] = {"model", "comm", "interval", "battery", "temperature"};
+
 CPlanAnswers ShownAnswers(const CPlanAnswers& captured, const CPlanAnswers& plan)
 {
-    CPlanAnswers shown = plan;
-    for (const auto& entry : captured.Values())
-        if (!entry.second.m_strText.empty())
-            shown.Set(entry.first, entry.second.m_strText);
+    CPlanAnswers shown;
+    for (const char* szName : kaShownAnswers) {
+        const std::string strName = szName;
+        const CPlanAnswers& from = captured.Has(strName) && !captured.Value(strName).empty() ? captured : plan;
+        if (from.Has(strName))
+            shown.Set(strName, TrimBlanks(from.Value(strName)));
+    }
     return shown;
 }
 
@@ -139,7 +145,7 @@ CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, CSheetModel& sheet)
     CPlanOutcome outcome;
     outcome.m_eStatus = ReplayPlan(sheet, plan, outcome.m_strMessage);
     if (outcome.m_eStatus == kPlanUsageError) {
-        outcome.m_shown = plan;
+        outcome.m_shown = ShownAnswers(CPlanAnswers(), plan);
         return outcome;
     }
     outcome.m_shown = ShownAnswers(CapturePlan(sheet), plan);
@@ -186,7 +192,7 @@ std::string CPositionRow::Status() const
 std::string CPositionRow::Shown(const char* szAnswer) const
 {
     const CPlanAnswers& shown = m_pOutcome->m_shown;
-    return shown.Has(szAnswer) ? TrimBlanks(shown.Value(szAnswer)) : std::string();
+    return shown.Has(szAnswer) ? shown.Value(szAnswer) : std::string();
 }
 
 int CMooringTable::ExitStatus() const

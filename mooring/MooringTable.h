@@ -29,8 +29,9 @@ struct CPlanOutcome {
     double m_dDays = 0.0;
     std::string m_strReport;
     CEnduranceBreakdown m_breakdown;
-    // The answers as the pages hold them, defaults included, where the walk
-    // got to; the plan's own answers beyond that.
+    // What the table shows of the plan: "model", "comm", "interval",
+    // "battery" and "temperature" as the pages hold them, defaults included,
+    // where the walk got to; the plan's own answers beyond that.
     CPlanAnswers m_shown;
 };
 
@@ -65,8 +66,8 @@ struct CPositionRow {
     // "lasts", "runs out N days before recovery", "refused on PAGE: MESSAGE"
     // (or, for no endurance, "no endurance to count").
     std::string Status() const;
-    // An answer as the pages hold it ("model", "comm", "interval",
-    // "battery", "temperature"...), "" where the plan has none.
+    // One of the answers the table shows ("model", "comm", "interval",
+    // "battery", "temperature"), "" where the plan has none.
     std::string Shown(const char* szAnswer) const;
 };
 
