@@ -130,35 +130,45 @@ bool Parse(const std::string& strText, const std::string& strFile, CMooring& moo
     }
 }
 
-bool Load(const std::string& strText, const std::string& strFile, CMooringEvaluator& evaluator, CMooring& mooring,
-          CMooringTable& table, std::string& strError)
+bool Evaluate(const CMooring& mooring, const std::string& strFile, CMooringEvaluator& evaluator, CMooringTable& table,
+              std::string& strError)
 {
-    CMooring read;
-    if (!Parse(strText, strFile, read, strError))
-        return false;
-    CMooringTable readTable = evaluator.Evaluate(read);
-    if (readTable.m_nNotAPlan >= 0) {
+    CMooringTable evaluated = evaluator.Evaluate(mooring);
+    if (evaluated.m_nNotAPlan >= 0) {
         // The plan's answers name the file and the position already, a
         // complaint about no answer in particular does not.
-        const std::size_t nRow = static_cast<std::size_t>(readTable.m_nNotAPlan);
-        const std::string strWhere = PositionWhere(strFile, nRow + 1, read.m_aPositions[nRow].m_strLabel) + " plan: ";
-        strError = readTable.m_aRows[nRow].Status();
+        const std::size_t nRow = static_cast<std::size_t>(evaluated.m_nNotAPlan);
+        const std::string strWhere = PositionWhere(strFile, nRow + 1, mooring.m_aPositions[nRow].m_strLabel) + " plan: ";
+        strError = evaluated.m_aRows[nRow].Status();
         if (strError.compare(0, strWhere.size(), strWhere) != 0)
             strError = strWhere + strError;
         return false;
     }
-    mooring = std::move(read);
-    table = std::move(readTable);
+    table = std::move(evaluated);
     return true;
+}
+
+bool Load(const std::string& strText, const std::string& strFile, CMooringEvaluator& evaluator, CMooring& mooring,
+          CMooringTable& table, std::string& strError)
+{
+    CMooring read;
+    if (!Parse(strText, strFile, read, strError) || !Evaluate(read, strFile, evaluator, table, strError))
+        return false;
+    mooring = std::move(read);
+    return true;
+}
+
+bool ReadText(const std::string& strPath, std::string& strText, std::string& strError)
+{
+    return JsonDocument::ReadFile(strPath, kMaxBytes, strPath + ": too large for a mooring (more than 4 MiB)", strText,
+                                  strError);
 }
 
 bool Open(const std::string& strPath, CMooringEvaluator& evaluator, CMooring& mooring, CMooringTable& table,
           std::string& strError)
 {
     std::string strText;
-    return JsonDocument::ReadFile(strPath, kMaxBytes, strPath + ": too large for a mooring (more than 4 MiB)",
-                                  strText, strError)
-           && Load(strText, strPath, evaluator, mooring, table, strError);
+    return ReadText(strPath, strText, strError) && Load(strText, strPath, evaluator, mooring, table, strError);
 }
 
 std::string Problem(const CMooring& mooring, const std::string& strFile)

@@ -43,14 +43,20 @@ inline constexpr std::uintmax_t kMaxBytes = 4 * 1024 * 1024;
 // but not walked: see Load.
 bool Parse(const std::string& strText, const std::string& strFile, CMooring& mooring, std::string& strError);
 
-// Parse, then the table of the mooring; a plan that holds an answer no person
-// could give (what --plan refuses as a bad file) makes the file bad. What a
-// front end calls to open a mooring from bytes.
+// The table of a mooring just read from strFile; a plan that holds an answer
+// no person could give (what --plan refuses as a bad file) makes the file
+// bad: false, with the line that names the file and the position.
+bool Evaluate(const CMooring& mooring, const std::string& strFile, CMooringEvaluator& evaluator, CMooringTable& table,
+              std::string& strError);
+
+// Parse, then Evaluate: what a front end calls to open a mooring from bytes.
 bool Load(const std::string& strText, const std::string& strFile, CMooringEvaluator& evaluator, CMooring& mooring,
           CMooringTable& table, std::string& strError);
 
-// Load on the content of the file at strPath, refused by its size before it
-// is read.
+// The content of the file at strPath, refused by its size before it is read.
+bool ReadText(const std::string& strPath, std::string& strText, std::string& strError);
+
+// ReadText, then Load.
 bool Open(const std::string& strPath, CMooringEvaluator& evaluator, CMooring& mooring, CMooringTable& table,
           std::string& strError);
 

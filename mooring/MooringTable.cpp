@@ -14,13 +14,12 @@ namespace {
 
 // What the table shows of a plan beside its results: the answers as the
 // pages hold them, or where the walk did not get there, the plan's.
-constexpr const char* kaShownAnswers[] = {"model", "comm", "interval", "battery", "temperature"};
+const std::vector<std::string> kastrShownAnswers = {"model", "comm", "interval", "battery", "temperature"};
 
 CPlanAnswers ShownAnswers(const CPlanAnswers& captured, const CPlanAnswers& plan)
 {
     CPlanAnswers shown;
-    for (const char* szName : kaShownAnswers) {
-        const std::string strName = szName;
+    for (const std::string& strName : kastrShownAnswers) {
         const CPlanAnswers& from = captured.Has(strName) && !captured.Value(strName).empty() ? captured : plan;
         if (from.Has(strName))
             shown.Set(strName, TrimBlanks(from.Value(strName)));
@@ -148,7 +147,7 @@ CPlanOutcome RunPositionPlan(const CPlanAnswers& plan, CSheetModel& sheet)
         outcome.m_shown = ShownAnswers(CPlanAnswers(), plan);
         return outcome;
     }
-    outcome.m_shown = ShownAnswers(CapturePlan(sheet), plan);
+    outcome.m_shown = ShownAnswers(CapturePlan(sheet, kastrShownAnswers), plan);
     if (outcome.m_eStatus == kPlanRefused) {
         outcome.m_strPage = sheet.CurrentPage().Title();
         return outcome;
@@ -214,6 +213,13 @@ CMooringEvaluator::CMooringEvaluator(const CMoorplanCommandLineInfo& switches)
 }
 
 CMooringEvaluator::~CMooringEvaluator() = default;
+CMooringEvaluator::CMooringEvaluator(CMooringEvaluator&&) noexcept = default;
+CMooringEvaluator& CMooringEvaluator::operator=(CMooringEvaluator&&) noexcept = default;
+
+void CMooringEvaluator::Learn(const CMooringEvaluator& other)
+{
+    m_mapOutcomes.insert(other.m_mapOutcomes.begin(), other.m_mapOutcomes.end());
+}
 
 CMooringTable CMooringEvaluator::Evaluate(const CMooring& mooring)
 {

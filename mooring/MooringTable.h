@@ -102,8 +102,14 @@ class CMooringEvaluator {
 public:
     explicit CMooringEvaluator(const CMoorplanCommandLineInfo& switches = CMoorplanCommandLineInfo());
     ~CMooringEvaluator();
+    CMooringEvaluator(CMooringEvaluator&&) noexcept;
+    CMooringEvaluator& operator=(CMooringEvaluator&&) noexcept;
 
     CMooringTable Evaluate(const CMooring& mooring);
+
+    // Knows the plans that other has walked (on another thread, say) as if
+    // it had walked them itself.
+    void Learn(const CMooringEvaluator& other);
 
 private:
     std::unique_ptr<CSheetModel> m_pSheet;

@@ -3,6 +3,7 @@
 #include "WizardModel.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -138,7 +139,7 @@ const std::vector<COptionRow>& OptionTable()
 const COptionRow* FindOption(const std::string& strName)
 {
     for (const COptionRow& row : OptionTable())
-        if (strName == row.szName)
+        if (std::strcmp(row.szName, strName.c_str()) == 0)
             return &row;
     return nullptr;
 }
