@@ -1,6 +1,7 @@
 #include "MooringOutput.h"
 
 #include "BreakdownJson.h"
+#include "CsvField.h"
 #include "MooringFile.h"
 
 #include <algorithm>
@@ -45,16 +46,6 @@ std::size_t Width(const std::string& strText)
     return static_cast<std::size_t>(std::count_if(strText.begin(), strText.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
-}
-
-std::string CsvField(const std::string& strText)
-{
-    if (strText.find_first_of(",\"\r\n") == std::string::npos)
-        return strText;
-    std::string strQuoted = "\"";
-    for (char c : strText)
-        strQuoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return strQuoted + "\"";
 }
 
 JsonValue OrNull(bool bHas, const JsonValue& value) { return bHas ? value : JsonValue(nullptr); }
