@@ -7,8 +7,12 @@
 #                       and undefined-behaviour sanitizers, build the browser page, run
 #                       every test through CTest, then build the fuzz targets into
 #                       build-fuzz/ and smoke-run each
-#   ./build.sh fuzz [SECONDS]  build the fuzz targets and run each for SECONDS (default 60),
-#                       growing its corpus in build-fuzz/corpus/
+#   ./build.sh fuzz [SECONDS] [TARGET...]  build the fuzz targets and run each (or the
+#                       named ones) for SECONDS (default 60), growing its corpus in
+#                       build-fuzz/corpus/; exits non-zero when any finds a fault, naming
+#                       the file the fault's input was written to
+#   ./build.sh fuzz-coverage  build the fuzz targets with coverage into build-fuzz-cov/, run
+#                       each over its corpus, print the line coverage of the readers it aims at
 #   ./build.sh package  install what is missing, build build/, make the Debian packages
 #                       (build/moorplan_*.deb, build/libmoorplan-support-dev_*.deb)
 # Extra arguments after "run" are passed to the wizard (e.g. ./build.sh run /TEST).
@@ -21,7 +25,7 @@ PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-d
           dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
           xvfb xauth xdotool x11-utils libxdamage-dev libchm-dev fp-utils-3.2.2 nlohmann-json3-dev shared-mime-info
           emscripten chromium chromium-driver python3-selenium
-          clang libclang-rt-dev locales)
+          clang libclang-rt-dev llvm locales)
 
 install_missing() {
   local missing=()
@@ -44,9 +48,85 @@ ensure_test_locale() {
   $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "de_DE.UTF-8 not available: its test runs are skipped" >&2
 }
 
+# configure_and_build_fuzz TREE [cmake options]
 configure_and_build_fuzz() {
-  CXX=clang++ cmake -S fuzz -B build-fuzz "$@" >/dev/null
-  cmake --build build-fuzz -j"$(nproc)"
+  local tree=$1
+  shift
+  CXX=clang++ cmake -S fuzz -B "$tree" "$@" >/dev/null
+  cmake --build "$tree" -j"$(nproc)"
+}
+
+sanitizer_environment() {
+  export QT_QPA_PLATFORM=offscreen
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+}
+
+# fuzz_targets TREE [NAME...]: the lines of the tree's target list (name, input
+# limit, readers, seed folders; tab-separated), all or the named ones.
+fuzz_targets() {
+  local tree=$1
+  shift
+  local name rest
+  while IFS=$'\t' read -r name rest; do
+    if [ $# -eq 0 ] || printf '%s\n' "$@" | grep -qxF "$name"; then
+      printf '%s\t%s\n' "$name" "$rest"
+    fi
+  done <"$tree/fuzz-targets.tsv"
+}
+
+# fuzz_run SECONDS [NAME...]: each target in turn, all of them even after a
+# finding; the status says whether any found a fault.
+fuzz_run() {
+  local seconds=$1
+  shift
+  local status=0 ran=0 name max_len readers seeds log
+  while IFS=$'\t' read -r name max_len readers seeds; do
+    mkdir -p "build-fuzz/corpus/$name" "build-fuzz/findings/$name"
+    log="build-fuzz/findings/$name.log"
+    ran=$((ran + 1))
+    echo "== $name: $seconds s, inputs up to $max_len bytes"
+    IFS=';' read -r -a seeds <<<"$seeds"
+    if "build-fuzz/fuzz_$name" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
+         -artifact_prefix="build-fuzz/findings/$name/" "build-fuzz/corpus/$name" "${seeds[@]}" \
+         </dev/null >"$log" 2>&1 && ! grep -q "Test unit written to" "$log"; then
+      grep -E "stat::(number_of_executed_units|average_exec_per_sec)" "$log" || true
+    else
+      status=1
+      grep -E "^(==[0-9]+==ERROR|SUMMARY):" "$log" || true
+      grep -q "Test unit written to" "$log" || echo "FAILED without a finding file"
+      sed -n 's/.*Test unit written to \(.*\)/FINDING: \1/p' "$log"
+      echo "   log: $log; reproduce: build-fuzz/fuzz_$name FILE"
+    fi
+  done < <(fuzz_targets build-fuzz "$@")
+  [ "$ran" -gt 0 ] || { echo "no fuzz target named: $*" >&2; return 2; }
+  return "$status"
+}
+
+# fuzz_coverage: each target replays its corpus (the seeds and what
+# ./build.sh fuzz found) once; the lines of its readers that ran.
+fuzz_coverage() {
+  local tree=build-fuzz-cov name max_len readers seeds reader objects
+  rm -rf "$tree/profiles" && mkdir -p "$tree/profiles"
+  mapfile -t objects < <(find "$tree" -name 'lib*.so' -printf '-object=%p\n')
+  while IFS=$'\t' read -r name max_len readers seeds; do
+    IFS=';' read -r -a seeds <<<"$seeds"
+    [ -d "build-fuzz/corpus/$name" ] && seeds+=("build-fuzz/corpus/$name")
+    # One profile per module: the target and each shared library it loads.
+    LLVM_PROFILE_FILE="$tree/profiles/$name-%m.profraw" "$tree/fuzz_$name" -runs=0 -max_len="$max_len" \
+      "${seeds[@]}" </dev/null >"$tree/profiles/$name.log" 2>&1 ||
+      { echo "$name: an input of its corpus fails, see $tree/profiles/$name.log"; continue; }
+    llvm-profdata merge -sparse -o "$tree/profiles/$name.profdata" "$tree/profiles/$name"-*.profraw
+    IFS=';' read -r -a readers <<<"$readers"
+    for reader in "${readers[@]}"; do
+      llvm-cov report "$tree/fuzz_$name" "${objects[@]}" \
+        -instr-profile="$tree/profiles/$name.profdata" |
+        awk -v name="$name" -v reader="$reader" '
+          $1 ~ ("(^|/)" reader "$") { printf "%-10s %-40s lines %5s of %4d covered (%s)\n", name, $1, $8 - $9, $8, $10; found = 1 }
+          END { if (!found) printf "%-10s %-40s not in the target\n", name, reader }'
+    done
+  done < <(fuzz_targets "$tree")
 }
 
 # configure_and_build TREE [cmake options]: each command names its tree and its
@@ -86,11 +166,8 @@ case "${1:-}" in
     ensure_test_locale
     configure_and_build build-test -DMOORPLAN_SANITIZE=ON
     build_web
-    configure_and_build_fuzz
-    export QT_QPA_PLATFORM=offscreen
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    configure_and_build_fuzz build-fuzz -DMOORPLAN_FUZZ_COVERAGE=OFF
+    sanitizer_environment
     ctest --test-dir build-test --output-on-failure -j"$(nproc)"
     ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
     ;;
@@ -102,23 +179,18 @@ case "${1:-}" in
   fuzz)
     seconds="${2:-60}"
     install_missing
-    configure_and_build_fuzz
+    configure_and_build_fuzz build-fuzz -DMOORPLAN_FUZZ_COVERAGE=OFF
+    sanitizer_environment
+    fuzz_run "$seconds" "${@:3}"
+    ;;
+  fuzz-coverage)
+    install_missing
+    configure_and_build_fuzz build-fuzz-cov -DMOORPLAN_FUZZ_COVERAGE=ON
     export QT_QPA_PLATFORM=offscreen
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    for target in build-fuzz/fuzz_*; do
-      [ -f "$target" ] && [ -x "$target" ] || continue
-      name="${target#build-fuzz/fuzz_}"
-      mkdir -p "build-fuzz/corpus/$name" "build-fuzz/findings/$name"
-      echo "== $name: $seconds s"
-      "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/findings/$name/" "build-fuzz/corpus/$name" "fuzz/corpus/$name" 2>&1 |
-        grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Test unit written" || true
-    done
+    fuzz_coverage
     ;;
   *)
-    echo "usage: ./build.sh run [wizard switches] | ./build.sh web | ./build.sh test | ./build.sh package | ./build.sh fuzz [SECONDS]" >&2
+    echo "usage: ./build.sh run [wizard switches] | ./build.sh web | ./build.sh test | ./build.sh package | ./build.sh fuzz [SECONDS] [TARGET...] | ./build.sh fuzz-coverage" >&2
     exit 2
     ;;
 esac

@@ -1,22 +1,15 @@
 // The manual catalogue from bytes, looked up for a few model triples, with
 // the documents that pass the manual gate opened through the seam.
 #include "Diagnostics.h"
+#include "InputFile.h"
 #include "ManualLookup.h"
 #include "PlatformSeams.h"
-
-#include <QByteArray>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
-
-QString g_strCatalogue;
 
 // (model, comm, rev): the Kelvo 610's minus ones, a 620 and a 700 entry.
 constexpr int kaTriples[][3] = {{0, -1, -1}, {1, 0, 1}, {3, 1, 2}};
@@ -25,7 +18,6 @@ constexpr int kaTriples[][3] = {{0, -1, -1}, {1, 0, 1}, {3, 1, 2}};
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    g_strCatalogue = QDir::temp().filePath(QStringLiteral("moorplan-fuzz-%1.xml").arg(getpid()));
     Diagnostics::SetSink([](const std::string&) {});
     BvUtility::Platform::SetOpenDocumentHandler([](const QString&) { return true; });
     return 0;
@@ -37,18 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (nSize == 0)
         return 0;
     const auto& triple = kaTriples[pData[0] % std::size(kaTriples)];
-    {
-        QFile file(g_strCatalogue);
-        const qint64 nBytes = static_cast<qint64>(nSize - 1);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(pData + 1), nBytes) != nBytes)
-            std::abort();
-    }
+    const QString strCatalogue = QString::fromStdString(InputFile(pData + 1, nSize - 1));
     QStringList astrDocuments;
-    const bool bRead = ManualLookup::FindManuals(g_strCatalogue, triple[0], triple[1], triple[2], astrDocuments);
+    const bool bRead = ManualLookup::FindManuals(strCatalogue, triple[0], triple[1], triple[2], astrDocuments);
     if ((!bRead && !astrDocuments.isEmpty()) || astrDocuments.size() > 16)
         std::abort();
     if (!astrDocuments.isEmpty())
-        ManualLookup::OpenManuals(g_strCatalogue, triple[0], triple[1], triple[2]);
+        ManualLookup::OpenManuals(strCatalogue, triple[0], triple[1], triple[2]);
     return 0;
 }

@@ -2,25 +2,16 @@
 // browse to: every call must end without a crash, a leak or a read outside
 // what the reader owns, in bounded time and memory.
 #include "HelpFile.h"
+#include "InputFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    // The library reads files only, so each input goes through one file of
-    // this process.
-    static const std::string strPath = "/tmp/moorplan-help-fuzz-" + std::to_string(getpid()) + ".chm";
-    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
-    if (!pFile)
-        return 0;
-    std::fwrite(pData, 1, nSize, pFile);
-    std::fclose(pFile);
-
+    // The library reads files only.
     BvUtility::HelpFile::CHelpFile file;
-    if (file.Open(strPath)) {
+    if (file.Open(InputFile(pData, nSize))) {
         std::string strText;
         file.Read(file.DefaultTopic(), strText);
         for (const auto& entry : file.Contents())

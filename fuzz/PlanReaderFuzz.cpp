@@ -1,6 +1,8 @@
 // The plan file reader on any bytes: it must answer with the answers or one
 // line naming the file, never crash; what it accepts must walk the pages
 // without a crash, and write back to a document that reads back the same.
+// The text comes straight from memory: reading a file sets aside room for
+// the largest plan each time, which would set the pace of the run.
 #include "CommandLineInfo.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"

@@ -128,7 +128,7 @@ public:
             std::string strChunk;
             if (!ReadAt(nDirectory + nHeaderLength + nChunk * nChunkSize, nChunkSize, strChunk) ||
                 (strChunk.compare(0, 4, "PMGI") == 0 && !IndexPointsBack(strChunk, nChunk)) ||
-                (strChunk.compare(0, 4, "PMGL") == 0 && !CompressionSound(strChunk, nContent)))
+                (strChunk.compare(0, 4, "PMGL") == 0 && !ListingSound(strChunk, nContent)))
                 return false;
         }
         return true;
@@ -202,18 +202,24 @@ private:
         });
     }
 
-    // A listing chunk's entries: name, section, offset and length. The
-    // library sets up its decompressor from the control data when it opens
-    // the file and trusts its window and reset figures; every copy of that
-    // entry must hold figures the decompressor can work with.
-    bool CompressionSound(const std::string& strChunk, std::uint64_t nContent)
+    // A listing chunk's entries: name, section, offset and length. A file
+    // has two sections, stored (0) and compressed (1); the library takes any
+    // other number for the compressed one, and reading such an object while
+    // it opens the file divides by its cache size before that is set. The
+    // library also sets up its decompressor from the control data when it
+    // opens the file and trusts its window and reset figures; every copy of
+    // that entry, its name written in any case (the library finds names
+    // regardless of case), must hold figures the decompressor can work with.
+    bool ListingSound(const std::string& strChunk, std::uint64_t nContent)
     {
-        static const std::string kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+        static const std::string kControlData = Lower("::DataSpace/Storage/MSCompressed/ControlData");
         return EachEntry<3>(strChunk, 0x14, [&](std::size_t nName, std::size_t nNameLength,
                                                 const std::array<std::uint64_t, 3>& anPlace) {
-            if (strChunk.compare(nName, nNameLength, kControlData) != 0)
-                return true;
             const auto [nSection, nOffset, nLength] = anPlace;
+            if (nSection > 1)
+                return false;
+            if (Lower(strChunk.substr(nName, nNameLength)) != kControlData)
+                return true;
             std::string strControl;
             return nSection == 0 && nLength <= 0x40 && nOffset <= m_nFileSize &&
                    ReadAt(nContent + nOffset, nLength, strControl) && ControlSound(strControl);

@@ -12,7 +12,7 @@ source="$(cd "$(dirname "$0")/../.." && pwd)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-python3 - "$source/tests/mooring/five.mooring" "$work" <<'PY'
+python3 - "$source/tests/mooring/fixtures/five.mooring" "$work" <<'PY'
 import copy, json, sys
 five = json.load(open(sys.argv[1]))
 positions = []

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kFive = QStringLiteral(MOORPLAN_SOURCE_DIR "/tests/mooring/five.mooring");
+const QString kFive = QStringLiteral(MOORPLAN_SOURCE_DIR "/tests/mooring/fixtures/five.mooring");
 
 QByteArray Slurp(const QString& strPath)
 {

@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFive = MOORPLAN_SOURCE_DIR "/tests/mooring/five.mooring";
+const std::string kFive = MOORPLAN_SOURCE_DIR "/tests/mooring/fixtures/five.mooring";
 
 std::string Slurp(const std::string& strPath)
 {

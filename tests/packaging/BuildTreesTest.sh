@@ -1,39 +1,16 @@
 #!/usr/bin/env bash
 # `./build.sh test` then `./build.sh run`: the wizard that starts must come from
 # a tree configured without sanitizers, and the test tree must be another one.
-# build.sh runs in a copy with stand-ins for cmake, emcmake, ctest and dpkg-query that
-# keep a cache per tree the way CMake does (a -D value stays until changed).
+# build.sh runs in a copy with stand-ins (BuildScriptStubs.sh).
 #   BuildTreesTest.sh SOURCE_DIR WORK
 set -euo pipefail
 source=$1 work=$2
-rm -rf "$work" && mkdir -p "$work/bin" "$work/project"
-cp "$source/build.sh" "$work/project/"
-
-cat >"$work/bin/cmake" <<'STUB'
-#!/usr/bin/env bash
-if [ "$1" = --build ]; then
-  sanitize=$(grep -ho 'MOORPLAN_SANITIZE=[A-Z]*' "$2/cache" | tail -n1)
-  printf '#!/bin/sh\necho "started %s %s"\n' "$2" "${sanitize:-MOORPLAN_SANITIZE=OFF}" >"$2/moorplan"
-  chmod +x "$2/moorplan"
-  exit 0
-fi
-while [ $# -gt 0 ]; do
-  case $1 in
-    -B) tree=$2; shift ;;
-    -D*) options+=("${1#-D}") ;;
-  esac
-  shift
-done
-mkdir -p "$tree" && printf '%s\n' "${options[@]}" >>"$tree/cache"
-STUB
-printf '#!/bin/sh\necho "ctest $*"\n' >"$work/bin/ctest"
-printf '#!/bin/sh\necho "install ok installed"\n' >"$work/bin/dpkg-query"
-printf '#!/bin/sh\nexec "$@"\n' >"$work/bin/emcmake"
-chmod +x "$work/bin"/*
+. "$(dirname "$0")/BuildScriptStubs.sh"
+build_script_stubs "$source" "$work"
 
 cd "$work/project"
-tested=$(PATH=$work/bin:$PATH ./build.sh test)
-started=$(PATH=$work/bin:$PATH ./build.sh run /TEST)
+tested=$(./build.sh test)
+started=$(./build.sh run /TEST)
 # The program's suite runs first; the fuzz targets' smoke runs follow in a tree of their own.
 trees=$(sed -n 's/^ctest --test-dir \([^ ]*\) .*/\1/p' <<<"$tested")
 tree=$(head -n 1 <<<"$trees")

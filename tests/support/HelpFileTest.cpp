@@ -104,8 +104,9 @@ std::string Patched(std::string strData, std::size_t nAt, const std::string& str
 
 // Damaged copies are refused when opened. The decompressor's window
 // comes from the file's control data and the size of every decompressed
-// frame from its reset table: a window the decompressor cannot set up, or
-// frames of 2 GB, are refused before the library sees them.
+// frame from its reset table: a window the decompressor cannot set up,
+// frames of 2 GB, or an object in a section the file does not have, are
+// refused before the library sees them.
 TEST(HelpFile, RefusesDamagedCopies)
 {
     const std::string strManual = BuiltManual();
@@ -126,6 +127,9 @@ TEST(HelpFile, RefusesDamagedCopies)
         {"window of 10", Patched(strManual, nWindow, std::string("\x0a\0\0\0", 4))},
         {"window of 0x4000", Patched(strManual, nWindow, std::string("\0\x40\0\0", 4))},
         {"frames of 2 GB", Patched(strManual, nFrame, std::string("\xff\xff\xff\x7f\0\0\0\0", 8))},
+        {"reset table in section 16", Patched(strManual, strManual.find("InstanceData/ResetTable") + 23, "\x10")},
+        {"window of 0 in control data named in capitals",
+         Patched(Patched(strManual, nWindow, std::string(4, '\0')), strManual.find("/ControlData") + 1, "CONTROLDATA")},
     };
     for (const auto& [szLabel, strData] : aDamages) {
         CHelpFile file;

@@ -151,9 +151,14 @@ Json TypedValue(const std::string& strTyped)
     ++i;
     if (digits() == 0 || i != nSize)
         return strTyped;
-    // Too many digits for a double: the text itself, which reads back the same.
-    const double dValue = std::strtod(strText.c_str(), nullptr);
-    return std::isfinite(dValue) ? Json(dValue) : Json(strTyped);
+    // The number goes in only where the file writes it without an exponent,
+    // as the person would type it: the text it reads back as then saves as the
+    // same number again. Too many digits for a double, or a value the file
+    // would write as 2e-05 or 3.3e+75, go in as the text itself, which reads
+    // back the same.
+    const Json number(std::strtod(strText.c_str(), nullptr));
+    const bool bPlain = number.dump().find_first_of("eE") == std::string::npos;
+    return std::isfinite(number.get<double>()) && bPlain ? number : Json(strTyped);
 }
 
 Json StepValue(EStepKind eStep, const std::string& strText)

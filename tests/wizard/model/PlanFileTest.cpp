@@ -107,12 +107,15 @@ TEST_F(PlanFileTest, AHugeFileIsRefusedBySizeUnread)
 }
 
 // What a person typed goes into the file as a number where it reads back as
-// the same text or the same value, and as text otherwise.
+// the same text or the same value, and as text otherwise; the plan opened and
+// saved again is the same file.
 TEST_F(PlanFileTest, TypedTextsSurviveTheFile)
 {
-    // The last is too long for a double: written as a number it would come back as null.
+    // The last three the file would write with an exponent, the very last as
+    // null: they go in as text.
     const std::string astrTexts[] = {"600", "-2", "4.5", " 12.5 ", "0.1", "-0", "-0.0", "007", "1e3", "abc", "", "600.7",
-                                     "123456789012345678901", "1" + std::string(400, '0') + ".5"};
+                                     "123456789012345678901", "0.00002", std::string(30, '3') + ".5",
+                                     "1" + std::string(400, '0') + ".5"};
     for (const std::string& strTyped : astrTexts) {
         const char* szText = strTyped.c_str();
         CPlanAnswers answers;
@@ -126,6 +129,7 @@ TEST_F(PlanFileTest, TypedTextsSurviveTheFile)
         EXPECT_EQ(std::signbit(dTyped), std::signbit(dRead)) << szText;
         EXPECT_EQ(dTyped, dRead) << szText;
         EXPECT_EQ(std::strtoul(szText, nullptr, 10), std::strtoul(read.Value("interval").c_str(), nullptr, 10)) << szText;
+        EXPECT_EQ(PlanFile::Text(read), strText) << szText;
     }
 }
 
