@@ -1,10 +1,9 @@
 // Times moorplan-report's --sweep of 10,000 sample intervals in one process:
 // every value walks the wizard's pages with their checks and builds the
 // finish report, as a single run does.
-#include "CommandLineInfo.h"
 #include "OptionTable.h"
-#include "PlanOptions.h"
 #include "PlanSweep.h"
+#include "ReportOptions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,18 +13,17 @@ namespace {
 
 void BM_SweepTenThousandIntervals(benchmark::State& state)
 {
-    CPlanOptions options;
+    CReportOptions options;
     for (const auto& [strName, strValue] : {std::pair<const char*, const char*>{"model", "Kelvo 620"},
                                             {"pressure-sensor", "Strain gauge"}, {"pump", "P4M"},
                                             {"battery", "Alkaline"}, {"temperature", "10"}})
         options.m_answers.Set(strName, strValue);
     options.m_answers.AddAux({"Kelvo 810", false, ""});
     options.m_mapValues[kSweepOption] = "interval=10:10009:1";
-    const CMoorplanCommandLineInfo switches;
     for (auto _ : state) {
         std::string strCsv;
         std::string strMessage;
-        if (RunSweep(options, switches, strCsv, strMessage) != kPlanDone)
+        if (RunSweep(options, strCsv, strMessage) != kPlanDone)
             state.SkipWithError(strMessage.c_str());
         benchmark::DoNotOptimize(strCsv.data());
     }

@@ -1,6 +1,5 @@
 #include "MooringReport.h"
 
-#include "CommandLineInfo.h"
 #include "MooringFile.h"
 #include "MooringOutput.h"
 #include "OptionTable.h"
@@ -14,7 +13,7 @@ namespace {
 // neighbouring positions, each walking its run on a sheet of its own, and the
 // evaluator then knows them all. Traced lines would interleave, so a traced
 // run keeps to one thread.
-void WalkSideBySide(const CMooring& mooring, const CMoorplanCommandLineInfo& switches, bool bTrace,
+void WalkSideBySide(const CMooring& mooring, const CWizardSwitches& switches, bool bTrace,
                     CMooringEvaluator& evaluator)
 {
     const std::size_t nPositions = mooring.m_aPositions.size();
@@ -39,9 +38,9 @@ void WalkSideBySide(const CMooring& mooring, const CMoorplanCommandLineInfo& swi
 
 }  // namespace
 
-int RunMooring(const CPlanOptions& options, const CMoorplanCommandLineInfo& switches, std::string& strOutput,
-               std::string& strMessage)
+int RunMooring(const CReportOptions& options, std::string& strOutput, std::string& strMessage)
 {
+    const CWizardSwitches switches = options.Switches();
     if (!options.m_answers.Values().empty() || options.m_answers.HasAux() || options.m_bTest
         || options.Has(kSavePlanOption) || options.Has(kSweepOption)) {
         strMessage = "--mooring prints a mooring's table: page answers, --plan, --save-plan, --sweep and --test do "

@@ -28,7 +28,7 @@ CAuxAnswer AuxRow(const std::string& strValue)
 
 }  // namespace
 
-bool ParsePlanOptions(int argc, const char* const* argv, CPlanOptions& options, std::string& strError)
+bool ParsePlanOptions(int argc, const char* const* argv, CReportOptions& options, std::string& strError)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string strArg = argv[i];

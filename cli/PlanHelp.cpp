@@ -42,7 +42,7 @@ std::string UsageLines()
     std::vector<std::string> astrOthers;
     for (const COptionRow& row : OptionTable()) {
         if (row.IsPageAnswer()) {
-            if (row.ReadBy(EPageKind::Intro) || row.ReadBy(EPageKind::MoorModel))
+            if (row.pAnswer->ReadBy(EPageKind::Intro) || row.pAnswer->ReadBy(EPageKind::Comms))
                 astrAnswers.push_back("[" + NameAndArg(row) + "]");
         } else if (row.eKind != EOptionKind::Help) {
             astrOthers.push_back("[" + NameAndArg(row) + "]");

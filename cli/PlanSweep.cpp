@@ -89,8 +89,7 @@ struct CSweepPart {
     std::string strMessage;
 };
 
-void RunSweepPart(const CSweep& sweep, const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches,
-                  CSweepPart& part)
+void RunSweepPart(const CSweep& sweep, const CPlanAnswers& answers, const CWizardSwitches& switches, CSweepPart& part)
 {
     CPlanAnswers plan = answers;
     for (long long i = part.nFirst; i < part.nEnd; ++i) {
@@ -116,9 +115,9 @@ void RunSweepPart(const CSweep& sweep, const CPlanAnswers& answers, const CMoorp
 
 }  // namespace
 
-EPlanStatus RunSweep(const CPlanOptions& options, const CMoorplanCommandLineInfo& switches, std::string& strCsv,
-                     std::string& strMessage)
+EPlanStatus RunSweep(const CReportOptions& options, std::string& strCsv, std::string& strMessage)
 {
+    const CWizardSwitches switches = options.Switches();
     CSweep sweep;
     if (!ParseSweep(options.Value(kSweepOption), sweep, strMessage))
         return kPlanUsageError;

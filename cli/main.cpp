@@ -1,6 +1,5 @@
 // moorplan-report: plans a deployment from options exactly as the wizard's
 // pages would, and prints the finish page's report.
-#include "CommandLineInfo.h"
 #include "Diagnostics.h"
 #include "FinishPageModel.h"
 #include "FinishReport.h"
@@ -19,7 +18,7 @@
 
 int main(int argc, char** argv)
 {
-    CPlanOptions options;
+    CReportOptions options;
     std::string strError;
     if (!ParsePlanOptions(argc, argv, options, strError)) {
         std::fprintf(stderr, "moorplan-report: %s\n", strError.c_str());
@@ -32,13 +31,10 @@ int main(int argc, char** argv)
     if (options.m_bTrace)
         Diagnostics::SetSink([](const std::string& strText) { std::fwrite(strText.data(), 1, strText.size(), stderr); });
 
-    CMoorplanCommandLineInfo switches;
-    switches.m_bTest = options.m_bTest;
-    switches.m_b485 = options.m_b485;
     std::string strOutput;
     std::string strMessage;
     if (options.Has(kMooringOption)) {
-        const int nStatus = RunMooring(options, switches, strOutput, strMessage);
+        const int nStatus = RunMooring(options, strOutput, strMessage);
         std::fwrite(strOutput.data(), 1, strOutput.size(), stdout);
         if (nStatus == kPlanUsageError)
             std::fprintf(stderr, "moorplan-report: %s\n", strMessage.c_str());
@@ -54,9 +50,9 @@ int main(int argc, char** argv)
         strMessage = "--sweep prints no report: --json, --test and --save-plan do not go with it";
         eStatus = kPlanUsageError;
     } else if (options.Has(kSweepOption)) {
-        eStatus = RunSweep(options, switches, strOutput, strMessage);
+        eStatus = RunSweep(options, strOutput, strMessage);
     } else {
-        eStatus = RunPlan(options.m_answers, switches, strMessage, [&](CSheetModel& sheet) {
+        eStatus = RunPlan(options.m_answers, options.Switches(), strMessage, [&](CSheetModel& sheet) {
             saved = CapturePlan(sheet);
             strOutput = options.m_bJson
                             ? PlanJson(sheet, saved, options.m_bTest) + "\n"

@@ -1,15 +1,25 @@
 #pragma once
 
+#include "InstrumentCodes.h"
+
 #include <string>
 #include <vector>
+
+// The revisions that a page singles out, by their position in the list of
+// their (model, communications) cell; the factory's rows name them too.
+namespace FirmwareIndex {
+inline constexpr int k700NoPumpRs232From30 = 4;       // Kelvo 700 without pump, RS-232: "3.0 and higher"
+inline constexpr int k700PumpRs232From30To40 = 3;     // Kelvo 700 with pump, RS-232: "3.0 and higher, less than 4.0"
+inline constexpr int k700OxygenModemPrototype = 0;    // Kelvo 700 with oxygen, modem: "4.0 (prototype version, 2009)"
+}
 
 // The firmware revisions offered for each model and communications: the
 // position of a text in its list is the firmware index of the triple.
 // Filled once by the constructor and never changed.
 class CFirmwareCatalogue {
 public:
-    static constexpr int kModelRows = 10;
-    static constexpr int kCommColumns = 3;
+    static constexpr int kModelRows = ModelIndex::kCount;
+    static constexpr int kCommColumns = CommIndex::kCount;
 
     CFirmwareCatalogue();
 

@@ -1,9 +1,11 @@
 #include "InstrumentFactory.h"
 
+#include "FirmwareCatalogue.h"
 #include "Instruments700.h"
 #include "Variants600.h"
 
 #include <climits>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -43,7 +45,7 @@ const CVariantRow kVariantRows[] = {
     {k700NoPump, kRs232, 1, &Create<CInstrument700LxRs232Fw20>},
     {k700NoPump, kRs232, 2, &Create<CInstrument700LxRs232Fw26>},
     {k700NoPump, kRs232, 3, &Create<CInstrument700LxRs232Fw26Ext>},
-    {k700NoPump, kRs232, 4, &Create<CInstrument700LxRs232Fw30>},
+    {k700NoPump, kRs232, FirmwareIndex::k700NoPumpRs232From30, &Create<CInstrument700LxRs232Fw30>},
     {k700NoPump, kRs485, 0, &Create<CInstrument700LxRs485FwTo13>},
     {k700NoPump, kRs485, 1, &Create<CInstrument700LxRs485Fw20>},
     {k700NoPump, kRs485, 2, &Create<CInstrument700LxRs485Fw30>},
@@ -53,7 +55,7 @@ const CVariantRow kVariantRows[] = {
     {k700Pump, kRs232, 0, &Create<CInstrument700LxpRs232FwPre26>},
     {k700Pump, kRs232, 1, &Create<CInstrument700LxpRs232Fw26>},
     {k700Pump, kRs232, 2, &Create<CInstrument700LxpRs232Fw26Ext>},
-    {k700Pump, kRs232, 3, &Create<CInstrument700LxpRs232Fw30>},
+    {k700Pump, kRs232, FirmwareIndex::k700PumpRs232From30To40, &Create<CInstrument700LxpRs232Fw30>},
     {k700Pump, kRs232, 4, &Create<CInstrument700LxpRs232Fw40>},
     {k700Pump, kRs485, 0, &Create<CInstrument700LxpRs485FwPre23>},
     {k700Pump, kRs485, 1, &Create<CInstrument700LxpRs485Fw23>},
@@ -62,7 +64,7 @@ const CVariantRow kVariantRows[] = {
     {k700Pump, kModem, 1, &Create<CInstrument700MxpFw30>},
     {k700Pump, kModem, 2, &Create<CInstrument700MxpFw40>},
     {k700PumpOxygen, kRs232, kAny, &Create<CInstrument700LxpOxRs232>},
-    {k700PumpOxygen, kModem, 0, &Create<CInstrument700MxpOxFw40>},
+    {k700PumpOxygen, kModem, FirmwareIndex::k700OxygenModemPrototype, &Create<CInstrument700MxpOxFw40>},
     {k700PumpOxygen, kModem, 1, &Create<CInstrument700MxpOxFw11>},
     {k710, kRs232, 0, &Create<CInstrument710Rs232FwPre20>},
     {k710, kRs232, 1, &Create<CInstrument710Rs232Fw20>},
@@ -74,6 +76,8 @@ const CVariantRow kVariantRows[] = {
 bool Matches(int nPattern, int nValue) { return nPattern == kAny || nPattern == nValue; }
 
 }  // namespace
+
+int VariantCount() { return static_cast<int>(std::size(kVariantRows)); }
 
 std::unique_ptr<CInstrument> CreateVariant(int nModelIndex, int nCommIndex, int nFirmwareIndex)
 {

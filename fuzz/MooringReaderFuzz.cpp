@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
     const std::string strText(reinterpret_cast<const char*>(pData), nSize);
-    CMoorplanCommandLineInfo switches;
+    CWizardSwitches switches;
     switches.m_b485 = nSize % 2 == 1;
     CMooringEvaluator evaluator(switches);
     CMooring mooring;

@@ -3,9 +3,9 @@
 // without a crash, and write back to a document that reads back the same.
 // The text comes straight from memory: reading a file sets aside room for
 // the largest plan each time, which would set the pace of the run.
-#include "CommandLineInfo.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
+#include "SheetModel.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CPlanAnswers reread;
     if (!PlanFile::Parse(strWritten, "written", reread, strError) || PlanFile::Text(reread) != strWritten)
         std::abort();
-    CMoorplanCommandLineInfo switches;
+    CWizardSwitches switches;
     switches.m_b485 = nSize % 2 == 1;
     std::string strReport;
     std::string strMessage;
-    if (RunPlan(answers, switches, strReport, strMessage) == kPlanDone && strReport.empty())
+    if (RunPlan(answers, switches, strMessage, strReport) == kPlanDone && strReport.empty())
         std::abort();
     return 0;
 }

@@ -1,7 +1,6 @@
 // moorplan-report in-process: the bytes split at NUL into the arguments after
 // the program name, parsed and, when they parse, planned to the report. A plan
 // is never saved here: the fuzzer must not write files of its own choosing.
-#include "CommandLineInfo.h"
 #include "Diagnostics.h"
 #include "OptionParser.h"
 #include "PlanRunner.h"
@@ -35,19 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         aArgv.push_back(str.c_str());
     aArgv.push_back(nullptr);
 
-    CPlanOptions options;
+    CReportOptions options;
     std::string strError;
     if (!ParsePlanOptions(static_cast<int>(astrArgs.size()), aArgv.data(), options, strError)) {
         if (strError.empty())
             std::abort();
         return 0;
     }
-    CMoorplanCommandLineInfo switches;
-    switches.m_bTest = options.m_bTest;
-    switches.m_b485 = options.m_b485;
     std::string strReport;
     std::string strMessage;
-    switch (RunPlan(options.m_answers, switches, strReport, strMessage)) {
+    switch (RunPlan(options.m_answers, options.Switches(), strMessage, strReport)) {
     case kPlanDone:
         if (strReport.rfind("Moorplan 1.3\r\n", 0) != 0 || strReport.find("Battery Endurance is: ") == std::string::npos)
             std::abort();

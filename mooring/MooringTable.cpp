@@ -207,7 +207,7 @@ int CMooringTable::ExitStatus() const
     return bShort ? 3 : kPlanDone;
 }
 
-CMooringEvaluator::CMooringEvaluator(const CMoorplanCommandLineInfo& switches)
+CMooringEvaluator::CMooringEvaluator(const CWizardSwitches& switches)
     : m_pSheet(std::make_unique<CSheetModel>(switches))
 {
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "CommandLineInfo.h"
 #include "EnduranceBreakdown.h"
 #include "Mooring.h"
 #include "PlanRunner.h"
+#include "SheetModel.h"
 
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-class CSheetModel;
 
 // The position table and the verdict: each position's plan walked through
 // the wizard's pages exactly as moorplan-report --plan walks it, its endurance
@@ -100,7 +98,7 @@ struct CMooringTable {
 // The plans are walked on one sheet, started with the switches.
 class CMooringEvaluator {
 public:
-    explicit CMooringEvaluator(const CMoorplanCommandLineInfo& switches = CMoorplanCommandLineInfo());
+    explicit CMooringEvaluator(const CWizardSwitches& switches = CWizardSwitches());
     ~CMooringEvaluator();
     CMooringEvaluator(CMooringEvaluator&&) noexcept;
     CMooringEvaluator& operator=(CMooringEvaluator&&) noexcept;

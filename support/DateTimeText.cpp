@@ -1,5 +1,6 @@
 #include "DateTimeText.h"
 
+#include "DayText.h"
 #include "ListText.h"
 #include "NumberRead.h"
 #include "PlatformSeams.h"
@@ -12,9 +13,6 @@
 #include <string_view>
 
 namespace {
-
-constexpr const char* kMonthWords[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Messages of the read results -1 to -7.
 constexpr const char* kReadErrors[] = {"Invalid date format",  "Invalid month entered",
@@ -96,25 +94,10 @@ QDateTime LocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute, int
 }
 
 // An invalid time (a default one, or one a failed read left untouched) has
-// no month: it writes "???", and its numbers as zeros like the other writers.
+// day, month and year 0: it writes "00 ??? 0000".
 QString DayMonthYear(const QDate& date)
 {
-    const char* szMonth = date.isValid() ? kMonthWords[date.month() - 1] : "???";
-    return QString::asprintf("%02d %s %04d", date.day(), szMonth, date.year());
-}
-
-// Month 1 to 12 of a word whose first three letters name it, any case; 0 when
-// none does. Shorter words never match.
-int MonthOfWord(const QByteArray& word)
-{
-    if (word.size() < 3)
-        return 0;
-    const QByteArray prefix = word.left(3);
-    for (int i = 0; i < 12; ++i) {
-        if (prefix.compare(kMonthWords[i], Qt::CaseInsensitive) == 0)
-            return i + 1;
-    }
-    return 0;
+    return QString::fromStdString(DayText::DayMonthYear(date.year(), date.month(), date.day()));
 }
 
 void ShowReadError(int nError, int nCount, const char* szFormatHint, QWidget* pOwner)
@@ -193,7 +176,7 @@ int DateTimeStrToTime(const QString& strText, QDateTime& time)
         ++nFields;
     if (nFields < 3)
         return -1;
-    const int nMonth = MonthOfWord(word);
+    const int nMonth = DayText::MonthOfWord(std::string_view(word.constData(), static_cast<std::size_t>(word.size())));
     if (nMonth == 0)
         return -2;
     // Hour 24 is allowed: it is midnight at the end of the day.

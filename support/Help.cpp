@@ -27,7 +27,7 @@ struct CHelpCommand {
     unsigned int nCommand;
     const char* szName;
 };
-constexpr CHelpCommand kHelpCommands[] = {{1, "HH_HELP_CONTEXT"}, {3, "HH_DISPLAY_TOPIC"}};
+constexpr CHelpCommand kHelpCommands[] = {{CHelp::kHelpContext, "HH_HELP_CONTEXT"}, {CHelp::kDisplayTopic, "HH_DISPLAY_TOPIC"}};
 
 struct CHelpState {
     QString strFileName;

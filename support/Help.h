@@ -24,10 +24,16 @@ public:
     // nothing. The wizard passes its sheet.
     static void SetMainWindow(QWidget* pMainWindow);
 
-    // Command 1 opens the numeric help context nTopic, command 3 displays the
-    // topic nTopic (0: the file's default topic). Returns 1 when the request
-    // was handled (shown, or the user was told), 0 when there is no main
-    // window or the command is neither 1 nor 3.
+    // The commands LaunchHtmlHelp takes, by the numbers the help viewer's
+    // interface gives them.
+    enum ECommand : unsigned int {
+        kHelpContext = 1,   // open the numeric help context nTopic (docs/help/HelpContexts.h)
+        kDisplayTopic = 3,  // display the topic nTopic; 0 is the file's default topic
+    };
+
+    // Runs one of the commands above. Returns 1 when the request was handled
+    // (shown, or the user was told), 0 when there is no main window or the
+    // command is none of them.
     static int LaunchHtmlHelp(unsigned long nTopic, unsigned int nCommand);
 
 private:

@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include "Help.h"
 #include "HelpFile.h"
 
 #include <QAction>
@@ -227,7 +228,7 @@ bool ShowHelpTopic(QWidget* pOwner, const QString& strPath, unsigned int nComman
     if (!pFile->Open(QFile::encodeName(strPath).toStdString()))
         return false;
     std::string strTopic;
-    if (nCommand == 1) {
+    if (nCommand == CHelp::kHelpContext) {
         if (!pFile->TopicForContext(nTopic, strTopic))
             return false;
     } else if (nTopic == 0) {

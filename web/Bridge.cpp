@@ -66,11 +66,11 @@ extern "C" {
 // defaults, as the desktop program does when it is started again.
 EMSCRIPTEN_KEEPALIVE const char* mp_start(int bTest, int b485)
 {
-    CMoorplanCommandLineInfo commandLine;
-    commandLine.m_bTest = bTest != 0;
-    commandLine.m_b485 = b485 != 0;
+    CWizardSwitches switches;
+    switches.m_bTest = bTest != 0;
+    switches.m_b485 = b485 != 0;
     CWebWizard& wizard = Wizard();
-    wizard.m_pSheet = std::make_unique<CSheetModel>(commandLine);
+    wizard.m_pSheet = std::make_unique<CSheetModel>(switches);
     wizard.m_strMessage.clear();
     wizard.m_pSheet->Start();
     return Answer();
@@ -106,13 +106,13 @@ EMSCRIPTEN_KEEPALIVE const char* mp_back() { return Move(&CSheetModel::Back); }
 EMSCRIPTEN_KEEPALIVE const char* mp_set_switches(int bTest, int b485)
 {
     CSheetModel& sheet = *Wizard().m_pSheet;
-    CMoorplanCommandLineInfo& switches = sheet.CommandLine();
+    CWizardSwitches& switches = sheet.Switches();
     const bool bTestChanged = switches.m_bTest != (bTest != 0);
     const bool b485Changed = switches.m_b485 != (b485 != 0);
     switches.m_bTest = bTest != 0;
     switches.m_b485 = b485 != 0;
     const EPageKind eKind = sheet.CurrentPage().Kind();
-    if ((bTestChanged && eKind == EPageKind::Finish) || (b485Changed && eKind == EPageKind::MoorModel))
+    if ((bTestChanged && eKind == EPageKind::Finish) || (b485Changed && eKind == EPageKind::Comms))
         sheet.CurrentPage().OnSetActive();
     return Answer();
 }

@@ -1,6 +1,7 @@
 #include "PageState.h"
 
 #include "AppStrings.h"
+#include "ConsumerPalette.h"
 #include "FinishInsight.h"
 #include "FinishReport.h"
 #include "PlanFile.h"
@@ -31,23 +32,6 @@ const char* KindName(EControlKind eKind)
     case EControlKind::Report: return "report";
     }
     return "label";
-}
-
-const char* PageName(EPageKind eKind)
-{
-    switch (eKind) {
-    case EPageKind::Intro: return "Intro";
-    case EPageKind::MoorModel: return "MoorModel";
-    case EPageKind::BatterySelect: return "BatterySelect";
-    case EPageKind::PressureSelect: return "PressureSelect";
-    case EPageKind::SampleRate: return "SampleRate";
-    case EPageKind::Sampling700: return "Sampling700";
-    case EPageKind::Sampling710: return "Sampling710";
-    case EPageKind::MooredPumpSelect: return "MooredPumpSelect";
-    case EPageKind::SensorList: return "SensorList";
-    case EPageKind::Finish: return "Finish";
-    }
-    return "";
 }
 
 // Where each edit field and list takes its name from: the label above it in
@@ -111,14 +95,14 @@ std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
     const auto* pFinish = dynamic_cast<const CFinishPageModel*>(&page);
     return Dump({{"caption", AppStrings::kSheetCaption},
                  {"title", page.Title()},
-                 {"kind", PageName(page.Kind())},
+                 {"kind", PageKindName(page.Kind())},
                  {"finishPage", pFinish && sheet.Instrument()},
                  {"back", (nButtons & kWizBack) != 0},
                  {"next", (nButtons & kWizNext) != 0},
                  {"finish", (nButtons & kWizFinish) != 0},
                  {"finishText", pFinish ? pFinish->FinishButtonText() : "Finish"},
-                 {"test", sheet.CommandLine().m_bTest},
-                 {"b485", sheet.CommandLine().m_b485},
+                 {"test", sheet.Switches().m_bTest},
+                 {"b485", sheet.Switches().m_b485},
                  {"exportName", FinishReport::kExportFileName},
                  {"planName", std::string("plan.") + PlanFile::kExtension},
                  {"planMaxBytes", PlanFile::kMaxBytes},
@@ -134,8 +118,12 @@ std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, in
     const bool bParts = std::isfinite(dTotal) && dTotal > 0.0;
     Json parts = Json::array();
     if (bParts) {
-        for (const CEndurancePart& part : breakdown.Parts())
-            parts.push_back({{"label", BreakdownLabel(part, dTotal)}, {"share", part.m_dPerDay / dTotal}});
+        for (const CEndurancePart& part : breakdown.Parts()) {
+            const char* szColour = ConsumerColour(part.m_strName);
+            parts.push_back({{"label", BreakdownLabel(part, dTotal)},
+                             {"share", part.m_dPerDay / dTotal},
+                             {"colour", szColour ? szColour : "gray"}});
+        }
     }
     return Dump({{"parts", parts},
                  {"total", bParts ? BreakdownTotal(insight) : std::string()},

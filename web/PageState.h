@@ -24,9 +24,9 @@ namespace PageState {
 std::string ToJson(CSheetModel& sheet, const std::string& strMessage);
 
 // The finish page's insight for a deployment starting on the given day:
-// {"parts": [{"label", "share"}], "total", "end"}: each consumer's legend text
-// and share of the day (0 to 1), the legend's total line ("" with no
-// breakdown) and the expected end date text.
+// {"parts": [{"label", "share", "colour"}], "total", "end"}: each consumer's
+// legend text, share of the day (0 to 1) and colour (ConsumerPalette), the
+// legend's total line ("" with no breakdown) and the expected end date text.
 std::string InsightJson(const CFinishInsight& insight, int nYear, int nMonth, int nDay);
 
 }  // namespace PageState

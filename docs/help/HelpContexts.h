@@ -1,4 +1,6 @@
-// Help context numbers of the wizard's pages, one per page, in page order.
+// Help context numbers of the wizard's pages, one per page, in page order: the
+// help project's map ([MAP] in Moorplan.hhp) and the help tests include this
+// header, the one place the numbers are written.
 #define IDH_PAGE_MODEL 1001
 #define IDH_PAGE_COMMUNICATIONS 1002
 #define IDH_PAGE_BATTERY 1003

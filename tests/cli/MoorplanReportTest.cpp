@@ -4,6 +4,7 @@
 #include "FinishReport.h"
 #include "Instrument.h"
 #include "InstrumentFactory.h"
+#include "OptionTable.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -165,12 +166,21 @@ TEST(MoorplanReport, TraceGoesToStandardErrorOnly)
     EXPECT_NE(run.strErr.find(" = "), std::string::npos);
 }
 
-TEST(MoorplanReport, HelpExplainsTheOptionsWithAnExample)
+// Every row of the option table is listed, with what follows its name and
+// the first line of its description, after the usage lines.
+TEST(MoorplanReport, HelpListsEveryOptionOfTheTable)
 {
     const CReportRun run = RunReport({"--help"});
     EXPECT_EQ(run.nStatus, 0);
-    for (const char* szWord : {"--model", "--aux TYPE[=CURRENT]", "--485Nereids", "--trace", "Example:"})
-        EXPECT_NE(run.strOut.find(szWord), std::string::npos) << szWord;
+    EXPECT_EQ(run.strOut.rfind("Usage: moorplan-report [--model M]", 0), 0u);
+    const std::string strList = run.strOut.substr(run.strOut.find("\n\n"));
+    for (const COptionRow& row : OptionTable()) {
+        const std::string strName = "--" + std::string(row.szName) + (*row.szArg ? " " : "") + row.szArg;
+        const std::string strHelp = row.szHelp ? row.szHelp : "";
+        EXPECT_NE(strList.find(strName), std::string::npos) << strName;
+        EXPECT_NE(strList.find(strHelp.substr(0, strHelp.find('\n'))), std::string::npos) << strName;
+    }
+    EXPECT_NE(strList.find("\nExample:\n  moorplan-report --model "), std::string::npos);
 }
 
 // A plan file of a Kelvo 700 LX sampling every 600 s, for the runs that read one.

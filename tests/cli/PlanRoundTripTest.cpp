@@ -1,4 +1,5 @@
 #include "FirmwareCatalogue.h"
+#include "InstrumentFactory.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "ReportProcess.h"
@@ -17,12 +18,12 @@ struct CVariant {
     int nFirmware;
 };
 
-// Every (model, communications, firmware) the catalogue offers: the 38 variants.
+// Every (model, communications, firmware) the catalogue offers: every variant.
 std::vector<CVariant> AllVariants()
 {
     const CFirmwareCatalogue catalogue;
     std::vector<CVariant> aVariants = {{0, -1, -1}};
-    for (int nModel = 1; nModel < 7; ++nModel)
+    for (int nModel = 1; nModel < CFirmwareCatalogue::kModelRows; ++nModel)
         for (int nComm = 0; nComm < CFirmwareCatalogue::kCommColumns; ++nComm)
             for (int nFirmware = 0; nFirmware < catalogue.GetRevisionCount(nModel, nComm); ++nFirmware)
                 aVariants.push_back({nModel, nComm, nFirmware});
@@ -44,8 +45,8 @@ void WalkSession(CSheetModel& sheet, const CVariant& variant)
     sheet.CurrentPage().Click(CIntroPageModel::ModelButton(variant.nModel));
     sheet.Next();
     if (variant.nModel != 0) {
-        sheet.CurrentPage().Click(CMoorModelPageModel::CommButton(variant.nComm));
-        sheet.CurrentPage().SelectEntry(CMoorModelPageModel::kFirmware, variant.nFirmware);
+        sheet.CurrentPage().Click(CCommsPageModel::CommButton(variant.nComm));
+        sheet.CurrentPage().SelectEntry(CCommsPageModel::kFirmware, variant.nFirmware);
         sheet.Next();
     }
     CPlanAnswers sensors;
@@ -82,10 +83,10 @@ const std::string kReportPlan = "/tmp/moorplan-report-" + std::to_string(getpid(
 TEST(PlanRoundTrip, EveryVariantsPlanGoesFromASessionToMoorplanReportAndBack)
 {
     const std::vector<CVariant> aVariants = AllVariants();
-    ASSERT_EQ(aVariants.size(), 38u);
+    ASSERT_EQ(static_cast<int>(aVariants.size()), VariantCount());
     for (const CVariant& v : aVariants) {
         SCOPED_TRACE(std::to_string(v.nModel) + "/" + std::to_string(v.nComm) + "/" + std::to_string(v.nFirmware));
-        CMoorplanCommandLineInfo switches;
+        CWizardSwitches switches;
         switches.m_b485 = true;
         CSheetModel sheet(switches);
         WalkSession(sheet, v);

@@ -1,3 +1,4 @@
+#include "ConsumerPalette.h"
 #include "InstrumentFactory.h"
 #include "Instruments700.h"
 #include "Variants600.h"
@@ -5,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <set>
 #include <typeinfo>
 
 namespace {
@@ -95,19 +96,36 @@ const CVariantRow kVariantRows[] = {
     {6, 2, 1, &typeid(CInstrument710ModemFw11), 10, 14400, 1647.1750947125677, 2976.1904761904757, "QSCL", "QSC"},
 };
 
-// The consumers a breakdown lists, as the letters of the table.
+// The consumers a breakdown lists, as the letters of the table: one letter
+// per consumer kind of the palette, in its order; '?' for a consumer the
+// palette has no colour for.
 std::string Letters(const CEnduranceBreakdown& breakdown)
 {
-    namespace P = BreakdownPart;
-    const std::map<std::string, char> kLetterByConsumer = {
-        {P::kSampling, 'S'},       {P::kPump, 'P'},         {P::kAuxSensors, 'A'},       {P::kQuiescent, 'Q'},
-        {P::kCommunications, 'C'}, {P::kSelfDischarge, 'D'}, {P::kOxygenWait, 'W'},     {P::kIdle, 'I'},
-        {P::kPolledListening, 'L'}, {P::kContinuous, 'K'},
-    };
+    const std::string kLetters = "SPAQCDWILK";
+    EXPECT_EQ(ConsumerPalette().size(), kLetters.size());
     std::string strLetters;
-    for (const CEndurancePart& part : breakdown.Parts())
-        strLetters += kLetterByConsumer.at(part.m_strName);
+    for (const CEndurancePart& part : breakdown.Parts()) {
+        const auto& aPalette = ConsumerPalette();
+        const auto it = std::find_if(aPalette.begin(), aPalette.end(),
+                                     [&](const CConsumerColour& colour) { return part.m_strName == colour.szConsumer; });
+        strLetters += it == aPalette.end() ? '?' : kLetters.at(static_cast<std::size_t>(it - aPalette.begin()));
+    }
     return strLetters;
+}
+
+// One colour per consumer kind, "#rrggbb", no two alike.
+TEST(ConsumerPalette, GivesEveryConsumerKindAColourOfItsOwn)
+{
+    std::set<std::string> aColours;
+    for (const CConsumerColour& colour : ConsumerPalette()) {
+        const std::string strColour = colour.szLight;
+        EXPECT_TRUE(strColour.size() == 7 && strColour[0] == '#'
+                    && strColour.find_first_not_of("0123456789abcdef", 1) == std::string::npos)
+            << colour.szConsumer;
+        EXPECT_TRUE(aColours.insert(colour.szLight).second) << colour.szConsumer;
+        EXPECT_STREQ(ConsumerColour(colour.szConsumer), colour.szLight);
+    }
+    EXPECT_EQ(ConsumerColour("Anything else"), nullptr);
 }
 
 TEST(VariantTable, EveryTripleBuildsItsVariantWithItsLimitsAndEndurances)

@@ -99,7 +99,7 @@ TEST(MooringFile, SavesWhatItReadsAndNothingItWouldRefuse)
     for (const CMooringPosition& position : mooring.m_aPositions) {
         CPlanAnswers taken;
         std::string strReport;
-        ASSERT_EQ(RunPlan(position.m_plan, CMoorplanCommandLineInfo(), strReport, strError, &taken), kPlanDone);
+        ASSERT_EQ(RunPlan(position.m_plan, CWizardSwitches(), strReport, strError, &taken), kPlanDone);
         EXPECT_EQ(PlanFile::Text(taken), PlanFile::Text(position.m_plan)) << position.m_strLabel;
     }
     mooring.m_aPositions[1].m_dDepth = 12.25;

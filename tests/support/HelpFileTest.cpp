@@ -1,3 +1,4 @@
+#include "HelpContexts.h"
 #include "HelpFile.h"
 
 #include <gtest/gtest.h>
@@ -163,7 +164,7 @@ TEST(HelpFile, DamagedCopiesNeverCrash)
         file.Read(file.DefaultTopic(), strText);
         file.Contents();
         file.Index();
-        for (unsigned long nContext = 1001; nContext <= 1010; ++nContext)
+        for (unsigned long nContext = IDH_PAGE_MODEL; nContext <= IDH_PAGE_FINISH; ++nContext)
             file.TopicForContext(nContext, strText);
     }
     std::remove(CopyPath().c_str());

@@ -1,5 +1,6 @@
 #include "Help.h"
 
+#include "HelpContexts.h"
 #include "HelpViewerProbe.h"
 #include "MessageRecorder.h"
 #include "TestFiles.h"
@@ -23,8 +24,8 @@ using BvUtility::Platform::MessageResult;
 using BvUtility::Platform::OpenFileRequest;
 using Strings = std::vector<QString>;
 
-constexpr unsigned kHelpContext = 1;
-constexpr unsigned kDisplayTopic = 3;
+constexpr unsigned kHelpContext = CHelp::kHelpContext;
+constexpr unsigned kDisplayTopic = CHelp::kDisplayTopic;
 constexpr const char* kDefaultShown = ", ID=0, HH_DISPLAY_TOPIC, succeeded.";
 constexpr const char* kDefaultFailed = ", ID=0, HH_DISPLAY_TOPIC, FAILED.";
 
@@ -151,18 +152,19 @@ TEST_F(HelpTest, EachPagesContextShowsItsTopicInTheSameWindow)
         unsigned long nContext;
         const char* szHeading;
     };
-    // The context numbers of the manual's map, one per wizard page.
+    // The context numbers of the manual's map (the help project includes the
+    // same header), one per wizard page.
     const CPageContext kPages[] = {
-        {1001, "Choosing the model"},
-        {1002, "Communications and firmware"},
-        {1003, "Battery and deployment conditions"},
-        {1004, "Pressure sensor"},
-        {1005, "Sampling parameters (Kelvo 610, 620, 630)"},
-        {1006, "Sampling parameters (Kelvo 700)"},
-        {1007, "Sampling parameters (Kelvo 710)"},
-        {1008, "Moored pump"},
-        {1009, "Auxiliary sensors"},
-        {1010, "The result"},
+        {IDH_PAGE_MODEL, "Choosing the model"},
+        {IDH_PAGE_COMMUNICATIONS, "Communications and firmware"},
+        {IDH_PAGE_BATTERY, "Battery and deployment conditions"},
+        {IDH_PAGE_PRESSURE, "Pressure sensor"},
+        {IDH_PAGE_SAMPLING, "Sampling parameters (Kelvo 610, 620, 630)"},
+        {IDH_PAGE_SAMPLING_700, "Sampling parameters (Kelvo 700)"},
+        {IDH_PAGE_SAMPLING_710, "Sampling parameters (Kelvo 710)"},
+        {IDH_PAGE_PUMP, "Moored pump"},
+        {IDH_PAGE_SENSORS, "Auxiliary sensors"},
+        {IDH_PAGE_FINISH, "The result"},
     };
     WriteFile(m_strHelpPath);
     ASSERT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
@@ -197,7 +199,7 @@ TEST_F(HelpTest, AMissingFileIsBrowsedForAndRemembered)
     EXPECT_EQ(g_astrDiagnostics.back(), Launched(m_strChosen, kDefaultShown));
     EXPECT_EQ(Heading(), QStringLiteral("Welcome to Moorplan"));
 
-    EXPECT_EQ(CHelp::LaunchHtmlHelp(1010, kHelpContext), 1);
+    EXPECT_EQ(CHelp::LaunchHtmlHelp(IDH_PAGE_FINISH, kHelpContext), 1);
     EXPECT_EQ(m_boxes.m_aRequests.size(), 1u) << "no second question";
     EXPECT_EQ(Heading(), QStringLiteral("The result"));
 }

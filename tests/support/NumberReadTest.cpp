@@ -117,12 +117,13 @@ TEST(NumberRead, AMinusSignInAnUnsignedFieldIsOutOfRange)
     EXPECT_FALSE(FieldNumbers::ScanUnsignedInRange("4294967896", 15, 32767, nValue));
 }
 
-// The comma-decimal run of these tests is one only if its locale took hold.
+// The comma-decimal run of these tests is one only if its locale took hold;
+// the other runs have nothing to check here.
 TEST(NumberRead, TheRunsLocaleIsInForce)
 {
-    if (qgetenv("LC_ALL").startsWith("de_DE")) {
-        EXPECT_STREQ(std::localeconv()->decimal_point, ",");
-    }
+    if (!qgetenv("LC_ALL").startsWith("de_DE"))
+        GTEST_SKIP() << "not the comma-decimal run";
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
 }
 
 }  // namespace

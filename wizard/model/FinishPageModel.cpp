@@ -22,12 +22,12 @@ CFinishPageModel::CFinishPageModel(CSheetModel& sheet)
 
 void CFinishPageModel::OnSetActive()
 {
-    Show({kViewManual}, Sheet().CommandLine().m_bManual);
+    Show({kViewManual}, Sheet().Switches().m_bManual);
     SetWizardButtons(kWizBack | kWizFinish);
     CInstrument* pInstrument = Instrument();
     if (!pInstrument)
         return;
-    FinishReport::Build(*pInstrument, Sheet().CommandLine().m_bTest);
+    FinishReport::Build(*pInstrument, Sheet().Switches().m_bTest);
     // Pressing the button now ends the program, so it says so.
     m_strFinishButtonText = "Exit";
     Control(kReport).m_strText = pInstrument->m_strSummary;

@@ -2,7 +2,7 @@
 
 #include "AppStrings.h"
 #include "Instrument.h"
-#include "MoorModelPageModel.h"
+#include "CommsPageModel.h"
 #include "SheetModel.h"
 
 namespace {
@@ -74,6 +74,6 @@ CPageResult CIntroPageModel::Leave(bool bNext)
         sheet.m_nSelComm = -1;
         sheet.m_nSelFirmware = -1;
     }
-    sheet.AddPage(sheet.MoorModelPage());
+    sheet.AddPage(sheet.CommsPage());
     return {};
 }

@@ -4,6 +4,19 @@
 #include "Instrument.h"
 #include "SheetModel.h"
 
+#include <iterator>
+
+namespace {
+// In the order of EPageKind.
+constexpr const char* kPageKindNames[] = {"Intro",       "Comms",       "BatterySelect",    "PressureSelect",
+                                          "Sampling600", "Sampling700", "Sampling710",      "MooredPumpSelect",
+                                          "SensorList",  "Finish"};
+static_assert(std::size(kPageKindNames) == static_cast<std::size_t>(EPageKind::Finish) + 1,
+              "one name per page kind, in the enumeration's order");
+}  // namespace
+
+const char* PageKindName(EPageKind eKind) { return kPageKindNames[static_cast<std::size_t>(eKind)]; }
+
 CPageModel::CPageModel(CSheetModel& sheet, EPageKind eKind, std::string strCaption, std::vector<CControlState> aLayout)
     : m_sheet(sheet),
       m_eKind(eKind),
@@ -27,42 +40,41 @@ void CPageModel::OnCommand(int) {}
 
 CPageResult CPageModel::Leave(bool) { return {}; }
 
-EActionResult CPageModel::SelectEntry(int nId, int nIndex)
+namespace {
+// A person's action on a control: no action when the control already shows
+// what it would do, refused when a person could not reach the control;
+// otherwise the change is made and the page's handler runs.
+template <class TChange>
+EActionResult Act(CPageModel& page, int nId, bool bAlready, TChange change)
 {
-    CControlState& control = Control(nId);
-    if (nIndex < 0 || nIndex >= static_cast<int>(control.m_astrItems.size()))
-        return EActionResult::NotInList;
-    if (control.m_nSelection == nIndex)
+    CControlState& control = page.Control(nId);
+    if (bAlready)
         return EActionResult::NoChange;
     if (!control.m_bVisible || !control.m_bEnabled)
         return EActionResult::Unavailable;
-    control.m_nSelection = nIndex;
-    OnCommand(nId);
+    change(control);
+    page.OnCommand(nId);
     return EActionResult::Done;
+}
+}  // namespace
+
+EActionResult CPageModel::SelectEntry(int nId, int nIndex)
+{
+    const CControlState& control = Control(nId);
+    if (nIndex < 0 || nIndex >= static_cast<int>(control.m_astrItems.size()))
+        return EActionResult::NotInList;
+    return Act(*this, nId, control.m_nSelection == nIndex, [nIndex](CControlState& list) { list.m_nSelection = nIndex; });
 }
 
 EActionResult CPageModel::Click(int nId)
 {
-    CControlState& control = Control(nId);
-    if (control.m_bChecked)
-        return EActionResult::NoChange;
-    if (!control.m_bVisible || !control.m_bEnabled)
-        return EActionResult::Unavailable;
-    control.m_bChecked = true;
-    OnCommand(nId);
-    return EActionResult::Done;
+    return Act(*this, nId, Control(nId).m_bChecked, [](CControlState& button) { button.m_bChecked = true; });
 }
 
 EActionResult CPageModel::SetChecked(int nId, bool bChecked)
 {
-    CControlState& control = Control(nId);
-    if (control.m_bChecked == bChecked)
-        return EActionResult::NoChange;
-    if (!control.m_bVisible || !control.m_bEnabled)
-        return EActionResult::Unavailable;
-    control.m_bChecked = bChecked;
-    OnCommand(nId);
-    return EActionResult::Done;
+    return Act(*this, nId, Control(nId).m_bChecked == bChecked,
+               [bChecked](CControlState& box) { box.m_bChecked = bChecked; });
 }
 
 EActionResult CPageModel::TypeText(int nId, const std::string& strText)

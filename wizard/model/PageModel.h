@@ -9,19 +9,24 @@
 class CInstrument;
 class CSheetModel;
 
-// Which page a page model stands for.
+// Which page a page model stands for (the README's glossary gives each page's
+// title and Qt class).
 enum class EPageKind {
     Intro,
-    MoorModel,
+    Comms,
     BatterySelect,
     PressureSelect,
-    SampleRate,
+    Sampling600,
     Sampling700,
     Sampling710,
     MooredPumpSelect,
     SensorList,
     Finish,
 };
+
+// The kind's name, as the browser page's state and diagnostics give it: the
+// enumerator's own name.
+const char* PageKindName(EPageKind eKind);
 
 // One wizard page without a window: its controls' states, what activation
 // fills in, the handlers, and the checks and stores of Next and Back.

@@ -1,6 +1,7 @@
 #include "Sampling700PageModel.h"
 
 #include "FieldNumbers.h"
+#include "FirmwareCatalogue.h"
 #include "Instrument.h"
 #include "StrFormat.h"
 
@@ -34,14 +35,15 @@ struct CTransmitRule {
     int m_bTransmitRealTime;
 };
 
-// Scheme 1 (with the real-time option), by sampling type.
-constexpr CTransmitRule kaScheme1Rules[3] = {
+// RS-232 with "Transmit Real-time" (CommScheme::kRs232RealTime), by sampling type.
+constexpr CTransmitRule kRealTimeRules[3] = {
     {false, true, true, 0},    // autonomous
     {true, true, false, 1},    // polled
     {false, true, false, 1},   // serial line sync
 };
-// Schemes 5 and 6, by sampling type.
-constexpr CTransmitRule kaScheme56Rules[3] = {
+// RS-232 with oxygen and RS-232 pumped 4.0 (CommScheme::kRs232Oxygen and
+// kRs232Pumped40), by sampling type.
+constexpr CTransmitRule kOxygenAndPumped40Rules[3] = {
     {false, true, true, 0},
     {true, false, true, 1},
     {false, true, true, 0},
@@ -77,10 +79,11 @@ void C700SamplingPageModel::LayOutByScheme()
         const int nModel = instrument.GetModelIndex();
         const int nFirmware = instrument.GetFirmwareIndex();
         // The RS-232 revisions "3.0 and higher" of the Kelvo 700 without pump
-        // (firmware index 4, the last) and "3.0 and higher, less than 4.0" of
-        // the pumped one (index 3; 4.0 has a scheme of its own) send real-time
-        // data only while sampling autonomously, so the box is offered only then.
-        if ((nModel == ModelIndex::k700NoPump && nFirmware > 3) || (nModel == ModelIndex::k700Pump && nFirmware == 3))
+        // (the last) and "3.0 and higher, less than 4.0" of the pumped one (4.0
+        // has a scheme of its own) send real-time data only while sampling
+        // autonomously, so the box is offered only then.
+        if ((nModel == ModelIndex::k700NoPump && nFirmware >= FirmwareIndex::k700NoPumpRs232From30)
+            || (nModel == ModelIndex::k700Pump && nFirmware == FirmwareIndex::k700PumpRs232From30To40))
             transmit.m_bVisible = (nType == SamplingType::kAutonomous);
         transmit.m_bChecked = (instrument.m_bTransmitRealTime == 1);
         break;
@@ -101,7 +104,8 @@ void C700SamplingPageModel::LayOutByScheme()
         break;
     case CommScheme::kModemOxygen:
         transmit.m_bVisible = false;
-        Control(kPolled).m_bEnabled = (instrument.GetFirmwareIndex() > 0);
+        // The prototype's firmware cannot be polled; the production revisions can.
+        Control(kPolled).m_bEnabled = (instrument.GetFirmwareIndex() > FirmwareIndex::k700OxygenModemPrototype);
         break;
     default:
         transmit.m_bVisible = false;
@@ -135,16 +139,16 @@ void C700SamplingPageModel::OnSamplingType(int nType)
     const int nScheme = instrument.GetCommScheme();
     const CTransmitRule* pRule = nullptr;
     if (nScheme == CommScheme::kRs232RealTime && instrument.HasRealTimeOption() != 0)
-        pRule = &kaScheme1Rules[nType];
+        pRule = &kRealTimeRules[nType];
     else if (nScheme == CommScheme::kRs232Oxygen || nScheme == CommScheme::kRs232Pumped40)
-        pRule = &kaScheme56Rules[nType];
+        pRule = &kOxygenAndPumped40Rules[nType];
     if (pRule) {
         CControlState& transmit = Control(kTransmit);
         transmit.m_bChecked = pRule->m_bChecked;
-        // Scheme 1 leaves the box enabled as it is; schemes 5 and 6 set it.
+        // The real-time scheme leaves the box enabled as it is; the other two set it.
         if (nScheme != CommScheme::kRs232RealTime)
             transmit.m_bEnabled = pRule->m_bEnabled;
-        // Scheme 5 keeps the box shown as activation left it.
+        // With oxygen the box stays shown as activation left it.
         if (nScheme != CommScheme::kRs232Oxygen)
             transmit.m_bVisible = pRule->m_bVisible;
         instrument.m_bTransmitRealTime = pRule->m_bTransmitRealTime;

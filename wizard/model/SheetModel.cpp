@@ -5,10 +5,10 @@
 #include "Instrument.h"
 #include "InstrumentFactory.h"
 #include "IntroPageModel.h"
-#include "MoorModelPageModel.h"
+#include "CommsPageModel.h"
 #include "MooredPumpSelectPageModel.h"
 #include "PressureSelectPageModel.h"
-#include "SampleRatePageModel.h"
+#include "Sampling600PageModel.h"
 #include "Sampling700PageModel.h"
 #include "Sampling710PageModel.h"
 #include "SensorListPageModel.h"
@@ -18,7 +18,7 @@
 CPageSet::CPageSet(CSheetModel& sheet)
     : m_pBatterySelect(std::make_unique<CBatterySelectPageModel>(sheet)),
       m_pPressureSelect(std::make_unique<CPressureSelectPageModel>(sheet)),
-      m_pSampleRate(std::make_unique<CSampleRatePageModel>(sheet)),
+      m_p600Sampling(std::make_unique<C600SamplingPageModel>(sheet)),
       m_p700Sampling(std::make_unique<C700SamplingPageModel>(sheet)),
       m_p710Sampling(std::make_unique<C710SamplingPageModel>(sheet)),
       m_pMooredPumpSelect(std::make_unique<CMooredPumpSelectPageModel>(sheet)),
@@ -29,10 +29,10 @@ CPageSet::CPageSet(CSheetModel& sheet)
 
 CPageSet::~CPageSet() = default;
 
-CSheetModel::CSheetModel(const CMoorplanCommandLineInfo& commandLine)
-    : m_commandLine(commandLine),
+CSheetModel::CSheetModel(const CWizardSwitches& switches)
+    : m_switches(switches),
       m_pIntro(std::make_unique<CIntroPageModel>(*this)),
-      m_pMoorModel(std::make_unique<CMoorModelPageModel>(*this)),
+      m_pComms(std::make_unique<CCommsPageModel>(*this)),
       m_p610Set(std::make_unique<CPageSet>(*this)),
       m_pOtherSet(std::make_unique<CPageSet>(*this))
 {
@@ -72,7 +72,7 @@ void CSheetModel::Add610Pages()
     CPageSet& set = *m_p610Set;
     AddPage(*set.m_pPressureSelect);
     AddPage(*set.m_pMooredPumpSelect);
-    AddPage(*set.m_pSampleRate);
+    AddPage(*set.m_p600Sampling);
     AddPage(*set.m_pSensorList);
     AddPage(*set.m_pBatterySelect);
     AddPage(*set.m_pFinish);
@@ -90,7 +90,7 @@ void CSheetModel::AddFamilyPages()
             AddPage(*set.m_pPressureSelect);
         if (instrument.GetPumpCount() != 0)
             AddPage(*set.m_pMooredPumpSelect);
-        AddPage(*set.m_pSampleRate);
+        AddPage(*set.m_p600Sampling);
         AddPage(*set.m_pSensorList);
         if (instrument.GetBatteryCount() != 0)
             AddPage(*set.m_pBatterySelect);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CommandLineInfo.h"
 #include "ControlState.h"
 #include "Instrument.h"
 
@@ -9,16 +8,25 @@
 
 class CPageModel;
 class CIntroPageModel;
-class CMoorModelPageModel;
+class CCommsPageModel;
 class CBatterySelectPageModel;
 class CPressureSelectPageModel;
-class CSampleRatePageModel;
+class C600SamplingPageModel;
 class C700SamplingPageModel;
 class C710SamplingPageModel;
 class CMooredPumpSelectPageModel;
 class CSensorListPageModel;
 class CFinishPageModel;
 class CSheetModel;
+
+// The wizard's switches, as the moorplan command line gives them (see
+// CMoorplanCommandLineInfo), moorplan-report's options or the browser page's
+// settings.
+struct CWizardSwitches {
+    bool m_bTest = false;     // the finish page adds the table of intervals against days
+    bool m_bManual = false;   // the finish page offers "View Manual"
+    bool m_b485 = false;      // RS 485 for the Kelvo 700 without oxygen
+};
 
 // One set of the pages that follow the model pages. The introduction page's
 // set serves the Kelvo 610 path, the communications page's set every other
@@ -29,7 +37,7 @@ struct CPageSet {
 
     std::unique_ptr<CBatterySelectPageModel> m_pBatterySelect;
     std::unique_ptr<CPressureSelectPageModel> m_pPressureSelect;
-    std::unique_ptr<CSampleRatePageModel> m_pSampleRate;
+    std::unique_ptr<C600SamplingPageModel> m_p600Sampling;
     std::unique_ptr<C700SamplingPageModel> m_p700Sampling;
     std::unique_ptr<C710SamplingPageModel> m_p710Sampling;
     std::unique_ptr<CMooredPumpSelectPageModel> m_pMooredPumpSelect;
@@ -42,16 +50,16 @@ struct CPageSet {
 // list and the moves between pages.
 class CSheetModel {
 public:
-    explicit CSheetModel(const CMoorplanCommandLineInfo& commandLine);
+    explicit CSheetModel(const CWizardSwitches& switches);
     ~CSheetModel();
 
     CSheetModel(const CSheetModel&) = delete;
     CSheetModel& operator=(const CSheetModel&) = delete;
 
-    const CMoorplanCommandLineInfo& CommandLine() const { return m_commandLine; }
+    const CWizardSwitches& Switches() const { return m_switches; }
     // The switches can change while the wizard runs (the browser page offers
     // them as settings); pages read them on their next activation.
-    CMoorplanCommandLineInfo& CommandLine() { return m_commandLine; }
+    CWizardSwitches& Switches() { return m_switches; }
 
     // Makes m_pInstrument the variant of (m_nSelModel, m_nSelComm,
     // m_nSelFirmware). Keeps the current object while its triple is the same;
@@ -87,7 +95,7 @@ public:
     CPageResult Back();
 
     CIntroPageModel& IntroPage() { return *m_pIntro; }
-    CMoorModelPageModel& MoorModelPage() { return *m_pMoorModel; }
+    CCommsPageModel& CommsPage() { return *m_pComms; }
     CPageSet& Set610() { return *m_p610Set; }
     CPageSet& SetOther() { return *m_pOtherSet; }
 
@@ -100,9 +108,9 @@ public:
 private:
     CPageResult MoveTo(int nIndex, CPageResult result);
 
-    CMoorplanCommandLineInfo m_commandLine;
+    CWizardSwitches m_switches;
     std::unique_ptr<CIntroPageModel> m_pIntro;
-    std::unique_ptr<CMoorModelPageModel> m_pMoorModel;
+    std::unique_ptr<CCommsPageModel> m_pComms;
     std::unique_ptr<CPageSet> m_p610Set;
     std::unique_ptr<CPageSet> m_pOtherSet;
     std::vector<CPageModel*> m_apPages;

@@ -19,15 +19,14 @@
 //    while the page is active; both are set by the page's activation.
 
 #include "BatterySelectPageModel.h"
-#include "CommandLineInfo.h"
+#include "CommsPageModel.h"
 #include "ControlState.h"
 #include "FinishPageModel.h"
 #include "IntroPageModel.h"
-#include "MoorModelPageModel.h"
 #include "MooredPumpSelectPageModel.h"
 #include "PageModel.h"
 #include "PressureSelectPageModel.h"
-#include "SampleRatePageModel.h"
+#include "Sampling600PageModel.h"
 #include "Sampling700PageModel.h"
 #include "Sampling710PageModel.h"
 #include "SensorListPageModel.h"

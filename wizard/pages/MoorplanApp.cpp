@@ -12,10 +12,6 @@
 
 #include <future>
 
-namespace {
-constexpr unsigned int kHelpDisplayTopic = 3;
-}
-
 int CMoorplanApp::InitInstance(int argc, const char* const* argv)
 {
     m_cmdInfo.ParseCommandLine(argc, argv);
@@ -49,5 +45,5 @@ void CMoorplanApp::ConnectHelp(CPropertySheet& sheet)
 
 void CMoorplanApp::OnHelp()
 {
-    BvUtility::CHelp::LaunchHtmlHelp(0, kHelpDisplayTopic);
+    BvUtility::CHelp::LaunchHtmlHelp(0, BvUtility::CHelp::kDisplayTopic);
 }

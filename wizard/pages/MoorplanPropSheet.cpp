@@ -20,21 +20,22 @@ namespace {
 // Room for the widest page (the sensor list) beside a readable report.
 constexpr QSize kInitialSize(900, 600);
 
-// Icon resource 134 at the sizes desktops ask for.
+// The program's icon at the sizes desktops ask for.
 QIcon SheetIcon()
 {
     QIcon icon;
     for (int nSize : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon134/%1.png").arg(nSize), QSize(nSize, nSize));
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(nSize), QSize(nSize, nSize));
     return icon;
 }
-// Bitmap resource 129 at the density of the screen: decoding the larger one
+// The sheet's picture (the watermark of the first page and the header of the
+// others) at the density of the screen: decoding the larger one
 // where it is not needed would cost start-up time for nothing. Read as the PNG
 // it is: left to guess, the reader first loads every image-format plugin
 // installed to ask each whether it knows the file.
 QImage ReadSheetPicture(bool bDense)
 {
-    QImageReader reader(bDense ? QStringLiteral(":/picture129@2x.png") : QStringLiteral(":/picture129.png"), "png");
+    QImageReader reader(bDense ? QStringLiteral(":/sheet-picture@2x.png") : QStringLiteral(":/sheet-picture.png"), "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -43,7 +44,7 @@ QImage ReadSheetPicture(bool bDense)
 CPropPageSet::CPropPageSet(CPageSet& models, CSheetModel& sheet)
     : m_pageBatterySelect(*models.m_pBatterySelect),
       m_pagePressureSelect(*models.m_pPressureSelect),
-      m_pageSampleRate(*models.m_pSampleRate),
+      m_pageSampleRate(*models.m_p600Sampling),
       m_page700Sampling(*models.m_p700Sampling),
       m_page710Sampling(*models.m_p710Sampling),
       m_pageMooredPumpSelect(*models.m_pMooredPumpSelect),
@@ -62,11 +63,11 @@ void CPropPageSet::Register(QHash<const CPageModel*, CPropertyPage*>& mapPages, 
     mapPages.insert(models.m_pFinish.get(), &m_pageFinish);
 }
 
-CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CMoorplanCommandLineInfo& commandLine)
+CMoorplanPropSheet::CMoorplanPropSheet(const QString& strCaption, const CWizardSwitches& switches)
     : CPropertySheet(strCaption),
-      m_model(commandLine),
+      m_model(switches),
       m_pageIntro(m_model.IntroPage()),
-      m_pageMoorModel(m_model.MoorModelPage()),
+      m_pageMoorModel(m_model.CommsPage()),
       m_set610(m_model.Set610(), m_model),
       m_setOther(m_model.SetOther(), m_model)
 {

@@ -41,7 +41,7 @@ struct CPropPageSet {
 class CMoorplanPropSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    CMoorplanPropSheet(const QString& strCaption, const CMoorplanCommandLineInfo& commandLine);
+    CMoorplanPropSheet(const QString& strCaption, const CWizardSwitches& switches);
     ~CMoorplanPropSheet() override;
 
     CSheetModel& Model() { return m_model; }

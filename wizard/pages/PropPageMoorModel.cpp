@@ -1,9 +1,9 @@
 #include "PropPageMoorModel.h"
 
-#include "MoorModelPageModel.h"
+#include "CommsPageModel.h"
 #include "ui_PropPageMoorModel.h"
 
-CPropPageMoorModel::CPropPageMoorModel(CMoorModelPageModel& model)
+CPropPageMoorModel::CPropPageMoorModel(CCommsPageModel& model)
     : CLayoutPage(model)
 {
 }
@@ -12,10 +12,10 @@ CPropPageMoorModel::~CPropPageMoorModel() = default;
 
 void CPropPageMoorModel::BindControls(CControlBinder& binder, Ui::PropPageMoorModel& ui)
 {
-    binder.Bind(CMoorModelPageModel::kText, ui.labelComm);
-    binder.Bind(CMoorModelPageModel::kRs232, ui.radioRs232);
-    binder.Bind(CMoorModelPageModel::kRs485, ui.radioRs485);
-    binder.Bind(CMoorModelPageModel::kModem, ui.radioModem);
-    binder.Bind(CMoorModelPageModel::kFirmwareLabel, ui.labelFirmware);
-    binder.Bind(CMoorModelPageModel::kFirmware, ui.comboFirmware);
+    binder.Bind(CCommsPageModel::kText, ui.labelComm);
+    binder.Bind(CCommsPageModel::kRs232, ui.radioRs232);
+    binder.Bind(CCommsPageModel::kRs485, ui.radioRs485);
+    binder.Bind(CCommsPageModel::kModem, ui.radioModem);
+    binder.Bind(CCommsPageModel::kFirmwareLabel, ui.labelFirmware);
+    binder.Bind(CCommsPageModel::kFirmware, ui.comboFirmware);
 }

@@ -5,12 +5,12 @@
 namespace Ui {
 class PropPageMoorModel;
 }
-class CMoorModelPageModel;
+class CCommsPageModel;
 
 // The communications page: protocol and firmware revision.
 class CPropPageMoorModel : public CLayoutPage<Ui::PropPageMoorModel> {
 public:
-    explicit CPropPageMoorModel(CMoorModelPageModel& model);
+    explicit CPropPageMoorModel(CCommsPageModel& model);
     ~CPropPageMoorModel() override;
 
 protected:

@@ -1,10 +1,10 @@
 #include "PropPageSampleRate.h"
 
-#include "SampleRatePageModel.h"
+#include "Sampling600PageModel.h"
 #include "SamplingBindings.h"
 #include "ui_PropPageSampleRate.h"
 
-CPropPageSampleRate::CPropPageSampleRate(CSampleRatePageModel& model)
+CPropPageSampleRate::CPropPageSampleRate(C600SamplingPageModel& model)
     : CLayoutPage(model)
 {
 }
@@ -13,9 +13,9 @@ CPropPageSampleRate::~CPropPageSampleRate() = default;
 
 void CPropPageSampleRate::BindControls(CControlBinder& binder, Ui::PropPageSampleRate& ui)
 {
-    BindSamplingFields<CSampleRatePageModel>(binder, ui);
-    binder.Bind(CSampleRatePageModel::kNCyclesLabel, ui.labelNCycles);
-    binder.Bind(CSampleRatePageModel::kNCycles, ui.editNCycles);
-    binder.Bind(CSampleRatePageModel::kDelayLabel, ui.labelDelay);
-    binder.Bind(CSampleRatePageModel::kDelay, ui.editDelay);
+    BindSamplingFields<C600SamplingPageModel>(binder, ui);
+    binder.Bind(C600SamplingPageModel::kNCyclesLabel, ui.labelNCycles);
+    binder.Bind(C600SamplingPageModel::kNCycles, ui.editNCycles);
+    binder.Bind(C600SamplingPageModel::kDelayLabel, ui.labelDelay);
+    binder.Bind(C600SamplingPageModel::kDelay, ui.editDelay);
 }

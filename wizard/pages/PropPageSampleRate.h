@@ -5,12 +5,12 @@
 namespace Ui {
 class PropPageSampleRate;
 }
-class CSampleRatePageModel;
+class C600SamplingPageModel;
 
 // The Kelvo 610/620/630 sampling page.
 class CPropPageSampleRate : public CLayoutPage<Ui::PropPageSampleRate> {
 public:
-    explicit CPropPageSampleRate(CSampleRatePageModel& model);
+    explicit CPropPageSampleRate(C600SamplingPageModel& model);
     ~CPropPageSampleRate() override;
 
 protected:

@@ -17,16 +17,22 @@ void DrawScaled(QPainter& painter, const QRectF& rcTarget, const QPixmap& pictur
 }
 }  // namespace
 
-CSheetWatermark::CSheetWatermark(QWidget* pParent)
+CSheetPictureWidget::CSheetPictureWidget(QWidget* pParent, QSizePolicy::Policy eHorizontal,
+                                         QSizePolicy::Policy eVertical)
     : QWidget(pParent)
 {
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    setSizePolicy(eHorizontal, eVertical);
 }
 
-void CSheetWatermark::SetPicture(const QPixmap& picture)
+void CSheetPictureWidget::SetPicture(const QPixmap& picture)
 {
     m_picture = picture;
     update();
+}
+
+CSheetWatermark::CSheetWatermark(QWidget* pParent)
+    : CSheetPictureWidget(pParent, QSizePolicy::Fixed, QSizePolicy::Expanding)
+{
 }
 
 QSize CSheetWatermark::sizeHint() const { return QSize(kWatermarkWidth, 314); }
@@ -47,15 +53,8 @@ void CSheetWatermark::paintEvent(QPaintEvent*)
 }
 
 CSheetHeader::CSheetHeader(QWidget* pParent)
-    : QWidget(pParent)
+    : CSheetPictureWidget(pParent, QSizePolicy::Expanding, QSizePolicy::Fixed)
 {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
-
-void CSheetHeader::SetPicture(const QPixmap& picture)
-{
-    m_picture = picture;
-    update();
 }
 
 void CSheetHeader::SetTitle(const QString& strTitle)

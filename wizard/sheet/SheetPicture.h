@@ -7,25 +7,31 @@
 // the first page and the header band above the inner pages. Both draw the same
 // picture, scaled at paint time so it stays sharp at any screen density.
 
-class CSheetWatermark : public QWidget {
+// What the two have in common: the picture, and a size policy that is fixed
+// along the side the picture sets.
+class CSheetPictureWidget : public QWidget {
+public:
+    CSheetPictureWidget(QWidget* pParent, QSizePolicy::Policy eHorizontal, QSizePolicy::Policy eVertical);
+    void SetPicture(const QPixmap& picture);
+
+protected:
+    QPixmap m_picture;
+};
+
+class CSheetWatermark : public CSheetPictureWidget {
 public:
     explicit CSheetWatermark(QWidget* pParent);
-    void SetPicture(const QPixmap& picture);
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
-
-private:
-    QPixmap m_picture;
 };
 
 // The header band: the sheet's title on the left and the top of the picture
 // (the sea surface) on the right.
-class CSheetHeader : public QWidget {
+class CSheetHeader : public CSheetPictureWidget {
 public:
     explicit CSheetHeader(QWidget* pParent);
-    void SetPicture(const QPixmap& picture);
     void SetTitle(const QString& strTitle);
     QSize sizeHint() const override;
 
@@ -33,6 +39,5 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
-    QPixmap m_picture;
     QString m_strTitle;
 };

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     bool bOk = IsEditErrorMsg() == 1 && FixPath(strPath) == 1 && FindCharInStr(strPath, '\\', 1) == 2 &&
                DateTimeStrToTime(QStringLiteral("05 dec 2026 24:00:00"), time) == 0 &&
                TimeToDateTimeStr(time) == "06 Dec 2026 00:00:00" && os.str() == "  " &&
-               BvUtility::CHelp::LaunchHtmlHelp(0, 3) == 0;   // no main window
+               BvUtility::CHelp::LaunchHtmlHelp(0, BvUtility::CHelp::kDisplayTopic) == 0;   // no main window
 
     // The user-abort exception is caught by its type across the library boundary.
     SetEditErrorMsg(0);

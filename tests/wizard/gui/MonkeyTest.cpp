@@ -85,7 +85,7 @@ private:
 
     void Restart()
     {
-        const CMoorplanCommandLineInfo commandLine = Switches(Below(2) == 0, Below(2) == 0);
+        const CWizardSwitches commandLine = Switches(Below(2) == 0, Below(2) == 0);
         m_pWizard.reset();   // the old wizard first: it hands the desktop seams back
         m_pWizard = std::make_unique<CGuiWizard>(commandLine);
         m_pModel = std::make_unique<CSheetModel>(commandLine);

@@ -46,7 +46,7 @@ TEST_F(PlanGuiTest, OpenPlanReachesTheFinishPageWithThePlansReportAndSavePlanWri
     std::string strReport;
     std::string strMessage;
     ASSERT_TRUE(PlanFile::Read(Write(kPlanText).toStdString(), answers, strMessage)) << strMessage;
-    ASSERT_EQ(RunPlan(answers, Switches(true), strReport, strMessage), kPlanDone) << strMessage;
+    ASSERT_EQ(RunPlan(answers, Switches(true), strMessage, strReport), kPlanDone) << strMessage;
     BvUtility::Platform::SetOpenFileHandler([this](const BvUtility::Platform::OpenFileRequest& request) {
         EXPECT_EQ(request.strDefaultSuffix, QStringLiteral("moorplan"));
         return m_strPath;
@@ -111,6 +111,8 @@ TEST_F(PlanGuiTest, MalformedPlansAreToldAndTheWizardStaysUp)
     }
 }
 
+// The three switches after a slash or a dash, in any letter case, and the
+// plan: the first parameter without one, or one that names a file or a plan.
 TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
 {
     // A file that exists is the plan, whatever its name.
@@ -120,17 +122,23 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
     struct CCase {
         std::vector<const char*> aArgs;
         QString strPlan;
+        bool bTest, bManual, b485;
     };
     const CCase kCases[] = {
-        {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan"},
-        {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN"},
-        {{"moorplan", existing.constData(), "/485Nereids"}, strExisting},
-        {{"moorplan", "/TEST", "/MANUAL", "/unknown"}, QString()},
+        {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan", true, false, false},
+        {{"moorplan", "-manual", "/home/tech/Deep Mooring.MOORPLAN"}, "/home/tech/Deep Mooring.MOORPLAN", false, true, false},
+        {{"moorplan", existing.constData(), "-485nereids"}, strExisting, false, false, true},
+        {{"moorplan", "-tEsT", "/MANUAL", "/unknown"}, QString(), true, true, false},
+        {{"moorplan", "TEST", "MANUAL"}, "TEST", false, false, false},
+        {{"moorplan", "/TESTS", "--TEST", "file.txt"}, "file.txt", false, false, false},
     };
     for (const CCase& test : kCases) {
         CMoorplanCommandLineInfo commandLine;
         commandLine.ParseCommandLine(static_cast<int>(test.aArgs.size()), test.aArgs.data());
         EXPECT_EQ(QFile::decodeName(commandLine.m_strPlanFile.c_str()), test.strPlan) << test.aArgs[1];
+        EXPECT_EQ(commandLine.m_bTest, test.bTest) << test.aArgs[1];
+        EXPECT_EQ(commandLine.m_bManual, test.bManual) << test.aArgs[1];
+        EXPECT_EQ(commandLine.m_b485, test.b485) << test.aArgs[1];
     }
 }
 

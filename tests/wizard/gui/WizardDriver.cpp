@@ -9,15 +9,15 @@
 
 #include <gtest/gtest.h>
 
-CMoorplanCommandLineInfo Switches(bool bTest, bool b485)
+CWizardSwitches Switches(bool bTest, bool b485)
 {
-    CMoorplanCommandLineInfo commandLine;
+    CWizardSwitches commandLine;
     commandLine.m_bTest = bTest;
     commandLine.m_b485 = b485;
     return commandLine;
 }
 
-CGuiWizard::CGuiWizard(const CMoorplanCommandLineInfo& commandLine)
+CGuiWizard::CGuiWizard(const CWizardSwitches& commandLine)
     : m_sheet(QStringLiteral("Power Calculator"), commandLine)
 {
     m_sheet.show();
@@ -125,7 +125,7 @@ void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers, std::vector<std::
     }
 }
 
-std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers)
+std::string ModelReport(const CWizardSwitches& commandLine, const CAnswers& aAnswers)
 {
     CSheetModel sheet(commandLine);
     sheet.Start();

@@ -4,7 +4,7 @@
 #include "PlatformSeams.h"
 #include "WizardModel.h"
 
-#include "../../output/SeamRecorder.h"
+#include "../../finish/SeamRecorder.h"
 
 #include <QPushButton>
 
@@ -30,14 +30,14 @@ inline CAnswer Type(int nId, const std::string& strText) { return {CAnswer::Type
 inline CAnswer NextPage() { return {CAnswer::Next, -1, {}}; }
 inline CAnswer BackPage() { return {CAnswer::Back, -1, {}}; }
 
-CMoorplanCommandLineInfo Switches(bool bTest, bool b485 = false);
+CWizardSwitches Switches(bool bTest, bool b485 = false);
 
 // The real wizard, shown headless, with the message boxes, documents opened
 // and programs started recorded instead of acted on. Every answer acts on the
 // widgets as a person would.
 class CGuiWizard {
 public:
-    explicit CGuiWizard(const CMoorplanCommandLineInfo& commandLine = CMoorplanCommandLineInfo());
+    explicit CGuiWizard(const CWizardSwitches& commandLine = CWizardSwitches());
 
     CMoorplanPropSheet& Sheet() { return m_sheet; }
     CModelPage* ActivePage() const { return qobject_cast<CModelPage*>(m_sheet.GetActivePage()); }
@@ -67,7 +67,7 @@ private:
 void ModelAnswer(CSheetModel& sheet, const CAnswers& aAnswers, std::vector<std::string>* pMessages = nullptr);
 // The finish page's report after those answers (empty when the run did not
 // end on the finish page).
-std::string ModelReport(const CMoorplanCommandLineInfo& commandLine, const CAnswers& aAnswers);
+std::string ModelReport(const CWizardSwitches& commandLine, const CAnswers& aAnswers);
 
 // The reports end their lines with "\r\n", the report field with "\n".
 QString AsShown(const std::string& strReport);

@@ -3,7 +3,7 @@
 #include "MoorplanApp.h"
 #include "WizardDriver.h"
 
-#include "../../output/TmpDirOverride.h"
+#include "../../finish/TmpDirOverride.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ using K700 = C700SamplingPageModel;
 // for a colder deployment and on to a rebuilt report.
 const CAnswers kColderReturn = {
     NextPage(), NextPage(), NextPage(), Choose(Pump::kPump, "P4M"), Click(Pump::kMode2), NextPage(),
-    Type(CSampleRatePageModel::kInterval, "300"), NextPage(), Choose(CSensorListPageModel::kCount, "2"), NextPage(),
+    Type(C600SamplingPageModel::kInterval, "300"), NextPage(), Choose(CSensorListPageModel::kCount, "2"), NextPage(),
     Choose(Battery::kBattery, "Lithium (30 Amp-hr)"), Type(Battery::kTemperature, "-2"), NextPage(),
     BackPage(), Type(Battery::kTemperature, "-4.5"), NextPage()};
 

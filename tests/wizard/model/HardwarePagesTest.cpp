@@ -7,7 +7,7 @@ namespace {
 using PPressure = CPressureSelectPageModel;
 using PPump = CMooredPumpSelectPageModel;
 using PSensors = CSensorListPageModel;
-using PComm = CMoorModelPageModel;
+using PComm = CCommsPageModel;
 
 // ---- Communications page: enabled protocols by model, preselected revision ----
 

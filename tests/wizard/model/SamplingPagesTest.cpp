@@ -7,7 +7,7 @@ namespace {
 
 using P700 = C700SamplingPageModel;
 using P710 = C710SamplingPageModel;
-using PRate = CSampleRatePageModel;
+using PRate = C600SamplingPageModel;
 
 // ---- Kelvo 700: each communications scheme's layout, and what the sampling
 // buttons, clicked in turn, do to "Transmit Real-time" ----
@@ -149,7 +149,7 @@ CPageModel& OpenEvenNCyclesRatePage(CSheetDriver& driver)
 {
     driver.ChooseInstrument({1, 2, 0});
     driver.Page().SelectEntry(CPressureSelectPageModel::kSensor, 2);
-    return driver.NextUntil(EPageKind::SampleRate);
+    return driver.NextUntil(EPageKind::Sampling600);
 }
 
 struct CRateCheck {
@@ -252,27 +252,27 @@ double Rate(const CInstrument& k) { return k.m_nCommsPerHour; }
 INSTANTIATE_TEST_SUITE_P(
     Fields, NegativeEntries,
     ::testing::Values(
-        CNegative{"interval first", k620Modem, EPageKind::SampleRate,
+        CNegative{"interval first", k620Modem, EPageKind::Sampling600,
                   [](CPageModel& p) {
                       p.TypeText(PRate::kInterval, "9");
                       p.TypeText(PRate::kDelay, "-1");
                   },
                   "Sample interval must be between 10 and 14400 seconds.", Delay},
-        CNegative{"delay above the counts", k620Modem, EPageKind::SampleRate,
+        CNegative{"delay above the counts", k620Modem, EPageKind::Sampling600,
                   [](CPageModel& p) {
                       p.TypeText(PRate::kDelay, " -0");
                       p.TypeText(PRate::kQueried, "-1");
                   },
                   kszDelay, Delay},
-        CNegative{"count above the rate", k620Modem, EPageKind::SampleRate,
+        CNegative{"count above the rate", k620Modem, EPageKind::Sampling600,
                   [](CPageModel& p) {
                       p.TypeText(PRate::kQueried, "-0");
                       p.TypeText(PRate::kRate, "-3");
                   },
                   kszQueried, Queried},
-        CNegative{"rate", k620Modem, EPageKind::SampleRate, [](CPageModel& p) { p.TypeText(PRate::kRate, "-0.5"); },
+        CNegative{"rate", k620Modem, EPageKind::Sampling600, [](CPageModel& p) { p.TypeText(PRate::kRate, "-0.5"); },
                   kszRate, Rate},
-        CNegative{"a minus sign without a number is no number", k620Modem, EPageKind::SampleRate,
+        CNegative{"a minus sign without a number is no number", k620Modem, EPageKind::Sampling600,
                   [](CPageModel& p) { p.TypeText(PRate::kDelay, "-abc"); }, "", Delay},
         CNegative{"Kelvo 700 count", {3, 2, 2}, EPageKind::Sampling700,
                   [](CPageModel& p) { p.TypeText(P700::kQueried, "-2147483649"); }, kszQueried, Queried},

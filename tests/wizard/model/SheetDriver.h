@@ -23,7 +23,7 @@ class CSheetDriver {
 public:
     // b485: started with the switch that offers RS 485 on every Kelvo 700
     // (the switches are TEST, MANUAL and 485Nereids).
-    explicit CSheetDriver(bool b485 = false) : m_sheet({false, false, b485, {}}) { m_sheet.Start(); }
+    explicit CSheetDriver(bool b485 = false) : m_sheet({false, false, b485}) { m_sheet.Start(); }
 
     // From the introduction page: picks the variant, then Next until the
     // first page of the family.
@@ -35,9 +35,9 @@ public:
             return;
         CPageModel& comm = m_sheet.CurrentPage();
         if (variant.nComm >= 0)
-            comm.Click(CMoorModelPageModel::CommButton(variant.nComm));
+            comm.Click(CCommsPageModel::CommButton(variant.nComm));
         if (variant.nFirmware >= 0)
-            comm.SelectEntry(CMoorModelPageModel::kFirmware, variant.nFirmware);
+            comm.SelectEntry(CCommsPageModel::kFirmware, variant.nFirmware);
         m_sheet.Next();
     }
 

@@ -18,10 +18,10 @@ TEST_P(PageSequence, FollowsTheInstrumentFamily)
     EXPECT_EQ(driver.PageKinds(), GetParam().aExpected);
 }
 
-const std::vector<EPageKind> k610Path = {K::Intro, K::PressureSelect, K::MooredPumpSelect, K::SampleRate,
+const std::vector<EPageKind> k610Path = {K::Intro, K::PressureSelect, K::MooredPumpSelect, K::Sampling600,
                                          K::SensorList, K::BatterySelect, K::Finish};
-const std::vector<EPageKind> k620Path = {K::Intro, K::MoorModel, K::PressureSelect, K::MooredPumpSelect,
-                                         K::SampleRate, K::SensorList, K::BatterySelect, K::Finish};
+const std::vector<EPageKind> k620Path = {K::Intro, K::Comms, K::PressureSelect, K::MooredPumpSelect,
+                                         K::Sampling600, K::SensorList, K::BatterySelect, K::Finish};
 
 // The family, not the model, decides: one variant of each.
 INSTANTIATE_TEST_SUITE_P(
@@ -29,10 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CSequenceCase{{0}, k610Path}, CSequenceCase{{1, 0, 1}, k620Path},
                       CSequenceCase{{2, -1, 0}, k620Path},
                       CSequenceCase{{5, 0, 0},
-                                    {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling700, K::BatterySelect,
+                                    {K::Intro, K::Comms, K::PressureSelect, K::Sampling700, K::BatterySelect,
                                      K::Finish}},
                       CSequenceCase{{6, 2, 1},
-                                    {K::Intro, K::MoorModel, K::PressureSelect, K::Sampling710, K::BatterySelect,
+                                    {K::Intro, K::Comms, K::PressureSelect, K::Sampling710, K::BatterySelect,
                                      K::Finish}}));
 
 // Going back to the introduction trims the Kelvo 610's pages before another
@@ -62,14 +62,14 @@ TEST(SheetModel, TheInstrumentAndItsPagesLastAsLongAsItsChoices)
     driver.m_sheet.Back();   // to the introduction page
     driver.m_sheet.Next();
     EXPECT_EQ(driver.Page().Title(), "Communications and Firmware");
-    EXPECT_TRUE(driver.Page().Control(CMoorModelPageModel::CommButton(2)).m_bChecked);
-    EXPECT_FALSE(driver.Page().Control(CMoorModelPageModel::CommButton(0)).m_bChecked);
+    EXPECT_TRUE(driver.Page().Control(CCommsPageModel::CommButton(2)).m_bChecked);
+    EXPECT_FALSE(driver.Page().Control(CCommsPageModel::CommButton(0)).m_bChecked);
     driver.m_sheet.Next();
     EXPECT_EQ(&driver.Instrument(), pFirst);
     EXPECT_EQ(driver.Instrument().m_nSampleInterval, 1234);
 
     driver.m_sheet.Back();
-    driver.Page().SelectEntry(CMoorModelPageModel::kFirmware, 1);
+    driver.Page().SelectEntry(CCommsPageModel::kFirmware, 1);
     driver.m_sheet.Next();
     EXPECT_EQ(driver.Instrument().GetFirmwareIndex(), 1);
     EXPECT_EQ(driver.Instrument().m_nSampleInterval, -1);
@@ -104,14 +104,14 @@ TEST(SheetModel, ATripleWithoutAVariantDropsTheOldInstrument)
 // the views index the layout by the enum.
 TEST(PageLayouts, HoldOneStatePerControlOfTheEnum)
 {
-    CSheetModel sheet{CMoorplanCommandLineInfo()};
+    CSheetModel sheet{CWizardSwitches()};
     CPageSet& set = sheet.SetOther();
     const std::pair<const CPageModel*, int> aPages[] = {
         {&sheet.IntroPage(), CIntroPageModel::kControlCount},
-        {&sheet.MoorModelPage(), CMoorModelPageModel::kControlCount},
+        {&sheet.CommsPage(), CCommsPageModel::kControlCount},
         {set.m_pBatterySelect.get(), CBatterySelectPageModel::kControlCount},
         {set.m_pPressureSelect.get(), CPressureSelectPageModel::kControlCount},
-        {set.m_pSampleRate.get(), CSampleRatePageModel::kControlCount},
+        {set.m_p600Sampling.get(), C600SamplingPageModel::kControlCount},
         {set.m_p700Sampling.get(), C700SamplingPageModel::kControlCount},
         {set.m_p710Sampling.get(), C710SamplingPageModel::kControlCount},
         {set.m_pMooredPumpSelect.get(), CMooredPumpSelectPageModel::kControlCount},

@@ -1,8 +1,8 @@
 #include "PlanFile.h"
 
+#include "AnswerTable.h"
 #include "ChoiceMatch.h"
 #include "FileReplace.h"
-#include "OptionTable.h"
 #include "PlanObject.h"
 
 #include <cmath>
@@ -66,7 +66,7 @@ EValueKind ValueKindOf(EStepKind eStep)
 
 std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
 {
-    const std::string strSubject = CPlanAnswers::Subject("aux", strFile);
+    const std::string strSubject = CPlanAnswers::Subject(kAuxAnswer, strFile);
     if (!value.is_array())
         WrongType(strSubject, "a list of sensors", value);
     std::vector<CAuxAnswer> aRows;
@@ -104,10 +104,10 @@ CPlanAnswers AnswersOf(const Json& document, const std::string& strFile)
         const std::string& strName = field.key();
         if (strName == kVersionKey)
             continue;
-        const COptionRow* pRow = FindOption(strName);
-        if (!pRow || !pRow->IsPageAnswer() || pRow->aReadings.empty())
+        const CAnswerRow* pRow = FindAnswer(strName);
+        if (!pRow || pRow->aReadings.empty())
             throw CError{strFile + ": unknown field " + Quoted(strName)};
-        if (pRow->eKind == EOptionKind::PageRows)
+        if (pRow->bRows)
             answers.SetAux(AuxRows(strFile, field.value()), strFile);
         else
             answers.Set(strName,
@@ -228,10 +228,10 @@ Json Object(const CPlanAnswers& answers)
     // In the table's order, which is the pages' order.
     Json document = Json::object();
     document[kVersionKey] = kVersion;
-    for (const COptionRow& row : OptionTable()) {
-        if (row.eKind == EOptionKind::PageRows && answers.HasAux())
+    for (const CAnswerRow& row : AnswerTable()) {
+        if (row.bRows && answers.HasAux())
             document[row.szName] = AuxValue(answers.Aux());
-        else if (row.eKind == EOptionKind::PageAnswer && answers.Has(row.szName) && !row.aReadings.empty())
+        else if (!row.bRows && answers.Has(row.szName) && !row.aReadings.empty())
             document[row.szName] = StepValue(row.aReadings.front().eStep, answers.Value(row.szName));
     }
     return document;

@@ -1,7 +1,7 @@
 #include "PlanRunner.h"
 
+#include "AnswerTable.h"
 #include "ChoiceMatch.h"
-#include "OptionTable.h"
 #include "WizardModel.h"
 
 namespace {
@@ -99,7 +99,7 @@ void ApplyAux(CPageModel& page, const CPageReading& step, const CPlanAnswers& an
     using Sensors = CSensorListPageModel;
     if (!answers.HasAux())
         return;
-    const CAnswerName name{answers, "aux"};
+    const CAnswerName name{answers, kAuxAnswer};
     const std::vector<CAuxAnswer>& aRows = answers.Aux();
     const int nCount = static_cast<int>(aRows.size());
     const int nMax = static_cast<int>(page.Control(step.nControl).m_astrItems.size()) - 1;
@@ -120,11 +120,11 @@ void ApplyAux(CPageModel& page, const CPageReading& step, const CPlanAnswers& an
 // The answers the page reads, in its control order.
 void ApplyPage(CPageModel& page, const CPlanAnswers& answers)
 {
-    for (const COptionRow& row : OptionTable()) {
+    for (const CAnswerRow& row : AnswerTable()) {
         for (const CPageReading& reading : row.aReadings) {
             if (reading.ePage != page.Kind())
                 continue;
-            if (row.eKind == EOptionKind::PageRows)
+            if (row.bRows)
                 ApplyAux(page, reading, answers);
             else if (answers.Has(row.szName))
                 ApplyStep(page, reading, answers.Value(row.szName), {answers, row.szName});
@@ -137,7 +137,7 @@ void ApplyPage(CPageModel& page, const CPlanAnswers& answers)
 void RequireAnswersOnPath(const CSheetModel& sheet, const CPlanAnswers& answers)
 {
     auto require = [&](const std::string& strOption) {
-        const COptionRow* pRow = FindOption(strOption);
+        const CAnswerRow* pRow = FindAnswer(strOption);
         for (const CPageModel* pPage : sheet.Pages())
             if (pRow && pRow->ReadBy(pPage->Kind()))
                 return;
@@ -146,10 +146,10 @@ void RequireAnswersOnPath(const CSheetModel& sheet, const CPlanAnswers& answers)
     for (const auto& entry : answers.Values())
         require(entry.first);
     if (answers.HasAux())
-        require("aux");
+        require(kAuxAnswer);
 }
 
-bool IsModelPage(EPageKind eKind) { return eKind == EPageKind::Intro || eKind == EPageKind::MoorModel; }
+bool IsModelPage(EPageKind eKind) { return eKind == EPageKind::Intro || eKind == EPageKind::Comms; }
 
 }  // namespace
 
@@ -190,7 +190,7 @@ void ReapplyPageAnswers(CPageModel& page, const CPlanAnswers& answers)
     }
 }
 
-EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strMessage,
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CWizardSwitches& switches, std::string& strMessage,
                     const std::function<void(CSheetModel&)>& onFinish)
 {
     CSheetModel sheet(switches);
@@ -200,8 +200,8 @@ EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo&
     return eStatus;
 }
 
-EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strReport,
-                    std::string& strMessage, CPlanAnswers* pSaved)
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CWizardSwitches& switches, std::string& strMessage,
+                    std::string& strReport, CPlanAnswers* pSaved)
 {
     return RunPlan(answers, switches, strMessage, [&](CSheetModel& sheet) {
         strReport = sheet.CurrentPage().Control(CFinishPageModel::kReport).m_strText;

@@ -1,3 +1,4 @@
+#include "DayText.h"
 #include "FinishPageModel.h"
 #include "InsightPanel.h"
 #include "Instrument.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScatterSeries>
@@ -35,7 +37,7 @@ class PropPageFinishTest : public ::testing::Test
 protected:
     void Open(bool bManual, const std::function<void(CInstrument&)>& enter = {})
     {
-        CMoorplanCommandLineInfo commandLine;
+        CWizardSwitches commandLine;
         commandLine.m_bManual = bManual;
         m_pModel = std::make_unique<CSheetModel>(commandLine);
         m_pModel->m_nSelModel = 1;
@@ -96,6 +98,12 @@ TEST_F(PropPageFinishTest, IsTheLastPageAndOpensTheManualOfTheInstrument)
 // alkaline pack at 10 C, sampling every 300 s: about 210 days.
 TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
 {
+    // On a German desktop, where Qt's own month names would read "März".
+    struct CGermanDesktop {
+        const QLocale previous;
+        CGermanDesktop() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        ~CGermanDesktop() { QLocale::setDefault(previous); }
+    } german;
     Open(false, [](CInstrument& k) {
         k.SetPressureSensorIndex(1);
         k.m_nSampleInterval = 300;
@@ -131,6 +139,8 @@ TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
 
     // The start is today until the person picks another day.
     EXPECT_EQ(pPanel->DeploymentStart()->date(), QDate::currentDate());
+    pPanel->DeploymentStart()->setDate(QDate(2027, 3, 1));
+    EXPECT_EQ(pPanel->DeploymentStart()->text().toStdString(), DayText::DayMonthYear(2027, 3, 1));
     pPanel->DeploymentStart()->setDate(QDate(2027, 1, 1));
     EXPECT_EQ(pPanel->ExpectedEnd()->text(), QStringLiteral("30 Jul 2027"));
     EXPECT_TRUE(ReportText().endsWith(QLatin1String("Battery Endurance is:   210 Days\n")));

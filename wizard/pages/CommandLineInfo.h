@@ -1,11 +1,13 @@
 #pragma once
 
+#include "SheetModel.h"
+
 #include <string>
 
-// The wizard's three switches: "TEST", "MANUAL" and "485Nereids", each after
-// a slash or a dash, in any letter case, and the plan file to open. Everything
-// else on the command line is ignored without a message.
-class CMoorplanCommandLineInfo {
+// The moorplan command line: the wizard's three switches, "TEST", "MANUAL"
+// and "485Nereids", each after a slash or a dash, in any letter case, and the
+// plan file to open. Everything else is ignored without a message.
+class CMoorplanCommandLineInfo : public CWizardSwitches {
 public:
     // One parameter, without its leading slash or dash; bFlag says whether it
     // had one. bLast is passed through as the toolkit does and not used.
@@ -15,9 +17,6 @@ public:
     // a flag and is removed before ParseParam sees the text.
     void ParseCommandLine(int argc, const char* const* argv);
 
-    bool m_bTest = false;
-    bool m_bManual = false;
-    bool m_b485 = false;
     // The first parameter without a leading slash or dash, or one that names
     // a file or ends in ".moorplan": an absolute path starts with a slash
     // too, and the desktop entry always passes one. Empty when there is none.

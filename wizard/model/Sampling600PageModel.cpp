@@ -1,4 +1,4 @@
-#include "SampleRatePageModel.h"
+#include "Sampling600PageModel.h"
 
 #include "FieldNumbers.h"
 #include "Instrument.h"
@@ -7,7 +7,7 @@
 namespace {
 constexpr const char* kszDelayNegative = "Delay before sampling must not be negative";
 
-std::vector<CControlState> SampleRateLayout()
+std::vector<CControlState> Sampling600Layout()
 {
     return {
         IntervalLabel(),
@@ -25,13 +25,13 @@ std::vector<CControlState> SampleRateLayout()
 }
 }  // namespace
 
-CSampleRatePageModel::CSampleRatePageModel(CSheetModel& sheet)
-    : CSamplingPageModel(sheet, EPageKind::SampleRate, SampleRateLayout(),
+C600SamplingPageModel::C600SamplingPageModel(CSheetModel& sheet)
+    : CSamplingPageModel(sheet, EPageKind::Sampling600, Sampling600Layout(),
                          {kInterval, kQueriedLabel, kQueried, kRateLabel, kRate, kReport})
 {
 }
 
-void CSampleRatePageModel::OnSetActive()
+void C600SamplingPageModel::OnSetActive()
 {
     const CInstrument& instrument = *Instrument();
     SetWizardButtons(kWizBack | kWizNext);
@@ -46,7 +46,7 @@ void CSampleRatePageModel::OnSetActive()
     PushFields();
 }
 
-CPageResult CSampleRatePageModel::Leave(bool bNext)
+CPageResult C600SamplingPageModel::Leave(bool bNext)
 {
     CInstrument& instrument = *Instrument();
     CPageResult result;

@@ -1,5 +1,6 @@
-#include "OptionTable.h"
+#include "AnswerTable.h"
 
+#include "PlanAnswers.h"
 #include "WizardModel.h"
 
 #include <algorithm>
@@ -18,44 +19,32 @@ CPageReading Keywords(EPageKind ePage, std::vector<CKeywordButton> aButtons)
 }
 CPageReading SensorRows(EPageKind ePage, int nCountList) { return {ePage, EStepKind::SensorRows, nCountList, 0, {}}; }
 
-// The kinds of row.
-COptionRow Answer(const char* szName, const char* szArg, const char* szHelp, std::vector<CPageReading> aReadings)
+// A page answer; given more than once, the last value counts.
+CAnswerRow Answer(const char* szName, const char* szArg, const char* szHelp, std::vector<CPageReading> aReadings)
 {
-    return {szName, EOptionKind::PageAnswer, std::move(aReadings), nullptr, {}, szArg, szHelp};
+    return {szName, false, std::move(aReadings), szArg, szHelp};
 }
-COptionRow Rows(const char* szName, const char* szArg, const char* szHelp, std::vector<CPageReading> aReadings)
+// An answer given once per row, in row order.
+CAnswerRow Rows(const char* szName, const char* szArg, const char* szHelp, std::vector<CPageReading> aReadings)
 {
-    return {szName, EOptionKind::PageRows, std::move(aReadings), nullptr, {}, szArg, szHelp};
-}
-COptionRow Switch(const char* szName, bool CPlanOptions::*pFlag, const char* szHelp)
-{
-    return {szName, EOptionKind::Switch, {}, pFlag, {}, "", szHelp};
-}
-COptionRow HelpSwitch(const char* szName, bool CPlanOptions::*pFlag, const char* szHelp)
-{
-    return {szName, EOptionKind::Help, {}, pFlag, {}, "", szHelp};
-}
-COptionRow Setting(const char* szName, const char* szArg, std::vector<std::string> astrKeywords,
-                                    const char* szHelp)
-{
-    return {szName, EOptionKind::Setting, {}, nullptr, std::move(astrKeywords), szArg, szHelp};
+    return {szName, true, std::move(aReadings), szArg, szHelp};
 }
 
 using Intro = CIntroPageModel;
-using MoorModel = CMoorModelPageModel;
+using Comms = CCommsPageModel;
 using Pressure = CPressureSelectPageModel;
 using Pump = CMooredPumpSelectPageModel;
-using SampleRate = CSampleRatePageModel;
+using Sampling600 = C600SamplingPageModel;
 using Sampling700 = C700SamplingPageModel;
 using Sampling710 = C710SamplingPageModel;
 using Sensors = CSensorListPageModel;
 using Battery = CBatterySelectPageModel;
 
 constexpr EPageKind kIntro = EPageKind::Intro;
-constexpr EPageKind kMoorModel = EPageKind::MoorModel;
+constexpr EPageKind kComms = EPageKind::Comms;
 constexpr EPageKind kPressure = EPageKind::PressureSelect;
 constexpr EPageKind kPump = EPageKind::MooredPumpSelect;
-constexpr EPageKind kSampleRate = EPageKind::SampleRate;
+constexpr EPageKind k600 = EPageKind::Sampling600;
 constexpr EPageKind k700 = EPageKind::Sampling700;
 constexpr EPageKind k710 = EPageKind::Sampling710;
 constexpr EPageKind kSensors = EPageKind::SensorList;
@@ -63,25 +52,25 @@ constexpr EPageKind kBattery = EPageKind::BatterySelect;
 
 }  // namespace
 
-const std::vector<COptionRow>& OptionTable()
+const std::vector<CAnswerRow>& AnswerTable()
 {
-    static const std::vector<COptionRow> aRows = {
+    static const std::vector<CAnswerRow> aRows = {
         Answer("model", "M", "instrument model (default: Kelvo 620)",
                {Radios(kIntro, Intro::kModel610, Intro::kModelCount)}),
         Answer("comm", "C", "\"RS 232\", \"RS 485\", \"Inductive Modem\" or 0..2",
-               {Radios(kMoorModel, MoorModel::kRs232, MoorModel::kCommCount)}),
-        Answer("firmware", "F", "firmware revision", {List(kMoorModel, MoorModel::kFirmware)}),
+               {Radios(kComms, Comms::kRs232, Comms::kCommCount)}),
+        Answer("firmware", "F", "firmware revision", {List(kComms, Comms::kFirmware)}),
         Answer("pressure-sensor", "S", "pressure sensor", {List(kPressure, Pressure::kSensor)}),
         Answer("paros-time", "N", "Paros integration time (sec)", {Text(kPressure, Pressure::kParosTime)}),
         Answer("pump", "P", "pump (Kelvo 610/620/630)", {List(kPump, Pump::kPump)}),
         Answer("pump-mode", "1|2", "pump mode button", {Keywords(kPump, {{"1", Pump::kMode1}, {"2", Pump::kMode2}})}),
         Answer("interval", "N", "sample interval in seconds",
-               {Text(kSampleRate, SampleRate::kInterval), Text(k700, Sampling700::kInterval),
+               {Text(k600, Sampling600::kInterval), Text(k700, Sampling700::kInterval),
                 Text(k710, Sampling710::kInterval)}),
         Answer("ncycles", "N", "measurements per sample (Kelvo 610/620/630)",
-               {Text(kSampleRate, SampleRate::kNCycles)}),
+               {Text(k600, Sampling600::kNCycles)}),
         Answer("navg", "N", "NAvg or NCycle (Kelvo 700)", {Text(k700, Sampling700::kNAvg)}),
-        Answer("delay", "X", "delay before sampling (seconds)", {Text(kSampleRate, SampleRate::kDelay)}),
+        Answer("delay", "X", "delay before sampling (seconds)", {Text(k600, Sampling600::kDelay)}),
         Answer("sampling", "KIND",
                "Kelvo 700: autonomous, polled, serial-sync;\n"
                "Kelvo 710: interval, continuous, polled-low, polled-high",
@@ -95,11 +84,11 @@ const std::vector<COptionRow>& OptionTable()
         Answer("transmit-real-time", "on|off", nullptr, {Check(k700, Sampling700::kTransmit)}),
         Answer("receive-line-valid", "on|off", "Kelvo 700 check boxes", {Check(k700, Sampling700::kReceiveLineValid)}),
         Answer("instruments-queried", "N", nullptr,
-               {Text(kSampleRate, SampleRate::kQueried), Text(k700, Sampling700::kQueried),
+               {Text(k600, Sampling600::kQueried), Text(k700, Sampling700::kQueried),
                 Text(k710, Sampling710::kQueried)}),
         Answer("comms-per-hour", "N", "the shared line's query figures",
-               {Text(kSampleRate, SampleRate::kRate), Text(k700, Sampling700::kRate), Text(k710, Sampling710::kRate)}),
-        Rows("aux", "TYPE[=CURRENT]",
+               {Text(k600, Sampling600::kRate), Text(k700, Sampling700::kRate), Text(k710, Sampling710::kRate)}),
+        Rows(kAuxAnswer, "TYPE[=CURRENT]",
              "one auxiliary sensor row each time, in row order;\n"
              "CURRENT (amps) is typed for a sensor of another maker",
              {SensorRows(kSensors, Sensors::kCount)}),
@@ -107,46 +96,21 @@ const std::vector<COptionRow>& OptionTable()
         Answer("temperature", "X", "deployment temperature (deg C)", {Text(kBattery, Battery::kTemperature)}),
         Answer("pressure", "X", "deployment pressure (decibars)", {Text(kBattery, Battery::kPressure)}),
         Answer("tau20", "X", "oxygen sensor Tau20 (seconds)", {Text(kBattery, Battery::kTau20)}),
-        Setting(kPlanOption, "FILE", {},
-                "the answers of a plan file (.moorplan); options\n"
-                "before it give way to it, options after override it"),
-        Setting(kSavePlanOption, "FILE", {},
-                "write the plan of the run (every answer the pages\n"
-                "hold) to FILE once the report is done"),
-        Switch("test", &CPlanOptions::m_bTest, "append the table of sample interval against days"),
-        Switch("485Nereids", &CPlanOptions::m_b485, "offer RS 485 for the Kelvo 700 without oxygen"),
-        Switch("trace", &CPlanOptions::m_bTrace, "write the diagnostic lines to standard error"),
-        Switch("json", &CPlanOptions::m_bJson,
-               "print one JSON object instead of the text:\n"
-               "schema, inputs (the plan file's object), capacity,\n"
-               "enduranceDays, minInterval, breakdown, test (with\n"
-               "--test), report; with --mooring: schema, name,\n"
-               "deployed, recovery, verdict, positions"),
-        Setting(kSweepOption, "NAME=START:STOP:STEP", {},
-                "CSV of the endurance for each value of --NAME\n"
-                "(interval or temperature) from START to STOP in\n"
-                "steps of STEP; a refused value's row has its message"),
-        Setting(kMooringOption, "FILE", {},
-                "the table of a mooring file (.mooring): each\n"
-                "position's plan run as --plan runs it, its end\n"
-                "against the recovery day, and the verdict"),
-        Switch("csv", &CPlanOptions::m_bCsv, "with --mooring: the table as CSV"),
-                HelpSwitch("help", &CPlanOptions::m_bHelp, "show this text"),
     };
     return aRows;
 }
 
-const COptionRow* FindOption(const std::string& strName)
+const CAnswerRow* FindAnswer(const std::string& strName)
 {
-    for (const COptionRow& row : OptionTable())
+    for (const CAnswerRow& row : AnswerTable())
         if (std::strcmp(row.szName, strName.c_str()) == 0)
             return &row;
     return nullptr;
 }
 
-std::vector<std::string> COptionRow::Keywords() const
+std::vector<std::string> CAnswerRow::Keywords() const
 {
-    std::vector<std::string> astrWords = astrKeywords;
+    std::vector<std::string> astrWords;
     for (const CPageReading& reading : aReadings) {
         if (reading.eStep == EStepKind::Check)
             astrWords.insert(astrWords.end(), {"on", "off"});
@@ -156,7 +120,7 @@ std::vector<std::string> COptionRow::Keywords() const
     return astrWords;
 }
 
-bool COptionRow::ReadBy(EPageKind eKind) const
+bool CAnswerRow::ReadBy(EPageKind eKind) const
 {
     return std::any_of(aReadings.begin(), aReadings.end(),
                        [eKind](const CPageReading& reading) { return reading.ePage == eKind; });

@@ -1,4 +1,4 @@
-#include "CommandLineInfo.h"
+#include "SheetModel.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 
@@ -86,7 +86,7 @@ TEST_F(PlanFileTest, EveryBadPlanGetsOneMessageNamingTheFile)
         std::string strMessage;
         std::string strReport;
         if (PlanFile::Read(strPath, answers, strMessage)) {
-            EXPECT_EQ(RunPlan(answers, CMoorplanCommandLineInfo(), strReport, strMessage), kPlanUsageError);
+            EXPECT_EQ(RunPlan(answers, CWizardSwitches(), strMessage, strReport), kPlanUsageError);
         }
         EXPECT_EQ(strMessage, strPath + ": " + bad.szMessage);
     }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "PlanAnswers.h"
+#include "SheetModel.h"
 
 #include <map>
 #include <string>
 
 // The options of one moorplan-report run. Which options there are, and of
 // what kind, is OptionTable's business.
-struct CPlanOptions {
+struct CReportOptions {
     // The page answers, from the options and the plan files, in the order
     // given: a repeated option keeps its last value, --plan FILE sets the
     // file's answers over those before it, options after it override them.
@@ -25,4 +26,12 @@ struct CPlanOptions {
 
     bool Has(const std::string& strName) const { return m_mapValues.count(strName) != 0; }
     const std::string& Value(const std::string& strName) const { return m_mapValues.at(strName); }
+    // The wizard's switches the run starts its sheets with.
+    CWizardSwitches Switches() const
+    {
+        CWizardSwitches switches;
+        switches.m_bTest = m_bTest;
+        switches.m_b485 = m_b485;
+        return switches;
+    }
 };

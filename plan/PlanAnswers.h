@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-// The answers of one plan: for each page answer of the option table (named
+// The answers of one plan: for each page answer of the answer table (named
 // as moorplan-report names it) the text typed, the entry chosen or the button named, and the
 // auxiliary sensor rows. A plan file, moorplan-report's options and a wizard
 // session all come down to these answers.
@@ -14,6 +14,9 @@ struct CPlanAnswer {
     // command line. Messages about the answer point there.
     std::string m_strFile;
 };
+
+// The name of the answer given once per auxiliary sensor row.
+inline constexpr const char* kAuxAnswer = "aux";
 
 // One auxiliary sensor row: its type and, for a sensor of another maker, the
 // current typed into its field.

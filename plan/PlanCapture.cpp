@@ -1,6 +1,6 @@
+#include "AnswerTable.h"
 #include "ChoiceMatch.h"
 #include "PlanRunner.h"
-#include "OptionTable.h"
 #include "WizardModel.h"
 
 #include <algorithm>
@@ -97,21 +97,21 @@ std::vector<CAuxAnswer> CaptureAux(const CPageModel& page, const CPageReading& s
 
 CPlanAnswers CapturePlan(const CSheetModel& sheet, const std::vector<std::string>& astrOnly)
 {
-    std::vector<const COptionRow*> apRows;
-    for (const COptionRow& row : OptionTable())
+    std::vector<const CAnswerRow*> apRows;
+    for (const CAnswerRow& row : AnswerTable())
         if (astrOnly.empty() || std::any_of(astrOnly.begin(), astrOnly.end(), [&row](const std::string& strName) {
                 return std::strcmp(strName.c_str(), row.szName) == 0;
             }))
             apRows.push_back(&row);
     CPlanAnswers answers;
     for (const CPageModel* pPage : sheet.Pages()) {
-        for (const COptionRow* pRow : apRows) {
-            const COptionRow& row = *pRow;
+        for (const CAnswerRow* pRow : apRows) {
+            const CAnswerRow& row = *pRow;
             for (const CPageReading& reading : row.aReadings) {
                 if (reading.ePage != pPage->Kind())
                     continue;
                 std::string strValue;
-                if (row.eKind == EOptionKind::PageRows)
+                if (row.bRows)
                     answers.SetAux(CaptureAux(*pPage, reading));
                 else if (CaptureStep(*pPage, reading, strValue))
                     answers.Set(row.szName, strValue);

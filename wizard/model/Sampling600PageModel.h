@@ -3,7 +3,7 @@
 #include "SamplingPageModel.h"
 
 // The Kelvo 610/620/630 sampling page: interval, NCycles, delay, query figures.
-class CSampleRatePageModel : public CSamplingPageModel {
+class C600SamplingPageModel : public CSamplingPageModel {
 public:
     enum EControl {
         kIntervalLabel,
@@ -20,7 +20,7 @@ public:
         kControlCount
     };
 
-    explicit CSampleRatePageModel(CSheetModel& sheet);
+    explicit C600SamplingPageModel(CSheetModel& sheet);
 
     void OnSetActive() override;
 

@@ -32,7 +32,7 @@ void CPlanAnswers::AddAux(const CAuxAnswer& row)
 
 std::string CPlanAnswers::Subject(const std::string& strName) const
 {
-    if (strName == "aux")
+    if (strName == kAuxAnswer)
         return Subject(strName, m_strAuxFile);
     const CPlanAnswer* pAnswer = Find(strName);
     return Subject(strName, pAnswer ? pAnswer->m_strFile : std::string());

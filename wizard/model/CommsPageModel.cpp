@@ -1,4 +1,4 @@
-#include "MoorModelPageModel.h"
+#include "CommsPageModel.h"
 
 #include "FirmwareCatalogue.h"
 #include "Instrument.h"
@@ -6,7 +6,7 @@
 
 namespace {
 
-std::vector<CControlState> MoorModelLayout()
+std::vector<CControlState> CommsLayout()
 {
     return {
         LabelControl("Please select the communications protocol and firmware revision. Note that you can find the "
@@ -44,17 +44,17 @@ const CFirmwareCatalogue& Catalogue()
 
 }  // namespace
 
-CMoorModelPageModel::CMoorModelPageModel(CSheetModel& sheet)
-    : CPageModel(sheet, EPageKind::MoorModel, "Communications and Firmware", MoorModelLayout())
+CCommsPageModel::CCommsPageModel(CSheetModel& sheet)
+    : CPageModel(sheet, EPageKind::Comms, "Communications and Firmware", CommsLayout())
 {
 }
 
-int CMoorModelPageModel::DefaultFirmware(int nModelIndex, int nCommIndex)
+int CCommsPageModel::DefaultFirmware(int nModelIndex, int nCommIndex)
 {
     return Catalogue().GetNewestRevision(nModelIndex, nCommIndex);
 }
 
-bool CMoorModelPageModel::IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch)
+bool CCommsPageModel::IsCommEnabled(int nModelIndex, int nCommIndex, bool b485Switch)
 {
     if (!InTable(nModelIndex, nCommIndex))
         return false;
@@ -62,7 +62,7 @@ bool CMoorModelPageModel::IsCommEnabled(int nModelIndex, int nCommIndex, bool b4
     return eEnable == kOn || (eEnable == kWith485Switch && b485Switch);
 }
 
-void CMoorModelPageModel::OnSetActive()
+void CCommsPageModel::OnSetActive()
 {
     CSheetModel& sheet = Sheet();
     SetWizardButtons(kWizBack | kWizNext);
@@ -74,13 +74,13 @@ void CMoorModelPageModel::OnSetActive()
         sheet.m_nSelFirmware = 0;
     }
     for (int i = 0; i < kCommCount; ++i) {
-        Control(CommButton(i)).m_bEnabled = IsCommEnabled(sheet.m_nSelModel, i, sheet.CommandLine().m_b485);
+        Control(CommButton(i)).m_bEnabled = IsCommEnabled(sheet.m_nSelModel, i, sheet.Switches().m_b485);
         Control(CommButton(i)).m_bChecked = (i == sheet.m_nSelComm);
     }
     FillFirmwareList();
 }
 
-void CMoorModelPageModel::FillFirmwareList()
+void CCommsPageModel::FillFirmwareList()
 {
     CSheetModel& sheet = Sheet();
     CControlState& list = Control(kFirmware);
@@ -94,7 +94,7 @@ void CMoorModelPageModel::FillFirmwareList()
     list.m_nSelection = bInList ? sheet.m_nSelFirmware : -1;
 }
 
-void CMoorModelPageModel::OnCommand(int nId)
+void CCommsPageModel::OnCommand(int nId)
 {
     const int nComm = nId - kRs232;
     if (nComm < 0 || nComm >= kCommCount)
@@ -105,7 +105,7 @@ void CMoorModelPageModel::OnCommand(int nId)
         Control(CommButton(i)).m_bChecked = (i == nComm);
 }
 
-CPageResult CMoorModelPageModel::Leave(bool)
+CPageResult CCommsPageModel::Leave(bool)
 {
     CSheetModel& sheet = Sheet();
     sheet.m_nSelFirmware = Control(kFirmware).m_nSelection;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-class CMoorplanCommandLineInfo;
 class CPageModel;
 class CSheetModel;
+struct CWizardSwitches;
 
 // Outcomes of a plan, which are also moorplan-report's exit statuses.
 enum EPlanStatus { kPlanDone = 0, kPlanRefused = 1, kPlanUsageError = 2 };
@@ -25,17 +25,17 @@ EPlanStatus ReplayPlan(CSheetModel& sheet, const CPlanAnswers& answers, std::str
 // view shows the page that refused a value with the refused value in it.
 void ReapplyPageAnswers(CPageModel& page, const CPlanAnswers& answers);
 
-// ReplayPlan on a sheet of its own, started with the switches. Done:
-// strReport holds the finish page's report and, given pSaved, *pSaved the plan
-// as the pages hold it (see CapturePlan).
-EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strReport,
-                    std::string& strMessage, CPlanAnswers* pSaved = nullptr);
-
 // ReplayPlan on a sheet of its own, started with the switches; done, the
 // sheet on its finish page goes to onFinish (for outputs worked out from
 // more than the report).
-EPlanStatus RunPlan(const CPlanAnswers& answers, const CMoorplanCommandLineInfo& switches, std::string& strMessage,
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CWizardSwitches& switches, std::string& strMessage,
                     const std::function<void(CSheetModel&)>& onFinish);
+
+// The same for the report alone. Done: strReport holds the finish page's
+// report and, given pSaved, *pSaved the plan as the pages hold it (see
+// CapturePlan).
+EPlanStatus RunPlan(const CPlanAnswers& answers, const CWizardSwitches& switches, std::string& strMessage,
+                    std::string& strReport, CPlanAnswers* pSaved = nullptr);
 
 // The answers the pages of the sheet's path hold: every control a person can
 // see there, in page order, as the text, entry or button it shows. Replaying

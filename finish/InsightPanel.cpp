@@ -1,23 +1,27 @@
 #include "InsightPanel.h"
 
+#include "ConsumerPalette.h"
 #include "FinishInsight.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <iterator>
 #include <cmath>
 
 namespace {
 
-// Slice colours that stay apart from each other in print and on screen.
-const QColor kSliceColours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
-                                QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-                                QColor(0xe3, 0x77, 0xc2)};
+// The consumer's colour; a name outside the palette (none, by the engine's
+// tests) is drawn grey rather than not at all.
+QColor SliceColour(const std::string& strConsumer)
+{
+    const char* szColour = ConsumerColour(strConsumer);
+    return szColour ? QColor(QString::fromLatin1(szColour)) : QColor(Qt::gray);
+}
 
 // The axis starts at the curve's first interval, or further left when the
 // entered interval lies below it (an oxygen variant then raises it).
@@ -47,6 +51,9 @@ CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent), m_pCharts(Loa
     m_pStart = new QDateEdit(QDate::currentDate());
     m_pStart->setObjectName(QStringLiteral("deploymentStart"));
     m_pStart->setCalendarPopup(true);
+    // The day text's form ("05 Jul 2027"), with its English months whatever
+    // the desktop's language: the expected end below reads alike.
+    m_pStart->setLocale(QLocale::c());
     m_pStart->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
     m_pEnd = new QLabel;
     m_pEnd->setObjectName(QStringLiteral("expectedEnd"));
@@ -109,7 +116,7 @@ void CInsightPanel::Show(const CFinishInsight& insight)
         QString strLegend = QStringLiteral("<table cellspacing='1'>");
         for (const CEndurancePart& part : breakdown.Parts()) {
             const CInsightSlice slice{QString::fromStdString(BreakdownLabel(part, dTotal)), part.m_dPerDay,
-                                      kSliceColours[aSlices.size() % std::size(kSliceColours)]};
+                                      SliceColour(part.m_strName)};
             strLegend += QStringLiteral("<tr><td style='color:%1'>&#9632;</td><td>%2</td></tr>")
                              .arg(slice.colour.name(), slice.strLabel.toHtmlEscaped());
             aSlices.append(slice);

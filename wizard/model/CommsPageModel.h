@@ -6,7 +6,7 @@
 // The communications and firmware page: the protocol radio buttons and the
 // firmware revision list. Leaving it either way builds (or keeps) the
 // instrument and adds the pages of its family.
-class CMoorModelPageModel : public CPageModel {
+class CCommsPageModel : public CPageModel {
 public:
     enum EControl {
         kText,
@@ -20,7 +20,7 @@ public:
     static constexpr int kCommCount = CommIndex::kCount;
     static int CommButton(int nCommIndex) { return kRs232 + nCommIndex; }
 
-    explicit CMoorModelPageModel(CSheetModel& sheet);
+    explicit CCommsPageModel(CSheetModel& sheet);
 
     void OnSetActive() override;
     void OnCommand(int nId) override;

@@ -1,5 +1,6 @@
 #include "FinishInsight.h"
 
+#include "DayText.h"
 #include "Diagnostics.h"
 #include "Instrument.h"
 
@@ -27,8 +28,6 @@ std::vector<CFinishInsight::CPoint> EnduranceCurve(CInstrument& instrument, int 
     return aCurve;
 }
 
-const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 }  // namespace
 
@@ -70,8 +69,7 @@ std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
         std::snprintf(szText, sizeof szText, "beyond the two-year notice (%.0f days)", dDays);
         return szText;
     }
-    std::snprintf(szText, sizeof szText, "%02d %s %04lld", end.m_nDay, kMonthNames[end.m_nMonth - 1], end.m_nYear);
-    return szText;
+    return DayText::DayMonthYear(end.m_nYear, end.m_nMonth, end.m_nDay);
 }
 
 CEnduranceBreakdown FinishBreakdown(CInstrument& instrument)
