@@ -158,10 +158,11 @@ bool Load(const std::string& strText, const std::string& strFile, CMooringEvalua
     return true;
 }
 
+std::string TooLarge(const std::string& strFile) { return strFile + ": too large for a mooring (more than 4 MiB)"; }
+
 bool ReadText(const std::string& strPath, std::string& strText, std::string& strError)
 {
-    return JsonDocument::ReadFile(strPath, kMaxBytes, strPath + ": too large for a mooring (more than 4 MiB)", strText,
-                                  strError);
+    return JsonDocument::ReadFile(strPath, kMaxBytes, TooLarge(strPath), strText, strError);
 }
 
 bool Open(const std::string& strPath, CMooringEvaluator& evaluator, CMooring& mooring, CMooringTable& table,

@@ -53,6 +53,9 @@ bool Evaluate(const CMooring& mooring, const std::string& strFile, CMooringEvalu
 bool Load(const std::string& strText, const std::string& strFile, CMooringEvaluator& evaluator, CMooring& mooring,
           CMooringTable& table, std::string& strError);
 
+// The line that refuses a file past kMaxBytes unread.
+std::string TooLarge(const std::string& strFile);
+
 // The content of the file at strPath, refused by its size before it is read.
 bool ReadText(const std::string& strPath, std::string& strText, std::string& strError);
 

@@ -52,27 +52,44 @@ JsonValue OrNull(bool bHas, const JsonValue& value) { return bHas ? value : Json
 
 }  // namespace
 
+std::string Heading(const CMooring& mooring)
+{
+    const long long nDays = mooring.m_recovery.Number() - mooring.m_deployed.Number();
+    return "Mooring " + Given(mooring.m_strName) + ": deployed " + IsoDayText(mooring.m_deployed) + ", recovery "
+           + IsoDayText(mooring.m_recovery) + " (" + std::to_string(nDays) + " days)";
+}
+
+std::vector<std::string> Headers()
+{
+    std::vector<std::string> astrHeaders;
+    for (const CColumn& column : kaColumns)
+        astrHeaders.push_back(column.szHeader);
+    return astrHeaders;
+}
+
+std::vector<std::string> Cells(const CMooring& mooring, const CMooringTable& table, std::size_t nRow)
+{
+    std::vector<std::string> astrCells;
+    for (const CColumn& column : kaColumns)
+        astrCells.push_back(column.pfnCell(mooring.m_aPositions[nRow], table.m_aRows[nRow]));
+    return astrCells;
+}
+
 std::string Text(const CMooring& mooring, const CMooringTable& table)
 {
-    std::vector<std::vector<std::string>> aastrCells(1);
-    for (const CColumn& column : kaColumns)
-        aastrCells[0].push_back(column.szHeader);
+    std::vector<std::vector<std::string>> aastrCells{Headers()};
     for (std::size_t i = 0; i < table.m_aRows.size(); ++i) {
-        aastrCells.emplace_back();
-        for (const CColumn& column : kaColumns) {
-            const std::string strCell = column.pfnCell(mooring.m_aPositions[i], table.m_aRows[i]);
-            aastrCells.back().push_back(strCell.empty() ? "-" : strCell);
-        }
+        aastrCells.push_back(Cells(mooring, table, i));
+        for (std::string& strCell : aastrCells.back())
+            if (strCell.empty())
+                strCell = "-";
     }
     std::size_t anWidths[kColumns] = {};
     for (const auto& astrLine : aastrCells)
         for (std::size_t c = 0; c < kColumns; ++c)
             anWidths[c] = std::max(anWidths[c], Width(astrLine[c]));
 
-    const long long nDays = mooring.m_recovery.Number() - mooring.m_deployed.Number();
-    std::string strText = "Mooring " + Given(mooring.m_strName) + ": deployed " + IsoDayText(mooring.m_deployed)
-                          + ", recovery " + IsoDayText(mooring.m_recovery) + " (" + std::to_string(nDays)
-                          + " days)\n\n";
+    std::string strText = Heading(mooring) + "\n\n";
     for (const auto& astrLine : aastrCells) {
         std::string strLine;
         for (std::size_t c = 0; c < kColumns; ++c) {

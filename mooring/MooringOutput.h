@@ -4,6 +4,7 @@
 #include "MooringTable.h"
 
 #include <string>
+#include <vector>
 
 // The three renderings of a mooring's table, the same bytes for every front
 // end (moorplan-report --mooring, the window's export, the browser page).
@@ -11,6 +12,15 @@ namespace MooringOutput {
 
 // The version of the JSON object; it grows when a field changes meaning.
 inline constexpr int kJsonSchema = 1;
+
+// The first line of the text: "Mooring NAME: deployed YYYY-MM-DD, recovery
+// YYYY-MM-DD (N days)".
+std::string Heading(const CMooring& mooring);
+
+// The text table's column headings, and the cells of one position under
+// them ("" where it has none), for a front end that draws the table itself.
+std::vector<std::string> Headers();
+std::vector<std::string> Cells(const CMooring& mooring, const CMooringTable& table, std::size_t nRow);
 
 // The table as aligned text: the name and the days, one line per position
 // (label, depth, model, communications, interval, battery, temperature,

@@ -7,6 +7,7 @@
 #include "PageState.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
+#include "WebSession.h"
 #include "WizardModel.h"
 
 #include <emscripten/emscripten.h>
@@ -14,48 +15,45 @@
 #include <memory>
 #include <string>
 
+CWebSession& Session()
+{
+    static CWebSession session;
+    return session;
+}
+
+const char* PageAnswer()
+{
+    CWebSession& session = Session();
+    const bool bEditing = session.m_nEditing >= 0;
+    const std::string strPosition =
+        bEditing && session.m_nEditing < static_cast<int>(session.m_mooring.m_aPositions.size())
+            ? session.m_mooring.m_aPositions[static_cast<std::size_t>(session.m_nEditing)].m_strLabel
+            : std::string();
+    session.m_strState = PageState::ToJson(*session.m_pSheet, session.m_strMessage, bEditing, strPosition);
+    return session.m_strState.c_str();
+}
+
 namespace {
-
-struct CWebWizard {
-    std::unique_ptr<CSheetModel> m_pSheet;
-    std::string m_strMessage;   // the last refusal, shown on the page until the next action
-    std::string m_strState;     // the answer of the last call, kept alive for the script
-    std::string m_strInsight;
-    std::string m_strFile;      // the bytes of the last file handed out for download
-};
-
-CWebWizard& Wizard()
-{
-    static CWebWizard wizard;
-    return wizard;
-}
-
-const char* Answer()
-{
-    CWebWizard& wizard = Wizard();
-    wizard.m_strState = PageState::ToJson(*wizard.m_pSheet, wizard.m_strMessage);
-    return wizard.m_strState.c_str();
-}
 
 // A person's action on a control of the current page; a control id the page
 // does not have is no action.
 template <typename Act>
 const char* OnControl(int nId, Act act)
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     CPageModel& page = wizard.m_pSheet->CurrentPage();
     if (nId >= 0 && nId < page.ControlCount()) {
         wizard.m_strMessage.clear();
         act(page);
     }
-    return Answer();
+    return PageAnswer();
 }
 
 const char* Move(CPageResult (CSheetModel::*move)())
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     wizard.m_strMessage = ((*wizard.m_pSheet).*move)().m_strMessage;
-    return Answer();
+    return PageAnswer();
 }
 
 }  // namespace
@@ -69,14 +67,15 @@ EMSCRIPTEN_KEEPALIVE const char* mp_start(int bTest, int b485)
     CWizardSwitches switches;
     switches.m_bTest = bTest != 0;
     switches.m_b485 = b485 != 0;
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     wizard.m_pSheet = std::make_unique<CSheetModel>(switches);
     wizard.m_strMessage.clear();
+    wizard.m_nEditing = -1;
     wizard.m_pSheet->Start();
-    return Answer();
+    return PageAnswer();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* mp_state() { return Answer(); }
+EMSCRIPTEN_KEEPALIVE const char* mp_state() { return PageAnswer(); }
 
 EMSCRIPTEN_KEEPALIVE const char* mp_select(int nId, int nIndex)
 {
@@ -105,7 +104,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_back() { return Move(&CSheetModel::Back); }
 // current page is shown again when it is one that reads the changed switch.
 EMSCRIPTEN_KEEPALIVE const char* mp_set_switches(int bTest, int b485)
 {
-    CSheetModel& sheet = *Wizard().m_pSheet;
+    CSheetModel& sheet = *Session().m_pSheet;
     CWizardSwitches& switches = sheet.Switches();
     const bool bTestChanged = switches.m_bTest != (bTest != 0);
     const bool b485Changed = switches.m_b485 != (b485 != 0);
@@ -114,14 +113,14 @@ EMSCRIPTEN_KEEPALIVE const char* mp_set_switches(int bTest, int b485)
     const EPageKind eKind = sheet.CurrentPage().Kind();
     if ((bTestChanged && eKind == EPageKind::Finish) || (b485Changed && eKind == EPageKind::Comms))
         sheet.CurrentPage().OnSetActive();
-    return Answer();
+    return PageAnswer();
 }
 
 // The bytes "Download report" hands out: the export file's content for the
 // report the finish page shows. Valid until the next file is handed out.
 EMSCRIPTEN_KEEPALIVE const char* mp_export_data()
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     const CInstrument* pInstrument = wizard.m_pSheet->Instrument();
     wizard.m_strFile = pInstrument ? FinishReport::ExportText(pInstrument->m_strSummary) : std::string();
     return wizard.m_strFile.data();
@@ -131,7 +130,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_export_data()
 // hold, as the desktop's "Save Plan..." writes it.
 EMSCRIPTEN_KEEPALIVE const char* mp_plan_data()
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     wizard.m_strFile = PlanFile::Text(CapturePlan(*wizard.m_pSheet));
     return wizard.m_strFile.data();
 }
@@ -140,7 +139,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_plan_data()
 // the given day (month 1 to 12), as the desktop's finish page shows them.
 EMSCRIPTEN_KEEPALIVE const char* mp_insight(int nYear, int nMonth, int nDay)
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     CInstrument* pInstrument = wizard.m_pSheet->Instrument();
     wizard.m_strInsight = pInstrument && wizard.m_pSheet->CurrentPage().Kind() == EPageKind::Finish
                               ? PageState::InsightJson(BuildFinishInsight(*pInstrument), nYear, nMonth, nDay)
@@ -148,7 +147,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_insight(int nYear, int nMonth, int nDay)
     return wizard.m_strInsight.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE int mp_file_size() { return static_cast<int>(Wizard().m_strFile.size()); }
+EMSCRIPTEN_KEEPALIVE int mp_file_size() { return static_cast<int>(Session().m_strFile.size()); }
 
 // Opens a plan the person chose: nRead bytes at pData, the start of a file of
 // dFileSize bytes named szName. As the desktop opens one: a file that cannot
@@ -157,7 +156,7 @@ EMSCRIPTEN_KEEPALIVE int mp_file_size() { return static_cast<int>(Wizard().m_str
 // refuses a value, with the value in its field.
 EMSCRIPTEN_KEEPALIVE const char* mp_open_plan(const char* szName, const char* pData, int nRead, double dFileSize)
 {
-    CWebWizard& wizard = Wizard();
+    CWebSession& wizard = Session();
     const std::string strName = szName ? szName : "";
     CPlanAnswers answers;
     std::string strMessage;
@@ -167,7 +166,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_open_plan(const char* szName, const char* pD
              && ReplayPlan(*wizard.m_pSheet, answers, strMessage) == kPlanUsageError)
         wizard.m_pSheet->Restart();
     wizard.m_strMessage = strMessage;
-    return Answer();
+    return PageAnswer();
 }
 
 }  // extern "C"

@@ -88,7 +88,7 @@ Json ControlsJson(const CPageModel& page)
 
 }  // namespace
 
-std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
+std::string ToJson(CSheetModel& sheet, const std::string& strMessage, bool bEditing, const std::string& strPosition)
 {
     CPageModel& page = sheet.CurrentPage();
     const int nButtons = page.WizardButtons();
@@ -108,6 +108,8 @@ std::string ToJson(CSheetModel& sheet, const std::string& strMessage)
                  {"planMaxBytes", PlanFile::kMaxBytes},
                  {"openPlan", sheet.CurrentIndex() == 0},
                  {"message", strMessage},
+                 {"editing", bEditing},
+                 {"position", strPosition},
                  {"controls", ControlsJson(page)}});
 }
 

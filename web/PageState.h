@@ -10,7 +10,7 @@ struct CFinishInsight;
 //
 // {"caption", "title", "kind", "finishPage", "back", "next", "finish",
 //  "finishText", "test", "b485", "exportName", "planName", "planMaxBytes",
-//  "openPlan", "message",
+//  "openPlan", "message", "editing", "position",
 //  "controls": [{"kind", "text", "items", "selection", "checked", "visible",
 //                "enabled", "label", "row", "group"}]}
 //
@@ -19,9 +19,12 @@ struct CFinishInsight;
 // "group" ties the radio buttons that exclude one another. "openPlan": the
 // run may be replaced by an opened plan here (the introduction page, as on
 // the desktop); "planMaxBytes": how much of a chosen file the bridge reads.
+// "editing": the run is a mooring position's plan, "position" its label;
+// Exit on the finish page puts it back.
 namespace PageState {
 
-std::string ToJson(CSheetModel& sheet, const std::string& strMessage);
+std::string ToJson(CSheetModel& sheet, const std::string& strMessage, bool bEditing = false,
+                   const std::string& strPosition = std::string());
 
 // The finish page's insight for a deployment starting on the given day:
 // {"parts": [{"label", "share", "colour"}], "total", "end"}: each consumer's
