@@ -24,7 +24,7 @@ PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-d
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
           xvfb xauth xdotool x11-utils libxdamage-dev libchm-dev fp-utils-3.2.2 nlohmann-json3-dev shared-mime-info
-          emscripten chromium chromium-driver python3-selenium
+          emscripten chromium chromium-driver python3-selenium npm firefox-esr
           clang libclang-rt-dev llvm locales)
 
 install_missing() {
@@ -144,10 +144,15 @@ release_build() {
 
 # The page is its own tree: the engine and the page models in WebAssembly.
 # NODE_PATH lets a Node.js from outside Debian find Debian's JavaScript modules.
+# The web tests check every state of the page with axe-core, fetched here into
+# the page's tree.
+AXE_CORE=axe-core@4.10.3
 build_web() {
   export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
   emcmake cmake -S . -B build-web >/dev/null
   cmake --build build-web -j"$(nproc)"
+  grep -qs '"version": "'"${AXE_CORE#axe-core@}"'"' build-web/node_modules/axe-core/package.json ||
+    npm install --prefix build-web --no-save --no-audit --no-fund --silent "$AXE_CORE"
 }
 
 case "${1:-}" in

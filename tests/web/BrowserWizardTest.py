@@ -123,7 +123,8 @@ def run_report(args):
     return subprocess.run([REPORT] + args, capture_output=True)
 
 
-class BrowserWizardTest(unittest.TestCase):
+class BrowserCase(unittest.TestCase):
+    """Headless Chromium on the page, and the keyboard's moves on it."""
     @classmethod
     def setUpClass(cls):
         cls.downloads = tempfile.TemporaryDirectory()
@@ -205,6 +206,12 @@ class BrowserWizardTest(unittest.TestCase):
                 self.assertEqual(self.message(), "", f"refused on {before!r}")
                 self.assertNotEqual(self.title(), before)
 
+    def open_plan(self, path):
+        """Chooses the plan file on the introduction page; waits for the page it lands on or its message."""
+        first = self.title()
+        self.by_id("open-plan").send_keys(path)
+        self.wait_for(lambda: self.title() != first or self.message())
+
     def download(self, button="download", name="Kelvobatteryend.txt"):
         target = os.path.join(self.downloads.name, name)
         if os.path.exists(target):
@@ -214,6 +221,9 @@ class BrowserWizardTest(unittest.TestCase):
         with open(target, "rb") as file:
             return file.read()
 
+
+
+class BrowserWizardTest(BrowserCase):
     def test_plans_reach_the_finish_page_and_download_the_export(self):
         for label, plan in PLANS.items():
             with self.subTest(plan=label):
@@ -251,12 +261,6 @@ class BrowserWizardTest(unittest.TestCase):
                 self.press("back")
                 self.assertNotEqual(self.title(), page)
                 self.assertEqual(self.message(), "")
-
-    def open_plan(self, path):
-        """Chooses the plan file on the introduction page; waits for the page it lands on or its message."""
-        first = self.title()
-        self.by_id("open-plan").send_keys(path)
-        self.wait_for(lambda: self.title() != first or self.message())
 
     def test_plan_saved_in_the_page_is_moorplan_reports_and_opens_to_its_report(self):
         plan = PLANS["Kelvo 610 path"]
