@@ -35,7 +35,7 @@ const CRoom kRooms[] = {
     {"plan", {"wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"mooring", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"cli", {"mooring", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
-    {"web", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/", "emscripten/"}},
+    {"web", {"mooring", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/", "emscripten/"}},
     {"support", {"support/core"}, {"*"}},
     {"wizard/sheet", {"wizard/model", "engine", "support/core", kStrings}, {"*"}},
     {"finish", {"wizard/sheet", "wizard/model", "plan", "engine", "support", "support/core", kStrings}, {"*"}},
