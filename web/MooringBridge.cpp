@@ -106,7 +106,8 @@ std::string Bytes(const char* pData, int nRead) { return std::string(pData, stat
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* mp_mooring_state() { return Answer(); }
+// The table again: after a change of the switches, every plan is walked anew.
+EMSCRIPTEN_KEEPALIVE const char* mp_mooring_state() { return Changed(); }
 
 // The mooring view, with a new mooring deployed on the given day when there
 // is none yet.
