@@ -75,11 +75,13 @@ void StartWhenNone(int nYear, int nMonth, int nDay)
 std::string NewLabel() { return "Position " + std::to_string(Positions().size() + 1); }
 
 // What the reader would say of the mooring with one change, for an edit that
-// is refused (a day or a depth that is no such thing).
+// is refused (a day or a depth that is no such thing): of that change alone,
+// whatever else the mooring lacks while it is being edited.
 template <typename Change>
 std::string ProblemWith(Change change)
 {
     CMooring mooring = Session().m_mooring;
+    mooring.m_recovery = mooring.m_deployed = CCivilDay();
     change(mooring);
     return MooringFile::Problem(mooring, Session().m_strMooringFile);
 }
