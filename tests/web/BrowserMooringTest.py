@@ -7,6 +7,7 @@ moorplan-report prints; axe-core finds nothing on any state visited.
 
 Usage: BrowserMooringTest.py PAGE.html MOORPLAN-REPORT FIVE.mooring [unittest arguments]
 """
+import datetime
 import json
 import os
 import subprocess
@@ -92,6 +93,9 @@ class BrowserMooringTest(wizard.BrowserCase):
         self.press("pos-0-plan")
         self.assertTrue(self.by_id("finish").is_displayed())
         self.assertEqual(self.message(), "")
+        # Its expected end is the table's, counted from the mooring's deployment.
+        self.assertEqual(datetime.datetime.strptime(self.by_id("end-date").text, "%d %b %Y").date().isoformat(),
+                         facts["positions"][0]["end"])
         self.axe_clean("a position's plan in the wizard")
         while "Sample Interval in Seconds:" not in self.by_id("controls").text:
             self.press("back")
