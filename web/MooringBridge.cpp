@@ -39,20 +39,15 @@ CMooringEvaluator& Evaluator()
 
 void Evaluate() { Session().m_table = Evaluator().Evaluate(Session().m_mooring); }
 
+// The state after any call: the table worked out again, which walks only
+// plans it has not walked yet (or all, after a change of the switches).
 const char* Answer()
 {
     CWebSession& session = Session();
-    if (session.m_table.m_aRows.size() != Positions().size())
-        Evaluate();
+    Evaluate();
     session.m_strState = MooringState::ToJson(session.m_mooring, session.m_table, session.m_strMooringFile,
                                               session.m_strMooringMessage);
     return session.m_strState.c_str();
-}
-
-const char* Changed()
-{
-    Evaluate();
-    return Answer();
 }
 
 // A new mooring deployed on the given day (or the first of January 1970
@@ -108,8 +103,7 @@ std::string Bytes(const char* pData, int nRead) { return std::string(pData, stat
 
 extern "C" {
 
-// The table again: after a change of the switches, every plan is walked anew.
-EMSCRIPTEN_KEEPALIVE const char* mp_mooring_state() { return Changed(); }
+EMSCRIPTEN_KEEPALIVE const char* mp_mooring_state() { return Answer(); }
 
 // The mooring view, with a new mooring deployed on the given day when there
 // is none yet.
@@ -174,7 +168,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_set(const char* szField, int nRow, c
         else if (strField == "depth")
             strMessage = ProblemWith([&](CMooring& m) { m.m_aPositions[static_cast<std::size_t>(nRow)].m_dDepth = dDepth; });
     }
-    return Changed();
+    return Answer();
 }
 
 // Moves a row one place up (-1) or down (+1).
@@ -183,7 +177,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_move(int nRow, int nBy)
     Session().m_strMooringMessage.clear();
     if (IsRow(nRow) && IsRow(nRow + nBy) && (nBy == 1 || nBy == -1))
         std::swap(Positions()[static_cast<std::size_t>(nRow)], Positions()[static_cast<std::size_t>(nRow + nBy)]);
-    return Changed();
+    return Answer();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* mp_mooring_remove(int nRow)
@@ -191,7 +185,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_remove(int nRow)
     Session().m_strMooringMessage.clear();
     if (IsRow(nRow))
         Positions().erase(Positions().begin() + nRow);
-    return Changed();
+    return Answer();
 }
 
 // Adds the wizard's current plan, the answers its pages hold, as a new
@@ -204,7 +198,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_add_current(int nYear, int nMonth, i
     position.m_plan = CapturePlan(*Session().m_pSheet);
     Positions().push_back(std::move(position));
     Session().m_strMooringMessage.clear();
-    return Changed();
+    return Answer();
 }
 
 // Adds a plan file the person chose as a new position, labelled with the
@@ -229,7 +223,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_add_plan(const char* szName, const c
             Positions().pop_back();
         }
     }
-    return Changed();
+    return Answer();
 }
 
 // Takes a row's plan into the wizard: its pages walked with the plan's
@@ -276,7 +270,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_return(int bKeep)
     session.m_pSheet->Restart();
     session.m_strMessage.clear();
     session.m_strMooringMessage.clear();
-    return Changed();
+    return Answer();
 }
 
 // The bytes "Save mooring" hands out: the file the desktop writes. None (0
@@ -294,8 +288,7 @@ EMSCRIPTEN_KEEPALIVE const char* mp_mooring_data()
 EMSCRIPTEN_KEEPALIVE const char* mp_mooring_csv()
 {
     CWebSession& session = Session();
-    if (session.m_table.m_aRows.size() != Positions().size())
-        Evaluate();
+    Evaluate();
     session.m_strFile = MooringOutput::Csv(session.m_mooring, session.m_table);
     return session.m_strFile.data();
 }
