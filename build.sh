@@ -24,8 +24,12 @@ PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-d
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
           xvfb xauth xdotool x11-utils libxdamage-dev libchm-dev fp-utils-3.2.2 nlohmann-json3-dev shared-mime-info
-          emscripten chromium chromium-driver python3-selenium npm firefox-esr
+          emscripten chromium chromium-driver python3-selenium firefox-esr
           clang libclang-rt-dev llvm locales)
+
+# npm fetches axe-core for the web tests: Debian's, unless a Node.js from
+# outside Debian brings its own (Debian's npm cannot go beside that one).
+command -v npm >/dev/null || PACKAGES+=(npm)
 
 install_missing() {
   local missing=()
