@@ -94,8 +94,7 @@ std::string PlanHelpText()
            "standard error); 2 usage error, or a plan file that cannot be read or saved.\n"
            "A sweep prints a refused value's message in its row and ends with 0.\n"
            "\n"
-           "Example:\n"
-           "  moorplan-report --model \"Kelvo 700 - Integral Pump\" --comm \"RS 232\" \\\n"
-           "      --firmware \"3.0 and higher, less than 4.0\" --pressure-sensor \"Strain gauge\" \\\n"
-           "      --interval 600 --sampling autonomous --battery \"AA Lithium\"\n";
+           "Examples:\n"
+           "  moorplan-report --model \"Kelvo 610\" --temperature 12.5 --interval 900\n"
+           "  moorplan-report --plan deep.moorplan --sweep interval=10:3600:10\n";
 }
