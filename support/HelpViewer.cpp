@@ -73,6 +73,17 @@ private:
     const CHelpFile* m_pFile = nullptr;
 };
 
+// A tab's pane: a line to type into above a list.
+QWidget* LineAboveList(QLineEdit* pLine, QListWidget* pList)
+{
+    auto* pPane = new QWidget;
+    auto* pLayout = new QVBoxLayout(pPane);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->addWidget(pLine);
+    pLayout->addWidget(pList);
+    return pPane;
+}
+
 class CHelpViewer : public QWidget {
 public:
     explicit CHelpViewer(QWidget* pOwner) : QWidget(pOwner, Qt::Window)
@@ -94,28 +105,18 @@ public:
         m_pContents->setHeaderHidden(true);
         pTabs->addTab(m_pContents, tr("Contents"));
 
-        auto* pIndexPane = new QWidget;
-        auto* pIndexLayout = new QVBoxLayout(pIndexPane);
-        pIndexLayout->setContentsMargins(0, 0, 0, 0);
         m_pIndexFilter = new QLineEdit;
         m_pIndexFilter->setPlaceholderText(tr("Type a keyword"));
         m_pIndex = new QListWidget;
         m_pIndex->setObjectName(QStringLiteral("helpIndex"));
-        pIndexLayout->addWidget(m_pIndexFilter);
-        pIndexLayout->addWidget(m_pIndex);
-        pTabs->addTab(pIndexPane, tr("Index"));
+        pTabs->addTab(LineAboveList(m_pIndexFilter, m_pIndex), tr("Index"));
 
-        auto* pSearchPane = new QWidget;
-        auto* pSearchLayout = new QVBoxLayout(pSearchPane);
-        pSearchLayout->setContentsMargins(0, 0, 0, 0);
         m_pSearchWords = new QLineEdit;
         m_pSearchWords->setObjectName(QStringLiteral("helpSearchWords"));
         m_pSearchWords->setPlaceholderText(tr("Type the words to find, then Enter"));
         m_pSearchHits = new QListWidget;
         m_pSearchHits->setObjectName(QStringLiteral("helpSearchHits"));
-        pSearchLayout->addWidget(m_pSearchWords);
-        pSearchLayout->addWidget(m_pSearchHits);
-        pTabs->addTab(pSearchPane, tr("Search"));
+        pTabs->addTab(LineAboveList(m_pSearchWords, m_pSearchHits), tr("Search"));
 
         m_pTopic = new CTopicBrowser(this);
         auto* pSplitter = new QSplitter;
