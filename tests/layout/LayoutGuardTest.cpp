@@ -33,7 +33,8 @@ const CRoom kRooms[] = {
     {"engine", {"support/core", kStrings}, {}},
     {"wizard/model", {"engine", "support/core", kStrings}, {}},
     {"plan", {"wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
-    {"cli", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
+    {"mooring", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
+    {"cli", {"mooring", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"web", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/", "emscripten/"}},
     // The manual's facts, written from the code into the topics the build compiles.
     {"docs/help", {"cli", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
