@@ -143,9 +143,15 @@ TEST(Manual, EveryTopicIsInTheContentsAndEveryPageOneClickFromWelcome)
     }
 }
 
-// moorplan.1 and the switches topic name the switches the command line knows, and no others.
-TEST(Manual, SwitchesAreTheCommandLines)
+// moorplan.1 and the switches topic name the switches the command line knows,
+// and no others; the man page the build writes from --help names every option.
+TEST(Manual, ManPagesNameEverySwitchAndOption)
 {
+    const std::string strReportMan = std::regex_replace(ReadFile(MOORPLAN_REPORT_MAN_PAGE), std::regex(R"(\\-)"), "-");
+    for (const COptionRow& row : OptionTable()) {
+        const std::string strName = std::string("\\fB--") + row.szName + "\\fR";
+        EXPECT_NE(strReportMan.find(strName), std::string::npos) << "man moorplan-report: --" << row.szName;
+    }
     std::set<std::string> aKnown;
     for (const CWizardSwitchName& name : kWizardSwitchNames)
         aKnown.insert(name.szName);
