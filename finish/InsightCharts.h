@@ -23,13 +23,15 @@ struct CInsightSlice {
 struct CInsightCurve {
     QList<QPointF> aPoints;    // ascending intervals, s
     QList<QPointF> aEntered;   // the entered interval's point, when there is one
+    QList<QPointF> aLeaves;    // where the curve leaves the days axis, when it does
     double dLowest = 1.0;      // the interval axis, s
     double dHighest = 1.0;
     double dTopDays = 1.0;     // the days axis reaches at least this
     double dNoticeDays = 0.0;  // the dashed line across the chart
 };
 
-// The insight panel's two charts. They live in a module of their own, loaded
+// The insight panel's two charts. Their colours follow the view's palette
+// (a dark desktop draws them dark), the consumers' colours aside. They live in a module of their own, loaded
 // with the chart library when the finish page is first shown: starting the
 // wizard then neither loads nor links that large library for a page the
 // person may never reach.

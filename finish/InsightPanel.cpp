@@ -45,6 +45,7 @@ CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent), m_pCharts(Loa
 {
     m_pTabs = new QTabWidget;
     m_pTabs->setObjectName(QStringLiteral("insightTabs"));
+    m_pTabs->setAccessibleName(QStringLiteral("Where it goes"));
     m_pTabs->addTab(CreateBreakdownTab(), QStringLiteral("Where it goes"));
     m_pTabs->addTab(CreateCurveTab(), QStringLiteral("Days per interval"));
 
@@ -82,8 +83,10 @@ QWidget* CInsightPanel::CreateBreakdownTab()
     auto* pTab = new QWidget;
     auto* pLayout = new QVBoxLayout(pTab);
     pLayout->setContentsMargins(2, 2, 2, 2);
-    if (m_pCharts)
-        pLayout->addWidget(m_pCharts->BreakdownView(), 1);
+    if (m_pCharts) {
+        m_pBreakdownView = m_pCharts->BreakdownView();
+        pLayout->addWidget(m_pBreakdownView, 1);
+    }
     pLayout->addWidget(m_pBreakdownTotal);
     pLayout->addStretch(m_pCharts ? 0 : 1);
     return pTab;
@@ -92,7 +95,7 @@ QWidget* CInsightPanel::CreateBreakdownTab()
 QWidget* CInsightPanel::CreateCurveTab()
 {
     if (m_pCharts)
-        return m_pCharts->CurveView();
+        return m_pCurveView = m_pCharts->CurveView();
     auto* pNote = new QLabel(QStringLiteral("The charts are not installed."));
     pNote->setAlignment(Qt::AlignCenter);
     return pNote;
@@ -129,24 +132,36 @@ void CInsightPanel::Show(const CFinishInsight& insight)
     m_pTabs->setTabText(0, breakdown.Unit() == EBudgetUnit::Energy ? QStringLiteral("Where the energy goes")
                                                                    : QStringLiteral("Where the charge goes"));
 
+    const CCurveAxis axis = CurveAxis(insight);
     CInsightCurve curve;
-    double dMaxDays = 0.0;
-    for (const CFinishInsight::CPoint& point : insight.m_aCurve) {
+    for (int n = 0; n < axis.m_nPointsWithin; ++n) {
+        const CFinishInsight::CPoint& point = insight.m_aCurve[static_cast<std::size_t>(n)];
         curve.aPoints.append(QPointF(point.nInterval, point.dDays));
-        if (std::isfinite(point.dDays))
-            dMaxDays = std::max(dMaxDays, point.dDays);
+    }
+    if (axis.m_bCut) {
+        curve.aPoints.append(QPointF(axis.m_dCutInterval, axis.m_dTopDays));
+        curve.aLeaves.append(curve.aPoints.constLast());
     }
     if (insight.m_nInterval > 0)
         curve.aEntered.append(QPointF(insight.m_nInterval, breakdown.m_dDays));
     curve.dLowest = LowestInterval(curve.aPoints, insight.m_nInterval);
     curve.dHighest = kInsightLongestInterval;
-    curve.dTopDays = std::max(dMaxDays, kTwoYearNoticeDays) * 1.05;
+    curve.dTopDays = axis.m_dTopDays;
     curve.dNoticeDays = kTwoYearNoticeDays;
     if (m_pCharts) {
         m_pCharts->ShowBreakdown(aSlices);
         m_pCharts->ShowCurve(curve);
+        m_pBreakdownView->setAccessibleName(m_pTabs->tabText(0));
+        m_pBreakdownView->setAccessibleDescription(QString::fromStdString(BreakdownSummary(insight)));
+        m_pCurveView->setAccessibleName(m_pTabs->tabText(1));
+        m_pCurveView->setAccessibleDescription(QString::fromStdString(CurveSummary(insight, axis)));
     }
     ShowExpectedEnd();
 }
 
-void CInsightPanel::ShowExpectedEnd() { m_pEnd->setText(ExpectedEndText(m_pStart->date(), m_dDays)); }
+void CInsightPanel::ShowExpectedEnd()
+{
+    const QString strEnd = ExpectedEndText(m_pStart->date(), m_dDays);
+    m_pEnd->setText(strEnd);
+    m_pEnd->setAccessibleName(QStringLiteral("Expected end: ") + strEnd);
+}

@@ -28,6 +28,9 @@ public:
     void Show(const CFinishInsight& insight);
 
     QTabWidget* Tabs() const { return m_pTabs; }
+    // The two charts' views (named, and described in words); none without the module.
+    QWidget* BreakdownView() const { return m_pBreakdownView; }
+    QWidget* CurveView() const { return m_pCurveView; }
     // The charts' series; none without the chart module.
     QPieSeries* BreakdownSeries() const;
     QLineSeries* CurveSeries() const;
@@ -42,6 +45,8 @@ private:
 
     std::unique_ptr<CInsightCharts> m_pCharts;
     QTabWidget* m_pTabs = nullptr;
+    QWidget* m_pBreakdownView = nullptr;   // the charts, when there are
+    QWidget* m_pCurveView = nullptr;
     QLabel* m_pBreakdownTotal = nullptr;
     QDateEdit* m_pStart = nullptr;
     QLabel* m_pEnd = nullptr;

@@ -2,6 +2,7 @@
 
 #include "PageModel.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -51,6 +52,36 @@ void SetCaption(QWidget* pWidget, const CControlState& control)
     }
 }
 
+// The field's or list's name, from the caption of its label, which becomes
+// its buddy. Qt on Linux names a list by its current entry whatever its
+// accessible name, and gives its label through the buddy alone: where the
+// label already serves another field (a table's column heading serves every
+// row), a label of the field's own name, never shown, serves it.
+void NameField(QWidget* pWidget, QWidget* pLabelWidget, const std::string& strName)
+{
+    const QString strAccessible = ToQt(strName);
+    if (pWidget->accessibleName() != strAccessible)
+        pWidget->setAccessibleName(strAccessible);
+    auto* pCaption = qobject_cast<QLabel*>(pLabelWidget);
+    if (!pCaption)
+        return;
+    if (!pCaption->buddy())
+        pCaption->setBuddy(pWidget);
+    if (pCaption->buddy() == pWidget)
+        return;
+    QWidget* pParent = pWidget->parentWidget();
+    for (QLabel* pLabel : pParent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (pLabel->buddy() == pWidget) {
+            if (pLabel->text() != strAccessible)
+                pLabel->setText(strAccessible);
+            return;
+        }
+    }
+    auto* pUnseen = new QLabel(strAccessible, pParent);
+    pUnseen->hide();
+    pUnseen->setBuddy(pWidget);
+}
+
 void ShowReport(QPlainTextEdit* pReport, const CControlState& control)
 {
     const QString strText = ReportText(control.m_strText);
@@ -63,6 +94,7 @@ void CControlBinder::Reset(int nControlCount, CommandHandler onCommand)
 {
     m_apWidgets.fill(nullptr, nControlCount);
     m_onCommand = std::move(onCommand);
+    m_pRadioGroup = nullptr;
 }
 
 void CControlBinder::Bind(int nId, QWidget* pWidget)
@@ -73,13 +105,21 @@ void CControlBinder::Bind(int nId, QWidget* pWidget)
         QObject::connect(pList, &QComboBox::activated, pList, fnCommand);
     } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
         if (qobject_cast<QRadioButton*>(pButton)) {
-            // The model checks and unchecks the buttons of a group itself.
-            pButton->setAutoExclusive(false);
+            // The model checks and unchecks the buttons of a group itself,
+            // so the group excludes nothing. It stays a group (and the
+            // buttons auto-exclusive, with no effect inside a group): that
+            // is what makes them radio buttons to a screen reader.
+            if (!m_pRadioGroup || !qobject_cast<QRadioButton*>(m_apWidgets.value(nId - 1))) {
+                m_pRadioGroup = new QButtonGroup(pButton->parent());
+                m_pRadioGroup->setExclusive(false);
+            }
+            m_pRadioGroup->addButton(pButton);
         }
         if (pButton->isCheckable())
             QObject::connect(pButton, &QAbstractButton::clicked, pButton, fnCommand);
     } else if (auto* pReport = qobject_cast<QPlainTextEdit*>(pWidget)) {
         pReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        pReport->setAccessibleName(QStringLiteral("Report"));
     }
 }
 
@@ -93,9 +133,11 @@ void CControlBinder::ToWidgets(const CPageModel& model) const
         switch (control.m_eKind) {
         case EControlKind::Edit:
             static_cast<QLineEdit*>(pWidget)->setText(ToQt(control.m_strText));
+            NameField(pWidget, Widget(model.LabelOf(nId).m_nLabel), model.AccessibleName(nId));
             break;
         case EControlKind::List:
             FillList(static_cast<QComboBox*>(pWidget), control);
+            NameField(pWidget, Widget(model.LabelOf(nId).m_nLabel), model.AccessibleName(nId));
             break;
         case EControlKind::Radio:
         case EControlKind::Check:

@@ -56,6 +56,7 @@ CPropertySheet::CPropertySheet(const QString& strCaption, QWidget* pParent)
     pButtons->addSpacing(8);
     QPushButton* pCancel = MakeButton(this, pButtons, tr("Cancel"), "cancelButton");
     pMain->addLayout(pButtons);
+    m_apButtons = {pHelp, m_pBackButton, m_pNextButton, m_pFinishButton, pCancel};
 
     connect(m_pBackButton, &QPushButton::clicked, this, &CPropertySheet::OnBack);
     connect(m_pNextButton, &QPushButton::clicked, this, &CPropertySheet::OnNext);
@@ -187,6 +188,7 @@ bool CPropertySheet::ActivateFrom(int nIndex, int nStep)
     for (; nIndex >= 0 && nIndex < m_apPages.size(); nIndex += nStep) {
         CPropertyPage* pPage = m_apPages.at(nIndex);
         pPage->EnsureControls();
+        PutButtonsLastInTabOrder();
         m_pActivePage = pPage;
         const bool bFirst = nIndex == 0;
         m_pWatermark->setVisible(bFirst);
@@ -202,6 +204,22 @@ bool CPropertySheet::ActivateFrom(int nIndex, int nStep)
         nIndex = GetPageIndex(pPage);
     }
     return false;
+}
+
+void CPropertySheet::PutButtonsLastInTabOrder()
+{
+    // Pages and their controls are made after the buttons, which would
+    // otherwise come first.
+    QWidget* pLast = nullptr;
+    for (QWidget* pWidget = nextInFocusChain(); pWidget != this; pWidget = pWidget->nextInFocusChain())
+        if (m_pStack->isAncestorOf(pWidget))
+            pLast = pWidget;
+    if (!pLast)
+        return;
+    for (QPushButton* pButton : std::as_const(m_apButtons)) {
+        QWidget::setTabOrder(pLast, pButton);
+        pLast = pButton;
+    }
 }
 
 void CPropertySheet::FocusFirstControl(CPropertyPage* pPage)
