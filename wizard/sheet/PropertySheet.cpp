@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcutEvent>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +60,8 @@ CPropertySheet::CPropertySheet(const QString& strCaption, QWidget* pParent)
     QPushButton* pCancel = MakeButton(this, pButtons, tr("Cancel"), "cancelButton");
     pMain->addLayout(pButtons);
     m_apButtons = {pHelp, m_pBackButton, m_pNextButton, m_pFinishButton, pCancel};
+    for (QPushButton* pButton : std::as_const(m_apButtons))
+        pButton->installEventFilter(this);
 
     connect(m_pBackButton, &QPushButton::clicked, this, &CPropertySheet::OnBack);
     connect(m_pNextButton, &QPushButton::clicked, this, &CPropertySheet::OnNext);
@@ -150,9 +155,27 @@ void CPropertySheet::SetPicture(const QPixmap& picture)
 
 void CPropertySheet::showEvent(QShowEvent* pEvent)
 {
-    if (!m_pActivePage)
+    if (!m_pActivePage) {
+        // Large fonts or a high scale factor make the first size too large
+        // for the screen: the window keeps within it and the pages scroll.
+        if (const QScreen* pScreen = screen(); pScreen && !pEvent->spontaneous())
+            resize(size().boundedTo(pScreen->availableGeometry().size()));
         SetActivePage(0);
+    }
     QDialog::showEvent(pEvent);
+}
+
+bool CPropertySheet::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    // Qt would first show the button pressed for a tenth of a second, longer
+    // than the page change it starts takes.
+    if (pEvent->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(pEvent)->isAmbiguous()) {
+        auto* pButton = static_cast<QPushButton*>(pObject);
+        if (pButton->isEnabled())
+            pButton->click();
+        return true;
+    }
+    return QDialog::eventFilter(pObject, pEvent);
 }
 
 void CPropertySheet::OnNext()

@@ -40,7 +40,8 @@ class QStackedWidget;
 // "helpButton"; the Finish button's text is "Finish" until a page changes it.
 //
 // Keyboard. Tab runs through the page top to bottom, its report, then the
-// buttons along the bottom in their order. The page that becomes active gets the focus on its first control
+// buttons along the bottom in their order. A button's mnemonic (Alt+B, Alt+N)
+// presses it at once. The page that becomes active gets the focus on its first control
 // that takes Tab (never a multi-line field), so Enter presses the default
 // button (Next, or Finish where shown) and Esc cancels.
 //
@@ -78,6 +79,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
 private:
     void OnNext();
