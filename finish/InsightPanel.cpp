@@ -4,9 +4,11 @@
 #include "FinishInsight.h"
 
 #include <QDateEdit>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,9 +19,9 @@ namespace {
 
 // The consumer's colour; a name outside the palette (none, by the engine's
 // tests) is drawn grey rather than not at all.
-QColor SliceColour(const std::string& strConsumer)
+QColor SliceColour(const std::string& strConsumer, bool bDark)
 {
-    const char* szColour = ConsumerColour(strConsumer);
+    const char* szColour = ConsumerColour(strConsumer, bDark);
     return szColour ? QColor(QString::fromLatin1(szColour)) : QColor(Qt::gray);
 }
 
@@ -46,6 +48,8 @@ CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent), m_pCharts(Loa
     m_pTabs = new QTabWidget;
     m_pTabs->setObjectName(QStringLiteral("insightTabs"));
     m_pTabs->setAccessibleName(QStringLiteral("Where it goes"));
+    // Every tab's whole caption, whatever the font: the page scrolls instead.
+    m_pTabs->tabBar()->setUsesScrollButtons(false);
     m_pTabs->addTab(CreateBreakdownTab(), QStringLiteral("Where it goes"));
     m_pTabs->addTab(CreateCurveTab(), QStringLiteral("Days per interval"));
 
@@ -78,7 +82,7 @@ QWidget* CInsightPanel::CreateBreakdownTab()
 {
     m_pBreakdownTotal = new QLabel;
     m_pBreakdownTotal->setObjectName(QStringLiteral("breakdownTotal"));
-    m_pBreakdownTotal->setWordWrap(true);
+    m_pBreakdownTotal->setWordWrap(false);
 
     auto* pTab = new QWidget;
     auto* pLayout = new QVBoxLayout(pTab);
@@ -108,8 +112,19 @@ QScatterSeries* CInsightPanel::EnteredIntervalSeries() const
     return m_pCharts ? m_pCharts->EnteredIntervalSeries() : nullptr;
 }
 
+void CInsightPanel::changeEvent(QEvent* pEvent)
+{
+    // A dark palette draws the consumers in their dark shades.
+    if (pEvent->type() == QEvent::PaletteChange && m_pShown)
+        Show(*m_pShown);
+    QWidget::changeEvent(pEvent);
+}
+
 void CInsightPanel::Show(const CFinishInsight& insight)
 {
+    if (m_pShown.get() != &insight)
+        m_pShown = std::make_unique<CFinishInsight>(insight);
+    const bool bDark = palette().color(QPalette::Base).lightness() < 128;
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
     m_dDays = breakdown.m_dDays;
 
@@ -119,7 +134,7 @@ void CInsightPanel::Show(const CFinishInsight& insight)
         QString strLegend = QStringLiteral("<table cellspacing='1'>");
         for (const CEndurancePart& part : breakdown.Parts()) {
             const CInsightSlice slice{QString::fromStdString(BreakdownLabel(part, dTotal)), part.m_dPerDay,
-                                      SliceColour(part.m_strName)};
+                                      SliceColour(part.m_strName, bDark)};
             strLegend += QStringLiteral("<tr><td style='color:%1'>&#9632;</td><td>%2</td></tr>")
                              .arg(slice.colour.name(), slice.strLabel.toHtmlEscaped());
             aSlices.append(slice);

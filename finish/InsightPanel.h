@@ -38,6 +38,9 @@ public:
     QDateEdit* DeploymentStart() const { return m_pStart; }
     QLabel* ExpectedEnd() const { return m_pEnd; }
 
+protected:
+    void changeEvent(QEvent* pEvent) override;
+
 private:
     QWidget* CreateBreakdownTab();
     QWidget* CreateCurveTab();
@@ -51,6 +54,7 @@ private:
     QDateEdit* m_pStart = nullptr;
     QLabel* m_pEnd = nullptr;
     double m_dDays = 0.0;
+    std::unique_ptr<CFinishInsight> m_pShown;   // the insight shown last
 };
 
 // The day the batteries are expected to run out when deployed on dateStart,

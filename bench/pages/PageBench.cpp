@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,9 +94,16 @@ struct CRun {
         if (!bShots || !setShot.insert(Kind()).second)
             return;
         QTest::qWait(300);
-        std::cout << "SHOT " << Kind() << std::endl;
         std::string strLine;
+        std::cout << "SHOT " << Kind() << std::endl;
         std::getline(std::cin, strLine);
+        if (auto* pTabs = sheet.findChild<QTabWidget*>(QStringLiteral("insightTabs")); pTabs && Kind() == "Finish") {
+            pTabs->setCurrentIndex(1);
+            QTest::qWait(300);
+            std::cout << "SHOT Finish-interval" << std::endl;
+            std::getline(std::cin, strLine);
+            pTabs->setCurrentIndex(0);
+        }
     }
 
     // Moves with the key until the page cannot move on, timing each move.

@@ -27,15 +27,16 @@ out="${2:-shots}"
 mkdir -p "$out"
 # shoot NAME [ENV...] -- [ARGS...]: one screenshot per page kind.
 shoot() {
-  local name=$1 kind
+  local name=$1 kind pid
   shift
   coproc SHOTS { env "$@" 2>/dev/null; }
+  pid=$SHOTS_PID
   while read -r word kind <&"${SHOTS[0]}"; do
     [ "$word" = SHOT ] || continue
     import -window root "$out/$name-$kind.png"
     echo >&"${SHOTS[1]}"
   done
-  wait "$SHOTS_PID" || true
+  wait "$pid" || true
 }
 shoot scale2 QT_SCALE_FACTOR=2 "$bench" --shots
 shoot font16 "$bench" --shots --font-size 16

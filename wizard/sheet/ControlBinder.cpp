@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 QString ToQt(const std::string& str) { return QString::fromStdString(str); }
 
@@ -118,7 +120,10 @@ void CControlBinder::Bind(int nId, QWidget* pWidget)
         if (pButton->isCheckable())
             QObject::connect(pButton, &QAbstractButton::clicked, pButton, fnCommand);
     } else if (auto* pReport = qobject_cast<QPlainTextEdit*>(pWidget)) {
-        pReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        // Fixed width, and as large as the text around it.
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPointSizeF(std::max(fixed.pointSizeF(), pReport->font().pointSizeF()));
+        pReport->setFont(fixed);
         pReport->setAccessibleName(QStringLiteral("Report"));
     }
 }

@@ -156,11 +156,11 @@ void CPropertySheet::SetPicture(const QPixmap& picture)
 void CPropertySheet::showEvent(QShowEvent* pEvent)
 {
     if (!m_pActivePage) {
-        // Large fonts or a high scale factor make the first size too large
-        // for the screen: the window keeps within it and the pages scroll.
-        if (const QScreen* pScreen = screen(); pScreen && !pEvent->spontaneous())
-            resize(size().boundedTo(pScreen->availableGeometry().size()));
         SetActivePage(0);
+        // Large fonts or a high scale factor: the window grows to show the
+        // first page whole, but keeps within the screen, and the pages scroll.
+        if (const QScreen* pScreen = screen(); pScreen && !pEvent->spontaneous())
+            resize(size().expandedTo(sizeHint()).boundedTo(pScreen->availableGeometry().size()));
     }
     QDialog::showEvent(pEvent);
 }
