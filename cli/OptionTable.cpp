@@ -38,11 +38,17 @@ std::vector<COptionRow> Rows()
                "print one JSON object instead of the text:\n"
                "schema, inputs (the plan file's object), capacity,\n"
                "enduranceDays, minInterval, breakdown, test (with\n"
-               "--test), report"),
+               "--test), report; with --mooring: schema, name,\n"
+               "deployed, recovery, verdict, positions"),
         Setting(kSweepOption, "NAME=START:STOP:STEP", {},
                 "CSV of the endurance for each value of --NAME\n"
                 "(interval or temperature) from START to STOP in\n"
                 "steps of STEP; a refused value's row has its message"),
+        Setting(kMooringOption, "FILE", {},
+                "the table of a mooring file (.mooring): each\n"
+                "position's plan run as --plan runs it, its end\n"
+                "against the recovery day, and the verdict"),
+        Switch("csv", &CReportOptions::m_bCsv, "with --mooring: the table as CSV"),
         HelpSwitch("help", &CReportOptions::m_bHelp, "show this text"),
     };
     aRows.insert(aRows.end(), std::begin(aRunRows), std::end(aRunRows));

@@ -49,6 +49,8 @@ inline constexpr const char* kPlanOption = "plan";
 inline constexpr const char* kSavePlanOption = "save-plan";
 // The setting that runs the plan over a range of one answer's values.
 inline constexpr const char* kSweepOption = "sweep";
+// The setting that prints a mooring's table instead of one plan's report.
+inline constexpr const char* kMooringOption = "mooring";
 
 // The rows in --help order: the answers in page order, then the run's own.
 const std::vector<COptionRow>& OptionTable();

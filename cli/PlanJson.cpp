@@ -1,5 +1,6 @@
 #include "PlanJson.h"
 
+#include "BreakdownJson.h"
 #include "Diagnostics.h"
 #include "FinishInsight.h"
 #include "FinishPageModel.h"
@@ -10,15 +11,6 @@
 #include <nlohmann/json.hpp>
 
 namespace {
-
-nlohmann::ordered_json BreakdownJson(const CEnduranceBreakdown& breakdown)
-{
-    const std::string strPerDay = std::string(breakdown.UnitName()) + "/day";
-    nlohmann::ordered_json parts = nlohmann::ordered_json::array();
-    for (const CEndurancePart& part : breakdown.Parts())
-        parts.push_back({{"name", part.m_strName}, {"perDay", part.m_dPerDay}});
-    return {{"unit", strPerDay}, {"total", breakdown.TotalPerDay()}, {"parts", parts}};
-}
 
 nlohmann::ordered_json TestTableJson(CInstrument& instrument)
 {

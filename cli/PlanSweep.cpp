@@ -1,5 +1,6 @@
 #include "PlanSweep.h"
 
+#include "CsvField.h"
 #include "FinishInsight.h"
 #include "Instrument.h"
 #include "OptionTable.h"
@@ -77,16 +78,6 @@ std::string ValueText(double dValue)
     else
         std::snprintf(szText, sizeof szText, "%.17g", dValue);
     return szText;
-}
-
-std::string CsvField(const std::string& strText)
-{
-    if (strText.find_first_of(",\"\r\n") == std::string::npos)
-        return strText;
-    std::string strQuoted = "\"";
-    for (char c : strText)
-        strQuoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return strQuoted + "\"";
 }
 
 // The rows of the values nFirst .. nEnd - 1, or the usage error that stopped them.

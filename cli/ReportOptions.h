@@ -22,6 +22,7 @@ struct CReportOptions {
     bool m_bTrace = false;
     bool m_bHelp = false;
     bool m_bJson = false;
+    bool m_bCsv = false;
 
     bool Has(const std::string& strName) const { return m_mapValues.count(strName) != 0; }
     const std::string& Value(const std::string& strName) const { return m_mapValues.at(strName); }

@@ -3,6 +3,7 @@
 #include "Diagnostics.h"
 #include "FinishPageModel.h"
 #include "FinishReport.h"
+#include "MooringReport.h"
 #include "OptionParser.h"
 #include "OptionTable.h"
 #include "PlanFile.h"
@@ -32,6 +33,17 @@ int main(int argc, char** argv)
 
     std::string strOutput;
     std::string strMessage;
+    if (options.Has(kMooringOption)) {
+        const int nStatus = RunMooring(options, strOutput, strMessage);
+        std::fwrite(strOutput.data(), 1, strOutput.size(), stdout);
+        if (nStatus == kPlanUsageError)
+            std::fprintf(stderr, "moorplan-report: %s\n", strMessage.c_str());
+        return nStatus;
+    }
+    if (options.m_bCsv) {
+        std::fprintf(stderr, "moorplan-report: --csv goes with --mooring only\n");
+        return kPlanUsageError;
+    }
     CPlanAnswers saved;
     EPlanStatus eStatus;
     if (options.Has(kSweepOption) && (options.m_bJson || options.m_bTest || options.Has(kSavePlanOption))) {

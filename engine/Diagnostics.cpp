@@ -28,8 +28,18 @@ void Trace(const char* szName, double dValue)
         CurrentSink()(StrFormat("%s = %lf\r\n", szName, dValue));
 }
 
-CMuted::CMuted() : m_saved(std::move(CurrentSink())) { CurrentSink() = nullptr; }
+CMuted::CMuted() : m_bMuting(IsEnabled())
+{
+    if (m_bMuting) {
+        m_saved = std::move(CurrentSink());
+        CurrentSink() = nullptr;
+    }
+}
 
-CMuted::~CMuted() { CurrentSink() = std::move(m_saved); }
+CMuted::~CMuted()
+{
+    if (m_bMuting)
+        CurrentSink() = std::move(m_saved);
+}
 
 }  // namespace Diagnostics

@@ -22,6 +22,8 @@ void Trace(const char* szName, double dValue);
 
 // Silences the output while it lives: for figures worked out again to be
 // shown beside the report, whose traces would only repeat the report's own.
+// While the output is silent anyway it touches nothing, so plans worked out
+// side by side on several threads may each mute theirs.
 class CMuted {
 public:
     CMuted();
@@ -30,6 +32,7 @@ public:
     CMuted& operator=(const CMuted&) = delete;
 
 private:
+    bool m_bMuting;
     Sink m_saved;
 };
 

@@ -28,38 +28,6 @@ std::vector<CFinishInsight::CPoint> EnduranceCurve(CInstrument& instrument, int 
     return aCurve;
 }
 
-// Days since 1970-01-01 of a day of the proleptic Gregorian calendar, and back.
-long long DaysFromCivil(long long nYear, int nMonth, int nDay)
-{
-    nYear -= nMonth <= 2;
-    const long long nEra = (nYear >= 0 ? nYear : nYear - 399) / 400;
-    const long long nYearOfEra = nYear - nEra * 400;
-    const long long nDayOfYear = (153 * (nMonth + (nMonth > 2 ? -3 : 9)) + 2) / 5 + nDay - 1;
-    return nEra * 146097 + nYearOfEra * 365 + nYearOfEra / 4 - nYearOfEra / 100 + nDayOfYear - 719468;
-}
-
-void CivilFromDays(long long nDays, long long& nYear, int& nMonth, int& nDay)
-{
-    nDays += 719468;
-    const long long nEra = (nDays >= 0 ? nDays : nDays - 146096) / 146097;
-    const long long nDayOfEra = nDays - nEra * 146097;
-    const long long nYearOfEra = (nDayOfEra - nDayOfEra / 1460 + nDayOfEra / 36524 - nDayOfEra / 146096) / 365;
-    const long long nDayOfYear = nDayOfEra - (365 * nYearOfEra + nYearOfEra / 4 - nYearOfEra / 100);
-    const long long nShifted = (5 * nDayOfYear + 2) / 153;
-    nDay = static_cast<int>(nDayOfYear - (153 * nShifted + 2) / 5 + 1);
-    nMonth = static_cast<int>(nShifted < 10 ? nShifted + 3 : nShifted - 9);
-    nYear = nYearOfEra + nEra * 400 + (nMonth <= 2);
-}
-
-bool IsDay(int nYear, int nMonth, int nDay)
-{
-    if (nYear < 1 || nMonth < 1 || nMonth > 12 || nDay < 1)
-        return false;
-    long long nNextYear = 0;
-    int nNextMonth = 0, nNextDay = 0;
-    CivilFromDays(DaysFromCivil(nYear, nMonth, nDay), nNextYear, nNextMonth, nNextDay);
-    return nNextMonth == nMonth && nNextDay == nDay;
-}
 
 // Room above the highest point, so that it is not drawn on the frame.
 constexpr double kHeadroom = 1.05;
@@ -148,9 +116,21 @@ std::string BreakdownTotal(const CFinishInsight& insight)
     return szText;
 }
 
+bool ExpectedEndDay(const CCivilDay& start, double dDays, CCivilDay& end)
+{
+    // Past a few thousand years there is no calendar day to name.
+    constexpr double kLastCountedDays = 1e9;
+    if (!std::isfinite(dDays) || dDays < 0.0 || dDays >= kLastCountedDays || !start.IsValid())
+        return false;
+    end = CCivilDay::FromNumber(start.Number() + static_cast<long long>(std::floor(dDays)));
+    return true;
+}
+
 std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
 {
-    if (!std::isfinite(dDays) || dDays < 0.0 || !IsDay(nYear, nMonth, nDay))
+    // The two-year notice names no day, so however far off its end lies.
+    CCivilDay end;
+    if (!ExpectedEndDay({nYear, nMonth, nDay}, dDays >= kTwoYearNoticeDays ? kTwoYearNoticeDays : dDays, end))
         return "no date (no endurance to count)";
     char szText[64];
     if (dDays >= kTwoYearNoticeDays) {
@@ -158,11 +138,16 @@ std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays)
         std::snprintf(szText, sizeof szText, "beyond the two-year notice (%.0f days)", dDays);
         return szText;
     }
-    long long nEndYear = 0;
-    int nEndMonth = 0, nEndDay = 0;
-    CivilFromDays(DaysFromCivil(nYear, nMonth, nDay) + static_cast<long long>(std::floor(dDays)), nEndYear, nEndMonth,
-                  nEndDay);
-    return DayText::DayMonthYear(nEndYear, nEndMonth, nEndDay);
+    return DayText::DayMonthYear(end.m_nYear, end.m_nMonth, end.m_nDay);
+}
+
+CEnduranceBreakdown FinishBreakdown(CInstrument& instrument)
+{
+    const Diagnostics::CMuted muted;
+    const std::string strNote = instrument.m_strCalcNote;
+    CEnduranceBreakdown breakdown = instrument.CalculateBreakdown(instrument.m_nSampleInterval);
+    instrument.m_strCalcNote = strNote;
+    return breakdown;
 }
 
 CFinishInsight BuildFinishInsight(CInstrument& instrument)
@@ -173,7 +158,7 @@ CFinishInsight BuildFinishInsight(CInstrument& instrument)
     insight.m_nInterval = instrument.m_nSampleInterval;
     insight.m_nMinInterval = instrument.GetMinSampleInterval();
     insight.m_aCurve = EnduranceCurve(instrument, insight.m_nMinInterval);
-    insight.m_breakdown = instrument.CalculateBreakdown(instrument.m_nSampleInterval);
     instrument.m_strCalcNote = strNote;
+    insight.m_breakdown = FinishBreakdown(instrument);
     return insight;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CivilDay.h"
 #include "EnduranceBreakdown.h"
 #include "InstrumentCodes.h"
 
@@ -31,6 +32,10 @@ inline constexpr int kInsightLongestInterval = 86400;
 // the calculation's note are as they were before the call.
 CFinishInsight BuildFinishInsight(CInstrument& instrument);
 
+// Where the endurance goes at the entered interval alone; the record and the
+// calculation's note are as they were.
+CEnduranceBreakdown FinishBreakdown(CInstrument& instrument);
+
 
 // A consumer as the chart's legend names it: its name and its share of the
 // day's total, "Pump 12.3 %".
@@ -61,7 +66,12 @@ std::string BreakdownSummary(const CFinishInsight& insight);
 std::string CurveSummary(const CFinishInsight& insight, const CCurveAxis& axis);
 
 // The day the batteries are expected to run out for a deployment that starts
-// on the given day (month 1 to 12): "05 Jul 2027", or the two-year notice, or
-// that there is no date when the endurance or the start is not usable. The
-// batteries run out in the course of the last, partly used day.
+// on the day start: the start plus the whole days of the endurance, since the
+// batteries run out in the course of the last, partly used day. False when
+// the endurance or the start is not usable, or the end lies past any
+// calendar. From the two-year notice on there is a day all the same.
+bool ExpectedEndDay(const CCivilDay& start, double dDays, CCivilDay& end);
+
+// That day as the finish page shows it, for a start on the given day (month 1
+// to 12): "05 Jul 2027", or the two-year notice, or that there is no date.
 std::string ExpectedEndText(int nYear, int nMonth, int nDay, double dDays);

@@ -70,10 +70,8 @@ std::string CInstrument::ReportHead() const
 std::string CInstrument::EnduranceLine(double dDays, bool bFinalLineEnd)
 {
     if (dDays >= kTwoYearNoticeDays) {
-        return StrFormat("Battery Endurance is: %5.0lf Days\r\n\r\nBatteries are not expected\r\n"
-                         "to last longer than 2 years",
-                         dDays) +
-               (bFinalLineEnd ? "\r\n" : "");
+        return StrFormat("Battery Endurance is: %5.0lf Days\r\n\r\n", dDays) + kTwoYearNotice
+               + (bFinalLineEnd ? "\r\n" : "");
     }
     return StrFormat("Battery Endurance is: %5.0lf Days\r\n", dDays);
 }

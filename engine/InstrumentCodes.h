@@ -64,3 +64,5 @@ inline constexpr double kDaysPerHour = 0.041666666666666664;
 // From this many days of endurance on, the report warns that the batteries
 // are not expected to last longer than 2 years.
 inline constexpr double kTwoYearNoticeDays = 730.0;
+// The warning itself, as the report's last lines.
+inline constexpr const char* kTwoYearNotice = "Batteries are not expected\r\nto last longer than 2 years";

@@ -4,6 +4,7 @@
 #include "WizardModel.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -102,7 +103,7 @@ const std::vector<CAnswerRow>& AnswerTable()
 const CAnswerRow* FindAnswer(const std::string& strName)
 {
     for (const CAnswerRow& row : AnswerTable())
-        if (strName == row.szName)
+        if (std::strcmp(row.szName, strName.c_str()) == 0)
             return &row;
     return nullptr;
 }

@@ -1,16 +1,26 @@
 #include "ChoiceMatch.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace {
-bool EqualNoCase(const std::string& strA, const std::string& strB)
+bool EqualNoCase(std::string_view a, std::string_view b)
 {
-    if (strA.size() != strB.size())
+    if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < strA.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(strA[i])) != std::tolower(static_cast<unsigned char>(strB[i])))
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
+}
+
+// The text without the blanks around it, in place.
+std::string_view Trimmed(std::string_view text)
+{
+    const auto nFirst = text.find_first_not_of(" \t");
+    if (nFirst == std::string_view::npos)
+        return {};
+    return text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1);
 }
 
 // A plain decimal index below nCount (leading zeros allowed), or -1.
@@ -31,20 +41,13 @@ int IndexOf(const std::string& strText, int nCount)
 
 }  // namespace
 
-std::string TrimBlanks(const std::string& strText)
-{
-    const auto nFirst = strText.find_first_not_of(" \t");
-    if (nFirst == std::string::npos)
-        return std::string();
-    const auto nLast = strText.find_last_not_of(" \t");
-    return strText.substr(nFirst, nLast - nFirst + 1);
-}
+std::string TrimBlanks(const std::string& strText) { return std::string(Trimmed(strText)); }
 
 int MatchChoice(const std::string& strValue, const std::vector<std::string>& astrEntries)
 {
-    const std::string strWanted = TrimBlanks(strValue);
+    const std::string_view wanted = Trimmed(strValue);
     for (std::size_t i = 0; i < astrEntries.size(); ++i)
-        if (EqualNoCase(TrimBlanks(astrEntries[i]), strWanted))
+        if (EqualNoCase(Trimmed(astrEntries[i]), wanted))
             return static_cast<int>(i);
-    return IndexOf(strWanted, static_cast<int>(astrEntries.size()));
+    return IndexOf(std::string(wanted), static_cast<int>(astrEntries.size()));
 }

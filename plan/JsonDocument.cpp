@@ -1,6 +1,10 @@
 #include "JsonDocument.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -178,6 +182,60 @@ std::string Describe(const Json& value)
 void WrongType(const std::string& strSubject, const char* szWanted, const Json& value)
 {
     throw CError{strSubject + " must be " + szWanted + ", not " + Describe(value)};
+}
+
+void RequireVersion(const Json& document, const std::string& strFile, const char* szKind, const char* szKey,
+                    int nVersion)
+{
+    const std::string strNotA = strFile + ": not a " + szKind + ": ";
+    if (!document.is_object())
+        throw CError{strNotA + "a " + szKind + " is one JSON object, not " + Describe(document)};
+    const auto it = document.find(szKey);
+    if (it == document.end())
+        throw CError{strNotA + "it has no \"" + szKey + "\" version"};
+    if (!it->is_number_unsigned() || it->get<std::uint64_t>() < 1)
+        WrongType(strFile + ": \"" + szKey + "\"", "a whole number from 1", *it);
+    const std::uint64_t nFound = it->get<std::uint64_t>();
+    if (nFound > static_cast<std::uint64_t>(nVersion))
+        throw CError{strFile + ": " + szKind + " format version " + std::to_string(nFound)
+                     + " is newer than this program can read (version " + std::to_string(nVersion) + ")"};
+}
+
+bool ReadFile(const std::string& strPath, std::uintmax_t nMaxBytes, const std::string& strTooLarge,
+              std::string& strText, std::string& strError)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(strPath, error) && std::filesystem::file_size(strPath, error) > nMaxBytes
+        && !error) {
+        strError = strTooLarge;
+        return false;
+    }
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file) {
+        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
+        return false;
+    }
+    // Read at most one byte past the limit, a piece at a time: a file that
+    // grows, or a device without a size, is refused all the same, and a small
+    // file costs no more than its size.
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string strRead;
+    while (file && strRead.size() <= nMaxBytes) {
+        const std::size_t nHave = strRead.size();
+        strRead.resize(nHave + static_cast<std::size_t>(std::min<std::uintmax_t>(kPiece, nMaxBytes + 1 - nHave)));
+        file.read(&strRead[nHave], static_cast<std::streamsize>(strRead.size() - nHave));
+        strRead.resize(nHave + static_cast<std::size_t>(file.gcount()));
+    }
+    if (file.bad()) {
+        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
+        return false;
+    }
+    if (strRead.size() > nMaxBytes) {
+        strError = strTooLarge;
+        return false;
+    }
+    strText = std::move(strRead);
+    return true;
 }
 
 }  // namespace JsonDocument

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The JSON side of Moorplan's documents (the plan file, and any later file
@@ -44,5 +45,20 @@ std::string Describe(const Json& value);
 
 // Refuses a value of the wrong kind: SUBJECT must be WANTED, not VALUE.
 [[noreturn]] void WrongType(const std::string& strSubject, const char* szWanted, const Json& value);
+
+// Refuses a document that is not one object, or whose format version under
+// szKey is missing, not a whole number from 1, or newer than nVersion:
+//   FILE: not a plan: a plan is one JSON object, not a list
+//   FILE: not a plan: it has no "moorplan-plan" version
+//   FILE: plan format version 2 is newer than this program can read (version 1)
+void RequireVersion(const Json& document, const std::string& strFile, const char* szKind, const char* szKey,
+                    int nVersion);
+
+// The content of the file at strPath, refused by its size before it is read
+// when it is larger than nMaxBytes (strTooLarge is then the line), and read
+// no further than one byte past the limit, for a device without a size.
+// False with one line naming the file in strError.
+bool ReadFile(const std::string& strPath, std::uintmax_t nMaxBytes, const std::string& strTooLarge,
+              std::string& strText, std::string& strError);
 
 }  // namespace JsonDocument

@@ -1,5 +1,6 @@
 #include "PlanAnswers.h"
 
+#include <algorithm>
 #include <cstdio>
 
 void CPlanAnswers::Set(const std::string& strName, const std::string& strText, const std::string& strFile)
@@ -45,6 +46,9 @@ std::string CPlanAnswers::Subject(const std::string& strName, const std::string&
 std::string CPlanAnswers::Shown(const std::string& strValue)
 {
     constexpr std::size_t kMaxBytes = 80;
+    if (strValue.size() <= kMaxBytes
+        && std::none_of(strValue.begin(), strValue.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        return strValue;
     std::size_t nEnd = strValue.size();
     if (nEnd > kMaxBytes) {
         // Cut before a character, not inside one.

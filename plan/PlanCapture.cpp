@@ -3,6 +3,9 @@
 #include "PlanRunner.h"
 #include "WizardModel.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // A choice is written as its entry's text, or as its position where the text
@@ -92,11 +95,18 @@ std::vector<CAuxAnswer> CaptureAux(const CPageModel& page, const CPageReading& s
 
 }  // namespace
 
-CPlanAnswers CapturePlan(const CSheetModel& sheet)
+CPlanAnswers CapturePlan(const CSheetModel& sheet, const std::vector<std::string>& astrOnly)
 {
+    std::vector<const CAnswerRow*> apRows;
+    for (const CAnswerRow& row : AnswerTable())
+        if (astrOnly.empty() || std::any_of(astrOnly.begin(), astrOnly.end(), [&row](const std::string& strName) {
+                return std::strcmp(strName.c_str(), row.szName) == 0;
+            }))
+            apRows.push_back(&row);
     CPlanAnswers answers;
     for (const CPageModel* pPage : sheet.Pages()) {
-        for (const CAnswerRow& row : AnswerTable()) {
+        for (const CAnswerRow* pRow : apRows) {
+            const CAnswerRow& row = *pRow;
             for (const CPageReading& reading : row.aReadings) {
                 if (reading.ePage != pPage->Kind())
                     continue;

@@ -3,13 +3,9 @@
 #include "AnswerTable.h"
 #include "ChoiceMatch.h"
 #include "FileReplace.h"
-#include "JsonDocument.h"
+#include "PlanObject.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace PlanFile {
 namespace {
@@ -98,25 +94,11 @@ std::vector<CAuxAnswer> AuxRows(const std::string& strFile, const Json& value)
     return aRows;
 }
 
-void CheckVersion(const std::string& strFile, const Json& document)
-{
-    const auto it = document.find(kVersionKey);
-    if (it == document.end())
-        throw CError{strFile + ": not a plan: it has no \"" + kVersionKey + "\" version"};
-    if (!it->is_number_unsigned() || it->get<std::uint64_t>() < 1)
-        WrongType(CPlanAnswers::Subject(kVersionKey, strFile), "a whole number from 1", *it);
-    const std::uint64_t nVersion = it->get<std::uint64_t>();
-    if (nVersion > static_cast<std::uint64_t>(kVersion))
-        throw CError{strFile + ": plan format version " + std::to_string(nVersion)
-                     + " is newer than this program can read (version " + std::to_string(kVersion) + ")"};
-}
+}  // namespace
 
-// The answers of a plan object; messages name it strFile.
 CPlanAnswers AnswersOf(const Json& document, const std::string& strFile)
 {
-    if (!document.is_object())
-        throw CError{strFile + ": not a plan: a plan is one JSON object, not " + JsonDocument::Describe(document)};
-    CheckVersion(strFile, document);
+    JsonDocument::RequireVersion(document, strFile, "plan", kVersionKey, kVersion);
     CPlanAnswers answers;
     for (const auto& field : document.items()) {
         const std::string& strName = field.key();
@@ -135,6 +117,8 @@ CPlanAnswers AnswersOf(const Json& document, const std::string& strFile)
     }
     return answers;
 }
+
+namespace {
 
 // A typed text goes into the file as a number when it is a plain decimal
 // number (which reads back as the same text or the same double); any other
@@ -234,35 +218,12 @@ std::string TooLarge(const std::string& strFile)
 
 bool Read(const std::string& strPath, CPlanAnswers& answers, std::string& strError)
 {
-    const std::string strTooLarge = TooLarge(strPath);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(strPath, error) && std::filesystem::file_size(strPath, error) > kMaxBytes
-        && !error) {
-        strError = strTooLarge;
-        return false;
-    }
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file) {
-        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
-        return false;
-    }
-    // Read at most one byte past the limit: a file that grows, or a device
-    // without a size, is refused all the same.
-    std::string strText(static_cast<std::size_t>(kMaxBytes) + 1, '\0');
-    file.read(&strText[0], static_cast<std::streamsize>(strText.size()));
-    if (file.bad()) {
-        strError = strPath + ": cannot be read (" + std::strerror(errno) + ")";
-        return false;
-    }
-    strText.resize(static_cast<std::size_t>(file.gcount()));
-    if (strText.size() > kMaxBytes) {
-        strError = strTooLarge;
-        return false;
-    }
-    return Parse(strText, strPath, answers, strError);
+    std::string strText;
+    return JsonDocument::ReadFile(strPath, kMaxBytes, TooLarge(strPath), strText, strError)
+           && Parse(strText, strPath, answers, strError);
 }
 
-std::string Text(const CPlanAnswers& answers)
+Json Object(const CPlanAnswers& answers)
 {
     // In the table's order, which is the pages' order.
     Json document = Json::object();
@@ -273,7 +234,12 @@ std::string Text(const CPlanAnswers& answers)
         else if (!row.bRows && answers.Has(row.szName) && !row.aReadings.empty())
             document[row.szName] = StepValue(row.aReadings.front().eStep, answers.Value(row.szName));
     }
-    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return document;
+}
+
+std::string Text(const CPlanAnswers& answers)
+{
+    return Object(answers).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 bool Save(const std::string& strPath, const CPlanAnswers& answers, std::string& strError)

@@ -18,63 +18,72 @@ std::string JoinEntries(const std::vector<std::string>& astrEntries)
     return strList.empty() ? "the list is empty" : "choices: " + strList;
 }
 
+// An answer of the plan by name: how messages name it (see
+// CPlanAnswers::Subject) is worked out only for a message.
+struct CAnswerName {
+    const CPlanAnswers& answers;
+    const char* szName;
+
+    std::string Subject() const { return answers.Subject(szName); }
+};
+
 // Turns the outcome of one action into a usage error where a person could
-// not have done it. strSubject names the answer (see CPlanAnswers::Subject).
-void Require(EActionResult eResult, const std::string& strSubject, const std::string& strValue,
+// not have done it.
+void Require(EActionResult eResult, const CAnswerName& name, const std::string& strValue,
              const std::vector<std::string>& astrEntries = {})
 {
     switch (eResult) {
     case EActionResult::Unavailable:
-        throw CUsageError{strSubject + " " + CPlanAnswers::Shown(strValue)
+        throw CUsageError{name.Subject() + " " + CPlanAnswers::Shown(strValue)
                           + ": that control is hidden or disabled on this path"};
     case EActionResult::NotInList:
-        throw CUsageError{strSubject + ": '" + CPlanAnswers::Shown(strValue) + "' is not in the list ("
+        throw CUsageError{name.Subject() + ": '" + CPlanAnswers::Shown(strValue) + "' is not in the list ("
                           + JoinEntries(astrEntries) + ")"};
     default:
         break;
     }
 }
 
-int MatchOrFail(const std::string& strSubject, const std::string& strValue, const std::vector<std::string>& astrEntries)
+int MatchOrFail(const CAnswerName& name, const std::string& strValue, const std::vector<std::string>& astrEntries)
 {
     const int nIndex = MatchChoice(strValue, astrEntries);
     if (nIndex < 0)
-        Require(EActionResult::NotInList, strSubject, strValue, astrEntries);
+        Require(EActionResult::NotInList, name, strValue, astrEntries);
     return nIndex;
 }
 
-void ApplyStep(CPageModel& page, const CPageReading& step, const std::string& strValue, const std::string& strSubject)
+void ApplyStep(CPageModel& page, const CPageReading& step, const std::string& strValue, const CAnswerName& name)
 {
     switch (step.eStep) {
     case EStepKind::RadioChoice: {
         std::vector<std::string> astrLabels;
         for (int i = 0; i < step.nCount; ++i)
             astrLabels.push_back(page.Control(step.nControl + i).m_strText);
-        const int nIndex = MatchOrFail(strSubject, strValue, astrLabels);
-        Require(page.Click(step.nControl + nIndex), strSubject, strValue);
+        const int nIndex = MatchOrFail(name, strValue, astrLabels);
+        Require(page.Click(step.nControl + nIndex), name, strValue);
         break;
     }
     case EStepKind::ListChoice: {
         const std::vector<std::string> astrItems = page.Control(step.nControl).m_astrItems;
-        const int nIndex = MatchOrFail(strSubject, strValue, astrItems);
-        Require(page.SelectEntry(step.nControl, nIndex), strSubject, strValue, astrItems);
+        const int nIndex = MatchOrFail(name, strValue, astrItems);
+        Require(page.SelectEntry(step.nControl, nIndex), name, strValue, astrItems);
         break;
     }
     case EStepKind::Text:
-        Require(page.TypeText(step.nControl, strValue), strSubject, strValue);
+        Require(page.TypeText(step.nControl, strValue), name, strValue);
         break;
     case EStepKind::Keyword: {
         for (const CKeywordButton& button : step.aKeywords) {
             if (strValue == button.szKeyword) {
-                Require(page.Click(button.nControl), strSubject, strValue);
+                Require(page.Click(button.nControl), name, strValue);
                 return;
             }
         }
-        throw CUsageError{strSubject + ": '" + CPlanAnswers::Shown(strValue)
+        throw CUsageError{name.Subject() + ": '" + CPlanAnswers::Shown(strValue)
                           + "' is not a choice on this instrument's page"};
     }
     case EStepKind::Check:
-        Require(page.SetChecked(step.nControl, strValue == "on"), strSubject, strValue);
+        Require(page.SetChecked(step.nControl, strValue == "on"), name, strValue);
         break;
     case EStepKind::SensorRows:
         break;   // the rows come all at once, see ApplyAux
@@ -90,21 +99,21 @@ void ApplyAux(CPageModel& page, const CPageReading& step, const CPlanAnswers& an
     using Sensors = CSensorListPageModel;
     if (!answers.HasAux())
         return;
-    const std::string strSubject = answers.Subject(kAuxAnswer);
+    const CAnswerName name{answers, kAuxAnswer};
     const std::vector<CAuxAnswer>& aRows = answers.Aux();
     const int nCount = static_cast<int>(aRows.size());
     const int nMax = static_cast<int>(page.Control(step.nControl).m_astrItems.size()) - 1;
     if (nCount > nMax)
-        throw CUsageError{strSubject + " given " + std::to_string(nCount) + " times, but this instrument takes at most "
+        throw CUsageError{name.Subject() + " given " + std::to_string(nCount) + " times, but this instrument takes at most "
                           + std::to_string(nMax < 0 ? 0 : nMax) + " auxiliary sensors"};
-    Require(page.SelectEntry(step.nControl, nCount), strSubject, std::to_string(nCount));
+    Require(page.SelectEntry(step.nControl, nCount), name, std::to_string(nCount));
     for (int k = 0; k < nCount; ++k) {
         const CAuxAnswer& row = aRows[static_cast<std::size_t>(k)];
         const std::vector<std::string> astrTypes = page.Control(Sensors::TypeId(k)).m_astrItems;
-        const int nType = MatchOrFail(strSubject, row.m_strType, astrTypes);
-        Require(page.SelectEntry(Sensors::TypeId(k), nType), strSubject, row.m_strType, astrTypes);
+        const int nType = MatchOrFail(name, row.m_strType, astrTypes);
+        Require(page.SelectEntry(Sensors::TypeId(k), nType), name, row.m_strType, astrTypes);
         if (row.m_bHasCurrent)
-            Require(page.TypeText(Sensors::CurrentId(k), row.m_strCurrent), strSubject, AuxText(row));
+            Require(page.TypeText(Sensors::CurrentId(k), row.m_strCurrent), name, AuxText(row));
     }
 }
 
@@ -118,7 +127,7 @@ void ApplyPage(CPageModel& page, const CPlanAnswers& answers)
             if (row.bRows)
                 ApplyAux(page, reading, answers);
             else if (answers.Has(row.szName))
-                ApplyStep(page, reading, answers.Value(row.szName), answers.Subject(row.szName));
+                ApplyStep(page, reading, answers.Value(row.szName), {answers, row.szName});
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CPageModel;
 class CSheetModel;
@@ -39,4 +40,5 @@ EPlanStatus RunPlan(const CPlanAnswers& answers, const CWizardSwitches& switches
 // The answers the pages of the sheet's path hold: every control a person can
 // see there, in page order, as the text, entry or button it shows. Replaying
 // them on a fresh sheet with the same switches gives the same report.
-CPlanAnswers CapturePlan(const CSheetModel& sheet);
+// With astrOnly, the answers of those names alone.
+CPlanAnswers CapturePlan(const CSheetModel& sheet, const std::vector<std::string>& astrOnly = {});

@@ -48,12 +48,15 @@ case $step in
     grep -qx 'MimeType=application/x-moorplan;' "$root/share/applications/$id.desktop" || fail "no MimeType"
     ;;
   mime)
-    # The staged type database names *.moorplan as a plan.
+    # The staged type database names *.moorplan as a plan, *.mooring as a mooring.
     db=$(mktemp -d)
     mkdir -p "$db/packages"
     cp "$root/share/mime/packages/$id.xml" "$db/packages/"
     update-mime-database "$db" 2>/dev/null
-    grep -q '^50:application/x-moorplan:\*\.moorplan$' "$db/globs2" || { rm -rf "$db"; fail "no glob for *.moorplan"; }
+    for glob in moorplan:moorplan moorplan-mooring:mooring; do
+      grep -q "^50:application/x-${glob%%:*}:\\*\\.${glob#*:}\$" "$db/globs2" \
+        || { rm -rf "$db"; fail "no glob for *.${glob#*:}"; }
+    done
     rm -rf "$db"
     ;;
   man)

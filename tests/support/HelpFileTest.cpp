@@ -114,14 +114,16 @@ TEST(HelpFile, RefusesDamagedCopies)
     const std::size_t nWindow = strManual.find("LZXC") + 0x0C;
     const std::size_t nFrame = FirstFrameSize(strManual);
     ASSERT_LE(nFrame + 8, strManual.size()) << "the manual's reset table";
-    const std::size_t nPages = strManual.size() / 8;   // the compressed pages fill the file from here
+    // The compressed pages follow their control data (which starts 4 bytes
+    // before its "LZXC"), however long the manual grows.
+    const std::size_t nPages = strManual.find("LZXC") - 4;
     const std::pair<const char*, std::string> aDamages[] = {
         {"empty", ""},
         {"plain text", "<html>not compiled</html>"},
         {"cut in half", strManual.substr(0, strManual.size() / 2)},
         {"header wiped", Patched(strManual, 0, std::string(64, '\0'))},
         {"directory scrambled", Patched(strManual, 0x80, std::string(0x1000, 'Z'))},
-        {"pages scrambled", Patched(strManual, nPages, std::string(strManual.size() - nPages, 'Z'))},
+        {"control data and pages scrambled", Patched(strManual, nPages, std::string(strManual.size() - nPages, 'Z'))},
         {"window of 0", Patched(strManual, nWindow, std::string(4, '\0'))},
         {"window of 10", Patched(strManual, nWindow, std::string("\x0a\0\0\0", 4))},
         {"window of 0x4000", Patched(strManual, nWindow, std::string("\0\x40\0\0", 4))},

@@ -13,6 +13,8 @@
 #include "Sampling710PageModel.h"
 #include "SensorListPageModel.h"
 
+#include <algorithm>
+
 CPageSet::CPageSet(CSheetModel& sheet)
     : m_pBatterySelect(std::make_unique<CBatterySelectPageModel>(sheet)),
       m_pPressureSelect(std::make_unique<CPressureSelectPageModel>(sheet)),
@@ -61,6 +63,8 @@ void CSheetModel::AddPage(CPageModel& page)
 {
     page.ResetControls();
     m_apPages.push_back(&page);
+    if (std::find(m_apUsed.begin(), m_apUsed.end(), &page) == m_apUsed.end())
+        m_apUsed.push_back(&page);
 }
 
 void CSheetModel::Add610Pages()
@@ -117,15 +121,11 @@ void CSheetModel::Restart()
 {
     m_pInstrument.reset();
     m_nSelModel = m_nSelComm = m_nSelFirmware = m_nBuiltModel = -1;
+    // A page that has not been added since the last start is as it was made.
     m_pIntro->Restart();
-    m_pComms->Restart();
-    for (CPageSet* pSet : {m_p610Set.get(), m_pOtherSet.get()}) {
-        for (CPageModel* pPage : std::initializer_list<CPageModel*>{
-                 pSet->m_pBatterySelect.get(), pSet->m_pPressureSelect.get(), pSet->m_p600Sampling.get(),
-                 pSet->m_p700Sampling.get(), pSet->m_p710Sampling.get(), pSet->m_pMooredPumpSelect.get(),
-                 pSet->m_pSensorList.get(), pSet->m_pFinish.get()})
-            pPage->Restart();
-    }
+    for (CPageModel* pPage : m_apUsed)
+        pPage->Restart();
+    m_apUsed.clear();
     KeepFirstPages(1);
     Start();
 }

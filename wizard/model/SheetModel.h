@@ -114,5 +114,8 @@ private:
     std::unique_ptr<CPageSet> m_p610Set;
     std::unique_ptr<CPageSet> m_pOtherSet;
     std::vector<CPageModel*> m_apPages;
+    // The pages added since the sheet last started afresh: the others are
+    // still as they were made.
+    std::vector<CPageModel*> m_apUsed;
     int m_nCurrent = 0;
 };
