@@ -31,8 +31,8 @@ struct CInsightCurve {
 };
 
 // The insight panel's two charts. Their colours follow the view's palette
-// (a dark desktop draws them dark), the consumers' colours aside. They live in a module of their own, loaded
-// with the chart library when the finish page is first shown: starting the
+// (a dark desktop draws them dark), the consumers' colours aside. They live
+// in a module of their own, loaded with the chart library when the finish page is first shown: starting the
 // wizard then neither loads nor links that large library for a page the
 // person may never reach.
 class CInsightCharts {
@@ -49,6 +49,9 @@ public:
     virtual QPieSeries* BreakdownSeries() const = 0;
     virtual QLineSeries* CurveSeries() const = 0;
     virtual QScatterSeries* EnteredIntervalSeries() const = 0;
+    // The curve chart's legend as rich text, each entry's mark in its colour:
+    // a label below the chart wraps it where the chart's own would cut names.
+    virtual QString CurveLegend() const = 0;
 };
 
 // The module's one entry point, looked up by this name.

@@ -98,8 +98,18 @@ QWidget* CInsightPanel::CreateBreakdownTab()
 
 QWidget* CInsightPanel::CreateCurveTab()
 {
-    if (m_pCharts)
-        return m_pCurveView = m_pCharts->CurveView();
+    if (m_pCharts) {
+        m_pCurveView = m_pCharts->CurveView();
+        m_pCurveLegend = new QLabel;
+        m_pCurveLegend->setObjectName(QStringLiteral("curveLegend"));
+        m_pCurveLegend->setWordWrap(true);
+        auto* pTab = new QWidget;
+        auto* pLayout = new QVBoxLayout(pTab);
+        pLayout->setContentsMargins(2, 2, 2, 2);
+        pLayout->addWidget(m_pCurveView, 1);
+        pLayout->addWidget(m_pCurveLegend);
+        return pTab;
+    }
     auto* pNote = new QLabel(QStringLiteral("The charts are not installed."));
     pNote->setAlignment(Qt::AlignCenter);
     return pNote;
@@ -166,6 +176,7 @@ void CInsightPanel::Show(const CFinishInsight& insight)
     if (m_pCharts) {
         m_pCharts->ShowBreakdown(aSlices);
         m_pCharts->ShowCurve(curve);
+        m_pCurveLegend->setText(m_pCharts->CurveLegend());
         m_pBreakdownView->setAccessibleName(m_pTabs->tabText(0));
         m_pBreakdownView->setAccessibleDescription(QString::fromStdString(BreakdownSummary(insight)));
         m_pCurveView->setAccessibleName(m_pTabs->tabText(1));

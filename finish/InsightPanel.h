@@ -51,6 +51,7 @@ private:
     QWidget* m_pBreakdownView = nullptr;   // the charts, when there are
     QWidget* m_pCurveView = nullptr;
     QLabel* m_pBreakdownTotal = nullptr;
+    QLabel* m_pCurveLegend = nullptr;   // below the curve chart
     QDateEdit* m_pStart = nullptr;
     QLabel* m_pEnd = nullptr;
     double m_dDays = 0.0;

@@ -86,6 +86,7 @@ public:
     QPieSeries* BreakdownSeries() const override { return m_pBreakdown; }
     QLineSeries* CurveSeries() const override { return m_pCurve; }
     QScatterSeries* EnteredIntervalSeries() const override { return m_pEntered; }
+    QString CurveLegend() const override;
 
 private:
     QPieSeries* m_pBreakdown = nullptr;
@@ -149,8 +150,22 @@ QWidget* CInsightChartSet::CurveView()
         pSeries->attachAxis(m_pAxisX);
         pSeries->attachAxis(m_pAxisY);
     }
-    pChart->legend()->setAlignment(Qt::AlignBottom);
+    pChart->legend()->setVisible(false);
     return NewChartView(pChart);
+}
+
+QString CInsightChartSet::CurveLegend() const
+{
+    const auto entry = [](const QString& strMark, const QColor& colour, const QString& strName) {
+        return QStringLiteral("<span style='color:%1'>%2</span>&nbsp;%3")
+            .arg(colour.name(), strMark, QString(strName.toHtmlEscaped()).replace(u' ', QStringLiteral("&nbsp;")));
+    };
+    QStringList astrEntries = {entry(QStringLiteral("&#9473;"), m_pCurve->color(), m_pCurve->name()),
+                               entry(QStringLiteral("&#9477;"), m_pNotice->color(), m_pNotice->name()),
+                               entry(QStringLiteral("&#9679;"), m_pEntered->color(), m_pEntered->name())};
+    if (m_pLeaves->count() > 0)
+        astrEntries.append(entry(QStringLiteral("&#9650;"), m_pLeaves->color(), m_pLeaves->name()));
+    return astrEntries.join(QStringLiteral(" &nbsp; "));
 }
 
 void CInsightChartSet::ShowBreakdown(const QList<CInsightSlice>& aSlices)

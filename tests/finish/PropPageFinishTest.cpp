@@ -147,6 +147,10 @@ TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
     for (const QPointF& point : aCurve)
         EXPECT_EQ(point.y(), k.CalculateEndurance(static_cast<int>(point.x())));
     EXPECT_EQ(pPanel->EnteredIntervalSeries()->points(), (QList<QPointF>{QPointF(300.0, breakdown.m_dDays)}));
+    // Its legend below it names every line and mark whole, whatever the width.
+    const QString strLegend = pPanel->findChild<QLabel*>(QStringLiteral("curveLegend"))->text();
+    for (const char* szEntry : {"Endurance", "2&nbsp;years", "Entered&nbsp;interval", "Beyond&nbsp;the&nbsp;chart"})
+        EXPECT_TRUE(strLegend.contains(QLatin1String(szEntry))) << szEntry;
 
     // A screen reader hears what each chart shows.
     EXPECT_EQ(pPanel->BreakdownView()->accessibleName(), QStringLiteral("Where the charge goes"));
