@@ -128,6 +128,13 @@ public:
         connect(m_pIndex, &QListWidget::itemActivated, this, &CHelpViewer::OnIndexChosen);
         connect(m_pIndex, &QListWidget::itemClicked, this, &CHelpViewer::OnIndexChosen);
         connect(m_pIndexFilter, &QLineEdit::textChanged, this, &CHelpViewer::FilterIndex);
+
+        // A screen reader's names for the panes that take the focus.
+        pTabs->setAccessibleName(tr("Contents and index"));
+        m_pContents->setAccessibleName(tr("Contents"));
+        m_pIndexFilter->setAccessibleName(tr("Index keyword"));
+        m_pIndex->setAccessibleName(tr("Index"));
+        m_pTopic->setAccessibleName(tr("Topic"));
     }
 
     const QString& Path() const { return m_strPath; }

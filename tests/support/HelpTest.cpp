@@ -5,10 +5,12 @@
 #include "MessageRecorder.h"
 #include "TestFiles.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QWidget>
@@ -142,6 +144,11 @@ TEST_F(HelpTest, ShowsTheDefaultTopicFromBesideTheProgramElseFromShare)
     ASSERT_NE(pContents, nullptr);
     EXPECT_EQ(pContents->topLevelItem(0)->text(0), QStringLiteral("Welcome to Moorplan"));
     EXPECT_EQ(pContents->topLevelItem(1)->childCount(), 10);
+    // Every pane that takes the focus has a name for a screen reader.
+    for (const QWidget* pWidget : HelpViewer(&m_window)->findChildren<QWidget*>())
+        if (pWidget->focusPolicy() & Qt::TabFocus && !qobject_cast<const QAbstractButton*>(pWidget)
+            && !qobject_cast<const QTabBar*>(pWidget))
+            EXPECT_FALSE(pWidget->accessibleName().isEmpty()) << pWidget->metaObject()->className();
 }
 
 // Each page's context shows its topic in the one window; a context the

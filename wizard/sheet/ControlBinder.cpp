@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,41 @@
 
 namespace {
 QString ToQt(const std::string& str) { return QString::fromStdString(str); }
+
+// A page's run of radio buttons. The model checks and unchecks them itself,
+// so the group excludes nothing; it stays a group (and the buttons
+// auto-exclusive, with no effect inside a group): that is what makes them
+// radio buttons to a screen reader. Qt moves the focus with the arrow keys
+// only inside a group that excludes: here the group, filtering its buttons'
+// keys, moves it to the next or previous button that can take it, and Space
+// chooses.
+class CRadioGroup : public QButtonGroup {
+public:
+    explicit CRadioGroup(QObject* pParent) : QButtonGroup(pParent) { setExclusive(false); }
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() != QEvent::KeyPress)
+            return false;
+        const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+        if ((pKey->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const int nKey = pKey->key();
+        const int nStep = nKey == Qt::Key_Down || nKey == Qt::Key_Right ? 1
+                          : nKey == Qt::Key_Up || nKey == Qt::Key_Left ? -1
+                                                                       : 0;
+        const QList<QAbstractButton*> apButtons = buttons();
+        for (qsizetype n = apButtons.indexOf(static_cast<QAbstractButton*>(pObject)) + nStep;
+             nStep != 0 && n >= 0 && n < apButtons.size(); n += nStep) {
+            if (apButtons[n]->isEnabled() && apButtons[n]->isVisible()) {
+                apButtons[n]->setFocus(nStep > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+};
 
 // The reports end their lines with "\r\n"; the field shows plain lines.
 QString ReportText(const std::string& strReport)
@@ -107,15 +143,10 @@ void CControlBinder::Bind(int nId, QWidget* pWidget)
         QObject::connect(pList, &QComboBox::activated, pList, fnCommand);
     } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
         if (qobject_cast<QRadioButton*>(pButton)) {
-            // The model checks and unchecks the buttons of a group itself,
-            // so the group excludes nothing. It stays a group (and the
-            // buttons auto-exclusive, with no effect inside a group): that
-            // is what makes them radio buttons to a screen reader.
-            if (!m_pRadioGroup || !qobject_cast<QRadioButton*>(m_apWidgets.value(nId - 1))) {
-                m_pRadioGroup = new QButtonGroup(pButton->parent());
-                m_pRadioGroup->setExclusive(false);
-            }
+            if (!m_pRadioGroup || !qobject_cast<QRadioButton*>(m_apWidgets.value(nId - 1)))
+                m_pRadioGroup = new CRadioGroup(pButton->parent());
             m_pRadioGroup->addButton(pButton);
+            pButton->installEventFilter(m_pRadioGroup);
         }
         if (pButton->isCheckable())
             QObject::connect(pButton, &QAbstractButton::clicked, pButton, fnCommand);

@@ -140,6 +140,11 @@ TEST(WizardRun, TheKeyboardAloneReachesTheFinishPageAndExportsIt)
     ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling600);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("300"));
     for (const EPageKind eKind : {EPageKind::SensorList, EPageKind::BatterySelect, EPageKind::Finish}) {
+        if (eKind == EPageKind::Finish) {
+            press(Qt::Key_Tab);   // from the battery list to the temperature
+            ASSERT_TRUE(focusIs(Battery::kTemperature));
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10"));
+        }
         press(Qt::Key_Return);
         ASSERT_EQ(wizard.ActiveKind(), eKind);
         ExpectTabOrder(wizard);
@@ -148,7 +153,8 @@ TEST(WizardRun, TheKeyboardAloneReachesTheFinishPageAndExportsIt)
     press(Qt::Key_Space);   // the first button on arrival: View in Notepad
     const std::string strExpected = ModelReport(
         {}, {NextPage(), NextPage(), NextPage(), Choose(Pump::kPump, "P4M"), Click(Pump::kMode2), NextPage(),
-             Type(C600SamplingPageModel::kInterval, "300"), NextPage(), NextPage(), NextPage()});
+             Type(C600SamplingPageModel::kInterval, "300"), NextPage(), NextPage(), Type(Battery::kTemperature, "10"),
+             NextPage()});
     EXPECT_EQ(ReadTestFile(folder.filePath(QStringLiteral("Kelvobatteryend.txt"))).toStdString(), strExpected + "\n");
 }
 
