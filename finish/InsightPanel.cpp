@@ -35,6 +35,19 @@ double LowestInterval(const QList<QPointF>& aCurve, int nEntered)
     return dLowest;
 }
 
+// A tab of the panel: its chart, when there is one, with a label below.
+QWidget* NewTab(QWidget* pChart, QLabel* pBelow)
+{
+    auto* pTab = new QWidget;
+    auto* pLayout = new QVBoxLayout(pTab);
+    pLayout->setContentsMargins(2, 2, 2, 2);
+    if (pChart)
+        pLayout->addWidget(pChart, 1);
+    pLayout->addWidget(pBelow);
+    pLayout->addStretch(pChart ? 0 : 1);
+    return pTab;
+}
+
 }  // namespace
 
 QString ExpectedEndText(const QDate& dateStart, double dDays)
@@ -83,17 +96,9 @@ QWidget* CInsightPanel::CreateBreakdownTab()
     m_pBreakdownTotal = new QLabel;
     m_pBreakdownTotal->setObjectName(QStringLiteral("breakdownTotal"));
     m_pBreakdownTotal->setWordWrap(false);
-
-    auto* pTab = new QWidget;
-    auto* pLayout = new QVBoxLayout(pTab);
-    pLayout->setContentsMargins(2, 2, 2, 2);
-    if (m_pCharts) {
+    if (m_pCharts)
         m_pBreakdownView = m_pCharts->BreakdownView();
-        pLayout->addWidget(m_pBreakdownView, 1);
-    }
-    pLayout->addWidget(m_pBreakdownTotal);
-    pLayout->addStretch(m_pCharts ? 0 : 1);
-    return pTab;
+    return NewTab(m_pBreakdownView, m_pBreakdownTotal);
 }
 
 QWidget* CInsightPanel::CreateCurveTab()
@@ -103,12 +108,7 @@ QWidget* CInsightPanel::CreateCurveTab()
         m_pCurveLegend = new QLabel;
         m_pCurveLegend->setObjectName(QStringLiteral("curveLegend"));
         m_pCurveLegend->setWordWrap(true);
-        auto* pTab = new QWidget;
-        auto* pLayout = new QVBoxLayout(pTab);
-        pLayout->setContentsMargins(2, 2, 2, 2);
-        pLayout->addWidget(m_pCurveView, 1);
-        pLayout->addWidget(m_pCurveLegend);
-        return pTab;
+        return NewTab(m_pCurveView, m_pCurveLegend);
     }
     auto* pNote = new QLabel(QStringLiteral("The charts are not installed."));
     pNote->setAlignment(Qt::AlignCenter);
