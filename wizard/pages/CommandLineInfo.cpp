@@ -29,12 +29,9 @@ void CMoorplanCommandLineInfo::ParseParam(const char* szParam, bool bFlag, bool)
 {
     if (!bFlag || !szParam)
         return;
-    if (EqualNoCase(szParam, "TEST"))
-        m_bTest = true;
-    else if (EqualNoCase(szParam, "MANUAL"))
-        m_bManual = true;
-    else if (EqualNoCase(szParam, "485Nereids"))
-        m_b485 = true;
+    for (const CWizardSwitchName& name : kWizardSwitchNames)
+        if (EqualNoCase(szParam, name.szName))
+            this->*name.pFlag = true;
 }
 
 void CMoorplanCommandLineInfo::ParseCommandLine(int argc, const char* const* argv)
