@@ -27,12 +27,10 @@ PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-d
           emscripten chromium chromium-driver python3-selenium firefox-esr
           clang libclang-rt-dev llvm locales)
 
-# npm fetches axe-core for the web tests: Debian's, unless a Node.js from
-# outside Debian brings its own (Debian's npm cannot go beside that one).
-command -v npm >/dev/null || PACKAGES+=(npm)
-
 install_missing() {
   local missing=()
+  # npm fetches the web tests' axe-core; a Node.js that brings its own npm needs no other.
+  command -v npm >/dev/null || PACKAGES+=(npm)
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
@@ -148,15 +146,15 @@ release_build() {
 
 # The page is its own tree: the engine and the page models in WebAssembly.
 # NODE_PATH lets a Node.js from outside Debian find Debian's JavaScript modules.
-# The web tests check every state of the page with axe-core, fetched here into
-# the page's tree.
-AXE_CORE=axe-core@4.10.3
+# axe-core (pinned) checks the page in the web tests.
+AXE_CORE_VERSION=4.10.3
 build_web() {
   export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
   emcmake cmake -S . -B build-web >/dev/null
   cmake --build build-web -j"$(nproc)"
-  grep -qs '"version": "'"${AXE_CORE#axe-core@}"'"' build-web/node_modules/axe-core/package.json ||
-    npm install --prefix build-web --no-save --no-audit --no-fund --silent "$AXE_CORE"
+  if ! grep -qs "\"version\": \"$AXE_CORE_VERSION\"" build-web/node/node_modules/axe-core/package.json; then
+    npm install --prefix build-web/node --no-save --no-audit --no-fund "axe-core@$AXE_CORE_VERSION" >/dev/null
+  fi
 }
 
 case "${1:-}" in

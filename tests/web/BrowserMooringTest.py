@@ -5,7 +5,7 @@ file; a plan changed through the wizard and saved must read back in
 moorplan-report to the table the page shows; a bad file shows the line
 moorplan-report prints; axe-core finds nothing on any state visited.
 
-Usage: BrowserMooringTest.py PAGE.html MOORPLAN-REPORT FIVE.mooring [unittest arguments]
+Usage: BrowserMooringTest.py PAGE.html MOORPLAN-REPORT AXE.min.js FIVE.mooring [unittest arguments]
 """
 import datetime
 import json
@@ -29,15 +29,6 @@ def report(*args, cwd=None):
 
 
 class BrowserMooringTest(wizard.BrowserCase):
-    def axe_clean(self, state):
-        """axe-core on the page as it stands: no violation."""
-        with open(os.path.join(os.path.dirname(wizard.PAGE), "node_modules/axe-core/axe.min.js")) as file:
-            self.driver.execute_script(file.read())
-        found = self.driver.execute_async_script(
-            "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id + ': ' + v.help + ' ' +"
-            " v.nodes.map(n => n.target.join(' ')).join(', '))))")
-        self.assertEqual(found, [], state)
-
     def mooring_view(self):
         self.press("show-mooring")
         self.assertTrue(self.by_id("mooring-view").is_displayed())
@@ -46,6 +37,7 @@ class BrowserMooringTest(wizard.BrowserCase):
         before = self.driver.execute_script("return document.getElementById('mooring-heading').textContent")
         self.by_id("open-mooring").send_keys(path)
         self.wait_for(lambda: self.by_id("mooring-message").text or self.by_id("mooring-heading").text != before)
+        self.audit()
 
     def table(self):
         """The positions' table as the page shows it: one dict per row, under its column headings."""
@@ -78,7 +70,7 @@ class BrowserMooringTest(wizard.BrowserCase):
 
     def test_five_positions_open_edit_through_the_wizard_and_save_to_the_same_table(self):
         self.mooring_view()
-        self.axe_clean("a new mooring")
+        self.audit()
         self.open_mooring(FIVE)
         self.assertEqual(self.by_id("mooring-message").text, "")
         facts = self.assert_table_is_reports(FIVE)
@@ -86,7 +78,7 @@ class BrowserMooringTest(wizard.BrowserCase):
         for chart in ("line", "timeline"):
             told = self.by_id(chart).get_attribute("aria-label")
             self.assertTrue(all(p["label"] in told for p in facts["positions"]), told)
-        self.axe_clean("the five positions")
+        self.audit()
 
         # SN 6101's plan in the wizard: it lands on the finish page; a shorter
         # interval there, then Exit, puts it back.
@@ -96,7 +88,7 @@ class BrowserMooringTest(wizard.BrowserCase):
         # Its expected end is the table's, counted from the mooring's deployment.
         self.assertEqual(datetime.datetime.strptime(self.by_id("end-date").text, "%d %b %Y").date().isoformat(),
                          facts["positions"][0]["end"])
-        self.axe_clean("a position's plan in the wizard")
+        self.audit()
         while "Sample Interval in Seconds:" not in self.by_id("controls").text:
             self.press("back")
         self.act("Sample Interval in Seconds:", "300")
@@ -145,7 +137,7 @@ class BrowserMooringTest(wizard.BrowserCase):
         rows = self.table()
         self.assertEqual(rows[1]["Label"], "deep")
         self.assertEqual(rows[0]["Days"], rows[1]["Days"])
-        self.axe_clean("a mooring started from the finish page")
+        self.audit()
         # A new position: a fresh run of the wizard, added by Exit.
         self.press("add-new")
         self.walk(wizard.PLANS["Kelvo 620, typical"]["pages"])
@@ -174,9 +166,9 @@ class BrowserMooringTest(wizard.BrowserCase):
                                  expected.stderr.decode())
                 # The mooring that was open stays.
                 self.assertEqual(len(self.table()), 5)
-        self.axe_clean("a bad file's message")
+        self.audit()
 
 
 if __name__ == "__main__":
-    wizard.PAGE, wizard.REPORT, FIVE = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
-    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
+    wizard.PAGE, wizard.REPORT, wizard.AXE, FIVE = sys.argv[1], sys.argv[2], sys.argv[3], os.path.abspath(sys.argv[4])
+    unittest.main(argv=[sys.argv[0]] + sys.argv[5:], verbosity=2)
