@@ -38,9 +38,13 @@ const CRoom kRooms[] = {
     {"web", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/", "emscripten/"}},
     {"support", {"support/core"}, {"*"}},
     {"wizard/sheet", {"wizard/model", "engine", "support/core", kStrings}, {"*"}},
-    {"finish", {"wizard/sheet", "wizard/model", "plan", "engine", "support", "support/core", kStrings}, {"*"}},
+    {"finish", {"wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core", kStrings}, {"*"}},
     {"wizard/pages",
-     {"finish", "wizard/sheet", "wizard/model", "plan", "engine", "support", "support/core", kStrings},
+     {"finish", "wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core", kStrings},
+     {"*"}},
+    {"window",
+     {"wizard/pages", "finish", "wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core",
+      kStrings},
      {"*"}},
 };
 
