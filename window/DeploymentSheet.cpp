@@ -158,13 +158,13 @@ bool DeploymentSheet::Print(QPagedPaintDevice& device, const CMooring& mooring, 
     // the table leaves too little room.
     if (page.bottom() - writer.Y() < page.height() * 0.35)
         writer.NewPage();
-    const QRectF pictures(0, writer.Y(), page.width(), page.bottom() - writer.Y());
+    const QRectF pictures(0, writer.Y(), page.width(), std::min(page.bottom() - writer.Y(), page.height() * 0.55));
     const QPalette palette = PaperPalette();
-    painter.setFont(Font(9));
-    PaintMooringLine(painter, QRectF(pictures.left(), pictures.top(), pictures.width() * 0.4, pictures.height()), mooring,
+    painter.setFont(Font(8));
+    PaintMooringLine(painter, QRectF(pictures.left(), pictures.top(), pictures.width() * 0.45, pictures.height()), mooring,
                      table, palette);
-    painter.setFont(Font(9));
-    PaintTimeline(painter, QRectF(pictures.width() * 0.42, pictures.top(), pictures.width() * 0.58, pictures.height()),
+    painter.setFont(Font(8));
+    PaintTimeline(painter, QRectF(pictures.width() * 0.47, pictures.top(), pictures.width() * 0.53, pictures.height()),
                   mooring, table, palette);
     painter.setPen(Qt::black);
     PositionPages(writer, device, mooring, table);

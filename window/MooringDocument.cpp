@@ -87,6 +87,6 @@ void CMooringDocument::Reset(CMooring mooring, CMooringTable table, const QStrin
     m_table = std::move(table);
     m_strPath = strPath;
     m_undo.clear();
-    emit PathChanged();
     emit Changed();
+    emit PathChanged();
 }

@@ -147,7 +147,7 @@ void PaintMooringLine(QPainter& painter, const QRectF& rect, const CMooring& moo
         }
         painter.setPen(text);
         painter.drawText(QRectF(dLabelX, adLabels[n] - dLine / 2, rect.right() - dLabelX, dLine),
-                         Qt::AlignLeft | Qt::AlignVCenter, strLabel);
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, strLabel);
     }
     painter.restore();
 }
@@ -202,6 +202,9 @@ void PaintTimeline(QPainter& painter, const QRectF& rect, const CMooring& moorin
 
     const double dRowsTop = rect.top() + dLine * 2.4;
     const double dRow = std::min(dLine * 1.5, (rect.bottom() - dRowsTop) / std::max<std::size_t>(1, nCount));
+    // The recovery day across every bar, under the bars' texts.
+    painter.setPen(QPen(text, 1.5 * dUnit, Qt::DashLine));
+    painter.drawLine(QPointF(dRecoveryX, rect.top() + dLine * 2.2), QPointF(dRecoveryX, dRowsTop + dRow * nCount));
     for (std::size_t n = 0; n < nCount; ++n) {
         const int nIndex = anOrder[n];
         const CPositionRow& row = table.m_aRows[nIndex];
@@ -221,13 +224,12 @@ void PaintTimeline(QPainter& painter, const QRectF& rect, const CMooring& moorin
         painter.setPen(Qt::NoPen);
         painter.setBrush(StatusColour(row.m_eState, palette));
         painter.drawRect(QRectF(dLeft, line.top() + dRow * 0.2, std::max(dEndX - dLeft, dUnit), dRow * 0.6));
+        const QString strMargin = Text(row.MarginText()) + QStringLiteral(" days");
+        const QRectF margin(dEndX + 4 * dUnit, line.top() + (dRow - dLine) / 2, metrics.horizontalAdvance(strMargin), dLine);
+        painter.fillRect(margin, palette.color(QPalette::Base));
         painter.setPen(text);
-        painter.drawText(QRectF(dEndX + 4 * dUnit, line.top(), rect.right() - dEndX, dRow), Qt::AlignLeft | Qt::AlignVCenter,
-                         Text(row.MarginText()) + QStringLiteral(" days"));
+        painter.drawText(margin, Qt::AlignLeft | Qt::AlignVCenter, strMargin);
     }
-    // The recovery day across every bar.
-    painter.setPen(QPen(text, 1.5 * dUnit, Qt::DashLine));
-    painter.drawLine(QPointF(dRecoveryX, rect.top() + dLine * 2.2), QPointF(dRecoveryX, dRowsTop + dRow * nCount));
     painter.restore();
 }
 

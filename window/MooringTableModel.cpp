@@ -33,16 +33,23 @@ CMooringTableModel::CMooringTableModel(CMooringDocument& document, QObject* pPar
     : QAbstractTableModel(pParent), m_document(document), m_nRows(static_cast<int>(document.Table().m_aRows.size()))
 {
     connect(&m_document, &CMooringDocument::Changed, this, &CMooringTableModel::OnChanged);
+    // Another file: the view starts afresh (and fits its columns again).
+    connect(&m_document, &CMooringDocument::PathChanged, this, &CMooringTableModel::Reset);
+}
+
+void CMooringTableModel::Reset()
+{
+    beginResetModel();
+    m_nRows = static_cast<int>(m_document.Table().m_aRows.size());
+    endResetModel();
 }
 
 void CMooringTableModel::OnChanged()
 {
     const int nRows = static_cast<int>(m_document.Table().m_aRows.size());
-    if (nRows != m_nRows) {
-        beginResetModel();
-        m_nRows = nRows;
-        endResetModel();
-    } else if (nRows > 0) {
+    if (nRows != m_nRows)
+        Reset();
+    else if (nRows > 0) {
         emit dataChanged(index(0, 0), index(nRows - 1, kColumnCount - 1));
     }
 }

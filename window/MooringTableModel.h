@@ -25,6 +25,7 @@ public:
 
 private:
     void OnChanged();
+    void Reset();
 
     CMooringDocument& m_document;
     int m_nRows = 0;

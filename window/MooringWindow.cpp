@@ -71,7 +71,7 @@ CMooringWindow::CMooringWindow(const CWizardSwitches& switches, QWidget* pParent
     connect(&m_document, &CMooringDocument::Changed, this, &CMooringWindow::OnChanged);
     connect(&m_document, &CMooringDocument::PathChanged, this, &CMooringWindow::UpdateTitle);
     connect(&m_document.UndoStack(), &QUndoStack::cleanChanged, this, &CMooringWindow::UpdateTitle);
-    resize(1100, 720);
+    resize(1260, 760);
     OnChanged();
     UpdateTitle();
 }
@@ -151,12 +151,14 @@ QWidget* CMooringWindow::CreateDetails()
     m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
     m_pTable->setTabKeyNavigation(false);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setWordWrap(false);
     connect(m_pTable, &QTableView::activated, this, [this](const QModelIndex& index) {
         if (CMooringTableModel::IsPlanColumn(index.column()))
             EditPlan(index.row());
     });
     connect(m_pTable->selectionModel(), &QItemSelectionModel::currentChanged, this, &CMooringWindow::OnChanged);
+    // Columns fit their texts when rows come or go, not at every edit.
+    connect(m_pModel, &QAbstractItemModel::modelReset, m_pTable, &QTableView::resizeColumnsToContents);
 
     m_pVerdict = new QLabel;
     m_pVerdict->setWordWrap(true);
