@@ -32,6 +32,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -71,7 +72,9 @@ CMooringWindow::CMooringWindow(const CWizardSwitches& switches, QWidget* pParent
     connect(&m_document, &CMooringDocument::Changed, this, &CMooringWindow::OnChanged);
     connect(&m_document, &CMooringDocument::PathChanged, this, &CMooringWindow::UpdateTitle);
     connect(&m_document.UndoStack(), &QUndoStack::cleanChanged, this, &CMooringWindow::UpdateTitle);
-    resize(1260, 760);
+    // Room for the table beside the pictures, within the screen at any scale.
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        resize(QSize(1260, 760).boundedTo(pScreen->availableGeometry().size() * 0.9));
     OnChanged();
     UpdateTitle();
 }

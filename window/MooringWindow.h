@@ -31,9 +31,10 @@ public:
     // The wizard opened on a plan (or for a new one), while it is open.
     CMoorplanPropSheet* PlanSheet() const;
 
-    // Opens the file in this window, asking first about unsaved changes; a
-    // file that cannot be read is told and the window stays as it was.
+    // Opens the file in this window; a file that cannot be read is told and
+    // the window stays as it was.
     bool Open(const QString& strPath);
+    // "Open…": asks about unsaved changes first, then for the file.
     void ChooseAndOpen();
     void NewMooring();
     bool Save();

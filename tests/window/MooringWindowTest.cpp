@@ -7,9 +7,12 @@
 #include "MooringTableModel.h"
 #include "MooringWindow.h"
 #include "MoorplanPropSheet.h"
+#include "PrintSeam.h"
 #include "SeamRecorder.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -135,7 +138,23 @@ TEST_F(MooringWindowTest, EditsPlansUndoesSavesAndExportsAsAPersonWould)
             EXPECT_TRUE(strPdf.contains(Collapsed(strLine))) << strLine.toStdString();
     }
     EXPECT_TRUE(strPdf.contains(Collapsed(QString::fromStdString(window.Document().Table().m_strVerdict))));
+    // Print… writes the same sheet on the printer the dialog gives.
+    const QString strPrinted = m_folder.filePath(QStringLiteral("printed.pdf"));
+    PrintSeam::SetHandler([&](QPrinter& printer) {
+        printer.setOutputFileName(strPrinted);
+        return true;
+    });
+    window.Print();
+    PrintSeam::SetHandler({});
+    EXPECT_TRUE(ReadTestFile(strPrinted).startsWith("%PDF"));
     EXPECT_TRUE(m_seams.m_aRequests.empty());
+
+    // A file that cannot be read is told in its one line; the window keeps its mooring.
+    ASSERT_TRUE(WriteTestFile(m_folder.filePath(QStringLiteral("bad.mooring")), "{\"moorplan-mooring\": 2}"));
+    EXPECT_FALSE(window.Open(m_folder.filePath(QStringLiteral("bad.mooring"))));
+    ASSERT_EQ(m_seams.m_aRequests.size(), 1u);
+    EXPECT_TRUE(m_seams.m_aRequests[0].strText.startsWith(m_folder.filePath(QStringLiteral("bad.mooring")) + QStringLiteral(": ")));
+    EXPECT_EQ(window.Document().Mooring().m_aPositions[0].m_strLabel, "SN 9999");
 }
 
 // Rows added from the wizard and from a plan file, moved and removed, each
@@ -176,6 +195,19 @@ TEST_F(MooringWindowTest, RowsComeGoAndMoveAndAChangedMooringAsksBeforeClosing)
     for (int n = 0; n < 4; ++n)
         window.Document().UndoStack().undo();
     EXPECT_EQ(positions.size(), 5u);
+
+    // The recovery day's field: one edit, undone like any other.
+    auto* pRecovery = window.findChild<QDateEdit*>();
+    const CCivilDay recovery = window.Document().Mooring().m_recovery;
+    for (QDateEdit* pField : window.findChildren<QDateEdit*>())
+        if (pField->accessibleName() == QStringLiteral("Recovery day"))
+            pRecovery = pField;
+    pRecovery->setDate(QDate(2030, 2, 28));
+    pRecovery->setDate(QDate(2030, 3, 1));
+    EXPECT_EQ(IsoDayText(window.Document().Mooring().m_recovery), "2030-03-01");
+    window.Document().UndoStack().undo();
+    EXPECT_EQ(window.Document().Mooring().m_recovery, recovery);
+    EXPECT_EQ(pRecovery->date(), QDate(static_cast<int>(recovery.m_nYear), recovery.m_nMonth, recovery.m_nDay));
 
     window.Document().UndoStack().redo();
     m_seams.m_answer = MessageResult::Cancel;
