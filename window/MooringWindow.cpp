@@ -9,6 +9,7 @@
 #include "MooringEdit.h"
 #include "MooringFile.h"
 #include "MooringOutput.h"
+#include "ModelPage.h"
 #include "MooringTableModel.h"
 #include "MoorplanApp.h"
 #include "MoorplanPropSheet.h"
@@ -262,11 +263,7 @@ void CMooringWindow::ChooseAndOpen()
 {
     if (!MaybeSave())
         return;
-    BvUtility::Platform::OpenFileRequest request;
-    request.pOwner = this;
-    request.strDefaultSuffix = QString::fromLatin1(MooringFile::kExtension);
-    request.strFilter = QString::fromLatin1(AppStrings::kMooringFilter);
-    const QString strPath = BvUtility::Platform::ChooseOpenFile(request);
+    const QString strPath = AskOpenPath(MooringFile::kExtension, AppStrings::kMooringFilter);
     if (!strPath.isEmpty())
         Open(strPath);
 }
@@ -299,6 +296,15 @@ bool CMooringWindow::SaveAs()
         return true;
     Tell(strError);
     return false;
+}
+
+QString CMooringWindow::AskOpenPath(const char* szExtension, const char* szFilter)
+{
+    BvUtility::Platform::OpenFileRequest request;
+    request.pOwner = this;
+    request.strDefaultSuffix = QString::fromLatin1(szExtension);
+    request.strFilter = QString::fromLatin1(szFilter);
+    return BvUtility::Platform::ChooseOpenFile(request);
 }
 
 QString CMooringWindow::AskSavePath(const char* szExtension, const char* szFilter, const QString& strName)
@@ -400,11 +406,7 @@ void CMooringWindow::OnPlanSheetAccepted(const CPlanAnswers& plan, int nRow, con
 
 void CMooringWindow::ImportPlan()
 {
-    BvUtility::Platform::OpenFileRequest request;
-    request.pOwner = this;
-    request.strDefaultSuffix = QString::fromLatin1(PlanFile::kExtension);
-    request.strFilter = QString::fromLatin1(AppStrings::kPlanFilter);
-    const QString strPath = BvUtility::Platform::ChooseOpenFile(request);
+    const QString strPath = AskOpenPath(PlanFile::kExtension, AppStrings::kPlanFilter);
     if (strPath.isEmpty())
         return;
     const std::string strFile = QFile::encodeName(strPath).toStdString();
@@ -478,11 +480,8 @@ void CMooringWindow::closeEvent(QCloseEvent* pEvent)
 
 void CMooringWindow::Tell(const std::string& strText)
 {
-    BvUtility::Platform::MessageRequest request;
-    request.pOwner = this;
-    request.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
-    request.strText = QString::fromStdString(strText);
-    BvUtility::Platform::ShowMessage(request);
+    // Told as the wizard's pages tell theirs: OK only, the program's name as caption.
+    CModelPage::ShowPageMessage(this, strText);
 }
 
 int RunMooringWindow(const CWizardSwitches& switches, const QString& strFile)

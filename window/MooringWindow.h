@@ -64,6 +64,7 @@ private:
     // Asks whether to save a changed mooring; false when the person cancels.
     bool MaybeSave();
     void Tell(const std::string& strText);
+    QString AskOpenPath(const char* szExtension, const char* szFilter);
     QString AskSavePath(const char* szExtension, const char* szFilter, const QString& strName);
 
     CMooringDocument m_document;
