@@ -5,6 +5,7 @@
 #include "DiagnosticsLog.h"
 #include "FileReplace.h"
 #include "Help.h"
+#include "InsightPanel.h"
 #include "MooringDrawing.h"
 #include "MooringEdit.h"
 #include "MooringFile.h"
@@ -384,6 +385,10 @@ void CMooringWindow::EditPlan(int nRow)
     std::string strBefore;
     if (nRow >= 0 && pSheet->ShowPlan(m_document.Mooring().m_aPositions[nRow].m_plan))
         strBefore = PlanFile::Text(CapturePlan(pSheet->Model()));
+    // The finish page counts its expected end from the mooring's deployment,
+    // as the table does.
+    for (CInsightPanel* pInsight : pSheet->findChildren<CInsightPanel*>())
+        pInsight->DeploymentStart()->setDate(DateOf(m_document.Mooring().m_deployed));
     connect(pSheet, &QDialog::accepted, this,
             [this, pSheet, nRow, strBefore] { OnPlanSheetAccepted(CapturePlan(pSheet->Model()), nRow, strBefore); });
 }
