@@ -6,11 +6,11 @@
 #include "FileReplace.h"
 #include "Help.h"
 #include "InsightPanel.h"
+#include "ModelPage.h"
 #include "MooringDrawing.h"
 #include "MooringEdit.h"
 #include "MooringFile.h"
 #include "MooringOutput.h"
-#include "ModelPage.h"
 #include "MooringTableModel.h"
 #include "MoorplanApp.h"
 #include "MoorplanPropSheet.h"
@@ -24,9 +24,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +36,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace {
 // Consecutive edits of one field undo as one.
@@ -360,9 +360,10 @@ void CMooringWindow::SaveAsPdf()
         writer.setCreator(QString::fromLatin1(AppStrings::kAppTitle));
         bWritten = DeploymentSheet::Print(writer, m_document.Mooring(), m_document.Table());
     }
+    std::error_code error;
     if (bWritten && QFileInfo(strPart).size() > 0) {
-        QFile::remove(strPath);
-        if (QFile::rename(strPart, strPath))
+        std::filesystem::rename(QFile::encodeName(strPart).toStdString(), QFile::encodeName(strPath).toStdString(), error);
+        if (!error)
             return;
     }
     QFile::remove(strPart);
