@@ -97,8 +97,7 @@ std::string PlanHelpText()
            "recovery, 3 when one or more run out before it, 1 when a position's plan is\n"
            "refused (before 3), 2 for a file that cannot be read.\n"
            "\n"
-           "Example:\n"
-           "  moorplan-report --model \"Kelvo 700 - Integral Pump\" --comm \"RS 232\" \\\n"
-           "      --firmware \"3.0 and higher, less than 4.0\" --pressure-sensor \"Strain gauge\" \\\n"
-           "      --interval 600 --sampling autonomous --battery \"AA Lithium\"\n";
+           "Examples:\n"
+           "  moorplan-report --model \"Kelvo 610\" --temperature 12.5 --interval 900\n"
+           "  moorplan-report --plan deep.moorplan --sweep interval=10:3600:10\n";
 }

@@ -34,6 +34,10 @@ void Build(CInstrument& instrument, bool bTestMode);
 
 // The export file's name; each export replaces the file of that name.
 inline constexpr const char* kExportFileName = "Kelvobatteryend.txt";
+// What the export says when it cannot find the temporary-files folder, and
+// when it cannot write the file there.
+inline constexpr const char* kNoTempFolderMessage = "Unable to find temporary file folder";
+inline constexpr const char* kCannotWriteMessage = "Unable to open temporary file";
 
 // The export file's bytes: the report exactly as shown, then one newline.
 // Every front end that hands the report out as a file writes these.

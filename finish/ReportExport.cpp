@@ -68,11 +68,11 @@ void ViewInEditor(const std::string& strReport, QWidget* pOwner)
 {
     const QString strPath = ExportPath();
     if (strPath.isEmpty()) {
-        ShowExportMessage("Unable to find temporary file folder", pOwner);
+        ShowExportMessage(FinishReport::kNoTempFolderMessage, pOwner);
         return;
     }
     if (!WriteReportFile(strPath, strReport)) {
-        ShowExportMessage("Unable to open temporary file", pOwner);
+        ShowExportMessage(FinishReport::kCannotWriteMessage, pOwner);
         return;
     }
     StartEditor(strPath);

@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         for (const auto& entry : file.Contents())
             file.Read(entry.strTopic, strText);
         file.Index();
+        file.Search("tau20 negative");
         for (unsigned long nContext = 1000; nContext <= 1012; ++nContext)
             file.TopicForContext(nContext, strText);
     }

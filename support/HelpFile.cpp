@@ -312,6 +312,50 @@ std::vector<CHelpEntry> ParseSitemap(const std::string& strText, std::size_t nMa
     return aEntries;
 }
 
+std::size_t CountWords(const std::string& strPage, const std::vector<std::string>& astrWords, std::string& strTitle)
+{
+    // The page's text: tags dropped (each leaves a blank), the style sheet and
+    // scripts left out, entities decoded.
+    const std::string strLower = Lower(strPage);
+    std::string strText;
+    strTitle.clear();
+    for (std::size_t nAt = 0; nAt < strPage.size();) {
+        if (strPage[nAt] != '<') {
+            const std::size_t nOpen = strPage.find('<', nAt);
+            strText += strPage.substr(nAt, nOpen - nAt);
+            nAt = nOpen;
+            continue;
+        }
+        const std::size_t nClose = strPage.find('>', nAt);
+        if (nClose == std::string::npos)
+            break;
+        std::size_t nNameEnd = nAt + 1;
+        while (nNameEnd < nClose && !std::isspace(static_cast<unsigned char>(strLower[nNameEnd])))
+            ++nNameEnd;
+        const std::string strName = strLower.substr(nAt + 1, nNameEnd - nAt - 1);
+        nAt = nClose + 1;
+        if (strName == "style" || strName == "script" || strName == "title") {
+            const std::size_t nEnd = std::min(strLower.find("</" + strName, nAt), strPage.size());
+            if (strName == "title")
+                strTitle = DecodeEntities(strPage.substr(nAt, nEnd - nAt));
+            nAt = nEnd;
+        }
+        strText += ' ';
+    }
+    strText = Lower(DecodeEntities(strText)) + ' ' + Lower(strTitle);
+    std::size_t nTotal = 0;
+    for (const std::string& strWord : astrWords) {
+        std::size_t nCount = 0;
+        for (std::size_t nAt = strText.find(strWord); !strWord.empty() && nAt != std::string::npos;
+             nAt = strText.find(strWord, nAt + strWord.size()))
+            ++nCount;
+        if (nCount == 0)
+            return 0;
+        nTotal += nCount;
+    }
+    return nTotal;
+}
+
 void CHelpFile::CFileCloser::operator()(::chmFile* pFile) const { chm_close(pFile); }
 
 CHelpFile::CHelpFile() = default;
@@ -456,6 +500,43 @@ bool CHelpFile::TopicForContext(unsigned long nContext, std::string& strTopic) c
         return false;
     }
     return false;
+}
+
+std::vector<CSearchHit> CHelpFile::Search(const std::string& strWords) const
+{
+    std::vector<std::string> astrWords;
+    for (std::size_t nAt = strWords.find_first_not_of(" \t"); nAt != std::string::npos;) {
+        const std::size_t nEnd = strWords.find_first_of(" \t", nAt);
+        astrWords.push_back(Lower(strWords.substr(nAt, nEnd - nAt)));
+        nAt = strWords.find_first_not_of(" \t", nEnd);
+    }
+    std::vector<std::string> astrPages;
+    if (astrWords.empty() || !m_pFile)
+        return {};
+    chm_enumerate(
+        m_pFile.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
+        [](::chmFile*, ::chmUnitInfo* pUnit, void* pContext) {
+            auto& astrFound = *static_cast<std::vector<std::string>*>(pContext);
+            const std::string strPath = Lower(pUnit->path);
+            const auto EndsWith = [&](const std::string& strEnd) {
+                return strPath.size() > strEnd.size() && strPath.compare(strPath.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
+            };
+            if (EndsWith(".htm") || EndsWith(".html"))
+                astrFound.push_back(pUnit->path);
+            return astrFound.size() < kMaxEntries ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
+        },
+        &astrPages);
+    std::vector<CSearchHit> aHits;
+    for (const std::string& strPage : astrPages) {
+        std::string strText;
+        CSearchHit hit{strPage, {}, 0};
+        if (Read(strPage, strText) && (hit.nCount = CountWords(strText, astrWords, hit.strTitle)) > 0)
+            aHits.push_back(hit);
+    }
+    std::stable_sort(aHits.begin(), aHits.end(), [](const CSearchHit& a, const CSearchHit& b) {
+        return a.nCount != b.nCount ? a.nCount > b.nCount : a.strTitle < b.strTitle;
+    });
+    return aHits;
 }
 
 std::vector<CHelpEntry> CHelpFile::ReadSitemap(const std::string& strObject) const

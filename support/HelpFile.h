@@ -26,6 +26,14 @@ struct CHelpEntry {
     int nLevel = 0;
 };
 
+// A topic that holds every word searched for: its path, its title and how
+// often the words occur in it altogether.
+struct CSearchHit {
+    std::string strTopic;
+    std::string strTitle;
+    std::size_t nCount = 0;
+};
+
 class CHelpFile {
 public:
     static constexpr std::size_t kMaxFileBytes = 64u << 20;
@@ -54,6 +62,12 @@ public:
     std::vector<CHelpEntry> Contents() const { return ReadSitemap(m_strContentsFile); }
     std::vector<CHelpEntry> Index() const { return ReadSitemap(m_strIndexFile); }
 
+    // The pages of the file (".htm" and ".html") that hold every word of
+    // strWords, without regard to case, the most occurrences first (then by
+    // title). A word matches anywhere in a page's text, tags left out; no
+    // words, no hits.
+    std::vector<CSearchHit> Search(const std::string& strWords) const;
+
     // The topic the context map gives nContext; false when the map has no
     // such number or names no topic of this file.
     bool TopicForContext(unsigned long nContext, std::string& strTopic) const;
@@ -79,6 +93,11 @@ private:
 // ("welcome.htm", "/welcome.htm", "./welcome.htm"): one leading slash, no
 // "." or ".." steps; empty when the name would climb out of the file.
 std::string TopicPath(const std::string& strName);
+
+// How often the words occur in a page's text (its tags left out, without
+// regard to case): the sum over the words, or 0 when one of them is missing.
+// strTitle receives the page's title.
+std::size_t CountWords(const std::string& strPage, const std::vector<std::string>& astrWords, std::string& strTitle);
 
 // The entries of a contents or index file (an HTML list of sitemap objects).
 std::vector<CHelpEntry> ParseSitemap(const std::string& strText, std::size_t nMaxEntries);

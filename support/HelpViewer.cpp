@@ -73,6 +73,17 @@ private:
     const CHelpFile* m_pFile = nullptr;
 };
 
+// A tab's pane: a line to type into above a list.
+QWidget* LineAboveList(QLineEdit* pLine, QListWidget* pList)
+{
+    auto* pPane = new QWidget;
+    auto* pLayout = new QVBoxLayout(pPane);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->addWidget(pLine);
+    pLayout->addWidget(pList);
+    return pPane;
+}
+
 class CHelpViewer : public QWidget {
 public:
     explicit CHelpViewer(QWidget* pOwner) : QWidget(pOwner, Qt::Window)
@@ -94,16 +105,18 @@ public:
         m_pContents->setHeaderHidden(true);
         pTabs->addTab(m_pContents, tr("Contents"));
 
-        auto* pIndexPane = new QWidget;
-        auto* pIndexLayout = new QVBoxLayout(pIndexPane);
-        pIndexLayout->setContentsMargins(0, 0, 0, 0);
         m_pIndexFilter = new QLineEdit;
         m_pIndexFilter->setPlaceholderText(tr("Type a keyword"));
         m_pIndex = new QListWidget;
         m_pIndex->setObjectName(QStringLiteral("helpIndex"));
-        pIndexLayout->addWidget(m_pIndexFilter);
-        pIndexLayout->addWidget(m_pIndex);
-        pTabs->addTab(pIndexPane, tr("Index"));
+        pTabs->addTab(LineAboveList(m_pIndexFilter, m_pIndex), tr("Index"));
+
+        m_pSearchWords = new QLineEdit;
+        m_pSearchWords->setObjectName(QStringLiteral("helpSearchWords"));
+        m_pSearchWords->setPlaceholderText(tr("Type the words to find, then Enter"));
+        m_pSearchHits = new QListWidget;
+        m_pSearchHits->setObjectName(QStringLiteral("helpSearchHits"));
+        pTabs->addTab(LineAboveList(m_pSearchWords, m_pSearchHits), tr("Search"));
 
         m_pTopic = new CTopicBrowser(this);
         auto* pSplitter = new QSplitter;
@@ -125,9 +138,12 @@ public:
         connect(m_pTopic, &QTextBrowser::sourceChanged, this, &CHelpViewer::OnTopicShown);
         connect(m_pContents, &QTreeWidget::itemActivated, this, &CHelpViewer::OnEntryChosen);
         connect(m_pContents, &QTreeWidget::itemClicked, this, &CHelpViewer::OnEntryChosen);
-        connect(m_pIndex, &QListWidget::itemActivated, this, &CHelpViewer::OnIndexChosen);
-        connect(m_pIndex, &QListWidget::itemClicked, this, &CHelpViewer::OnIndexChosen);
+        connect(m_pIndex, &QListWidget::itemActivated, this, &CHelpViewer::OnListEntryChosen);
+        connect(m_pIndex, &QListWidget::itemClicked, this, &CHelpViewer::OnListEntryChosen);
         connect(m_pIndexFilter, &QLineEdit::textChanged, this, &CHelpViewer::FilterIndex);
+        connect(m_pSearchWords, &QLineEdit::returnPressed, this, &CHelpViewer::Search);
+        connect(m_pSearchHits, &QListWidget::itemActivated, this, &CHelpViewer::OnListEntryChosen);
+        connect(m_pSearchHits, &QListWidget::itemClicked, this, &CHelpViewer::OnListEntryChosen);
     }
 
     const QString& Path() const { return m_strPath; }
@@ -147,6 +163,7 @@ public:
             pItem->setData(kTopicRole, QString::fromStdString(entry.strTopic));
         }
         FilterIndex(m_pIndexFilter->text());
+        m_pSearchHits->clear();
     }
 
     void Go(const std::string& strTopic)
@@ -179,13 +196,30 @@ private:
     }
 
     void OnEntryChosen(QTreeWidgetItem* pItem) { Go(pItem->data(0, kTopicRole).toString().toStdString()); }
-    void OnIndexChosen(QListWidgetItem* pItem) { Go(pItem->data(kTopicRole).toString().toStdString()); }
+    void OnListEntryChosen(QListWidgetItem* pItem) { Go(pItem->data(kTopicRole).toString().toStdString()); }
 
     void FilterIndex(const QString& strText)
     {
         for (int n = 0; n < m_pIndex->count(); ++n) {
             QListWidgetItem* pItem = m_pIndex->item(n);
             pItem->setHidden(!pItem->text().startsWith(strText, Qt::CaseInsensitive));
+        }
+    }
+
+    // The topics holding every word typed, the most occurrences first.
+    void Search()
+    {
+        m_pSearchHits->clear();
+        const std::vector<HelpFile::CSearchHit> aHits = m_pFile->Search(m_pSearchWords->text().toStdString());
+        for (const HelpFile::CSearchHit& hit : aHits) {
+            const QString strTitle = QString::fromStdString(hit.strTitle.empty() ? hit.strTopic : hit.strTitle);
+            auto* pItem = new QListWidgetItem(strTitle, m_pSearchHits);
+            pItem->setData(kTopicRole, QString::fromStdString(hit.strTopic));
+            pItem->setToolTip(tr("%n occurrence(s)", nullptr, static_cast<int>(hit.nCount)));
+        }
+        if (aHits.empty() && !m_pSearchWords->text().trimmed().isEmpty()) {
+            auto* pItem = new QListWidgetItem(tr("No topic holds all these words."), m_pSearchHits);
+            pItem->setFlags(Qt::NoItemFlags);
         }
     }
 
@@ -211,6 +245,8 @@ private:
     QTreeWidget* m_pContents;
     QLineEdit* m_pIndexFilter;
     QListWidget* m_pIndex;
+    QLineEdit* m_pSearchWords;
+    QListWidget* m_pSearchHits;
     CTopicBrowser* m_pTopic;
 };
 

@@ -180,7 +180,7 @@ TEST(MoorplanReport, HelpListsEveryOptionOfTheTable)
         EXPECT_NE(strList.find(strName), std::string::npos) << strName;
         EXPECT_NE(strList.find(strHelp.substr(0, strHelp.find('\n'))), std::string::npos) << strName;
     }
-    EXPECT_NE(strList.find("\nExample:\n  moorplan-report --model "), std::string::npos);
+    EXPECT_NE(strList.find("\nExamples:\n  moorplan-report --model "), std::string::npos);
 }
 
 // A plan file of a Kelvo 700 LX sampling every 600 s, for the runs that read one.

@@ -152,8 +152,8 @@ TEST(Kelvo600, WholeReportsAreByteExact)
     }
 }
 
-// ManualFiguresTest holds every rule against the manual's table to two
-// decimals; these rows are the temperatures where only the last bits show
+// The manual quotes every rule to two decimals, written from the engine (its
+// tests: manual_tests); these rows are the temperatures where only the last bits show
 // which branch was taken.
 TEST(BatteryDerating, BranchEdgesTakeTheLinearBranch)
 {

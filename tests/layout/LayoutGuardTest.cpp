@@ -36,6 +36,8 @@ const CRoom kRooms[] = {
     {"mooring", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"cli", {"mooring", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"web", {"plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/", "emscripten/"}},
+    // The manual's facts, written from the code into the topics the build compiles.
+    {"docs/help", {"cli", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"support", {"support/core"}, {"*"}},
     {"wizard/sheet", {"wizard/model", "engine", "support/core", kStrings}, {"*"}},
     {"finish", {"wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core", kStrings}, {"*"}},

@@ -69,6 +69,21 @@ TEST(HelpFile, SitemapEntriesKeepTheirDepth)
     EXPECT_EQ(ParseSitemap(strSitemap, 1).size(), 1u) << "the entry cap holds";
 }
 
+// A page counts when every word occurs in its text or title, tags and style
+// left out, without regard to case.
+TEST(HelpFile, CountsTheWordsOfAPagesText)
+{
+    const std::string strPage = "<html><head><title>Tau20 &amp; more</title><style>.negative {}</style></head>"
+                                "<body><p class=\"tau20\">TAU20 must not be<br>negative, tau20</p></body></html>";
+    const std::pair<std::vector<std::string>, std::size_t> kCases[] = {
+        {{"tau20"}, 3}, {{"negative", "tau20"}, 4}, {{"&"}, 1}, {{"be negative"}, 1}, {{"class"}, 0}, {{"tau20", "absent"}, 0},
+    };
+    std::string strTitle;
+    for (const auto& [astrWords, nCount] : kCases)
+        EXPECT_EQ(BvUtility::HelpFile::CountWords(strPage, astrWords, strTitle), nCount) << astrWords.front();
+    EXPECT_EQ(strTitle, "Tau20 & more");
+}
+
 // The default topic, the contexts and the contents: the viewer shows them (HelpTest).
 TEST(HelpFile, ReadsTheBuiltManualAndRefusesWhatIsNoHelpFile)
 {

@@ -8,8 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -137,11 +140,52 @@ TEST_F(HelpTest, ShowsTheDefaultTopicFromBesideTheProgramElseFromShare)
     EXPECT_TRUE(m_boxes.m_aRequests.empty());
     EXPECT_EQ(Heading(), QStringLiteral("Welcome to Moorplan"));
 
-    // The contents tree holds the manual's chapters, the pages under their heading.
+    // The contents tree holds the manual's chapters, the topics under their heading.
     const auto* pContents = HelpViewer(&m_window)->findChild<QTreeWidget*>(QStringLiteral("helpContents"));
     ASSERT_NE(pContents, nullptr);
     EXPECT_EQ(pContents->topLevelItem(0)->text(0), QStringLiteral("Welcome to Moorplan"));
-    EXPECT_EQ(pContents->topLevelItem(1)->childCount(), 10);
+    EXPECT_EQ(pContents->topLevelItem(2)->text(0), QStringLiteral("The wizard's pages"));
+    EXPECT_EQ(pContents->topLevelItem(2)->childCount(), 11);
+}
+
+// The Search tab lists the topics that hold every word typed, the most
+// occurrences first; choosing one shows it.
+TEST_F(HelpTest, SearchFindsTheTopicsHoldingEveryWord)
+{
+    WriteFile(m_strHelpPath);
+    ASSERT_EQ(CHelp::LaunchHtmlHelp(0, kDisplayTopic), 1);
+    auto* pWords = HelpViewer(&m_window)->findChild<QLineEdit*>(QStringLiteral("helpSearchWords"));
+    auto* pHits = HelpViewer(&m_window)->findChild<QListWidget*>(QStringLiteral("helpSearchHits"));
+    ASSERT_TRUE(pWords && pHits);
+    // Where the topic ranks (-1: anywhere in the list), or no topic at all.
+    const struct {
+        const char* szWords;
+        const char* szTopic;
+        int nRank;
+    } kSearches[] = {
+        {"Tau20", "Battery and deployment conditions", 0},
+        {"must not be NEGATIVE", "Sampling parameters (Kelvo 610, 620, 630)", 0},
+        {"sweep", "moorplan-report", 0},
+        {"Digiquartz", "Pressure sensor", -1},
+        {"Digiquartz sweep", nullptr, 0},
+    };
+    for (const auto& search : kSearches) {
+        pWords->setText(QString::fromLatin1(search.szWords));
+        QTest::keyClick(pWords, Qt::Key_Return);
+        ASSERT_GT(pHits->count(), 0) << search.szWords;
+        if (!search.szTopic) {
+            EXPECT_EQ(pHits->count(), 1);
+            EXPECT_EQ(pHits->item(0)->flags(), Qt::NoItemFlags) << "no topic holds both";
+            continue;
+        }
+        const auto aFound = pHits->findItems(QString::fromLatin1(search.szTopic), Qt::MatchExactly);
+        ASSERT_EQ(aFound.size(), 1) << search.szWords;
+        if (search.nRank >= 0) {
+            EXPECT_EQ(pHits->row(aFound[0]), search.nRank) << search.szWords;
+        }
+        pHits->itemClicked(aFound[0]);
+        EXPECT_EQ(Heading(), QString::fromLatin1(search.szTopic));
+    }
 }
 
 // Each page's context shows its topic in the one window; a context the

@@ -2,6 +2,7 @@
 
 #include "FieldNumbers.h"
 #include "Instrument.h"
+#include "PageMessages.h"
 #include "StrFormat.h"
 
 namespace {
@@ -29,14 +30,16 @@ struct CDecimalRule {
     int m_nId;
     double m_dMin;
     double m_dMax;
-    const char* szMessage;
+    EPageMessage eMessage;
+
+    const char* Message() const { return PageMessage(eMessage); }
 };
 constexpr CDecimalRule kTemperatureRule = {CBatterySelectPageModel::kTemperature, -5.0, 40.0,
-                                           "Deployment temperature must be between -5 and 40 degrees C"};
+                                           EPageMessage::TemperatureRange};
 constexpr CDecimalRule kPressureRule = {CBatterySelectPageModel::kPressure, 1.0, 7000.0,
-                                        "Deployment pressure must be between 1 and 7000 decibars"};
+                                        EPageMessage::PressureRange};
 constexpr CDecimalRule kTau20Rule = {CBatterySelectPageModel::kTau20, 0.5, 40.0,
-                                     "Oxygen Tau 20 must be between 0.5 and 40 seconds"};
+                                     EPageMessage::Tau20Range};
 
 bool InRule(const CDecimalRule& rule, const std::string& strText, double& dValue)
 {
@@ -107,25 +110,25 @@ CPageResult CBatterySelectPageModel::Leave(bool bNext)
     double dValue = 0.0;
     if (instrument.AsksTemperature() == 1) {
         if (!InRule(kTemperatureRule, FieldText(kTemperature), dValue))
-            return bNext ? CPageResult{true, kTemperatureRule.szMessage} : CPageResult{};
+            return bNext ? CPageResult{true, kTemperatureRule.Message()} : CPageResult{};
         instrument.SetDeploymentTemperature(dValue);
     } else if (instrument.AsksPumpTimeParameters() == 1) {
         // On Back a bad temperature or pressure is skipped and the rest still stored.
         if (InRule(kTemperatureRule, FieldText(kTemperature), dValue))
             instrument.SetDeploymentTemperature(dValue);
         else if (bNext)
-            return {true, kTemperatureRule.szMessage};
+            return {true, kTemperatureRule.Message()};
         if (InRule(kPressureRule, FieldText(kPressure), dValue))
             instrument.SetDeploymentPressure(dValue);
         else if (bNext)
-            return {true, kPressureRule.szMessage};
+            return {true, kPressureRule.Message()};
         if (!InRule(kTau20Rule, FieldText(kTau20), dValue))
-            return bNext ? CPageResult{true, kTau20Rule.szMessage} : CPageResult{};
+            return bNext ? CPageResult{true, kTau20Rule.Message()} : CPageResult{};
         instrument.SetTau20(dValue);
     }
     if (!bNext)
         return {};
     if (!IsPumpBatteryCompatible(instrument.GetModelIndex(), instrument.GetBatteryIndex(), instrument.m_nPumpIndex))
-        return {true, "Kelvo P4T or P4P pump not compatible with lithium battery packs."};
+        return {true, PageMessage(EPageMessage::PumpBattery)};
     return {};
 }

@@ -1,12 +1,12 @@
 #include "PressureSelectPageModel.h"
 
 #include "Instrument.h"
+#include "PageMessages.h"
 #include "StrFormat.h"
 
 namespace {
 // The Digiquartz entry, the one with an integration time.
 constexpr int kParosEntry = 2;
-constexpr const char* kszParosNegative = "Paros integration time must not be negative";
 
 std::vector<CControlState> PressureLayout()
 {
@@ -64,6 +64,6 @@ CPageResult CPressureSelectPageModel::Leave(bool bNext)
     const int nEntry = Control(kSensor).m_nSelection;
     instrument.SetPressureSensorIndex(nEntry);
     if (nEntry == kParosEntry && instrument.HasParosIntegration() == 1)
-        StoreNotNegative(kParosTime, instrument.m_nParosIntegrationTime, kszParosNegative, bNext, result);
+        StoreNotNegative(kParosTime, instrument.m_nParosIntegrationTime, PageMessage(EPageMessage::ParosNegative), bNext, result);
     return result;
 }

@@ -2,11 +2,10 @@
 
 #include "FieldNumbers.h"
 #include "Instrument.h"
+#include "PageMessages.h"
 #include "StrFormat.h"
 
 namespace {
-constexpr const char* kszDelayNegative = "Delay before sampling must not be negative";
-
 std::vector<CControlState> Sampling600Layout()
 {
     return {
@@ -60,10 +59,10 @@ CPageResult C600SamplingPageModel::Leave(bool bNext)
             return {true, instrument.GetNCyclesRangeMsg()};
         // The odd value has been stored already: only Next refuses it.
         if (bInRange && bNext && instrument.MustNCyclesBeEven() != 0 && instrument.m_nNCycles % 2 != 0)
-            return {true, "NCycles must be an even number"};
+            return {true, PageMessage(EPageMessage::NCyclesEven)};
     }
     if (instrument.UsesSamplingDelay() != 0
-        && !StoreNotNegative(kDelay, instrument.m_dSamplingDelay, kszDelayNegative, bNext, result))
+        && !StoreNotNegative(kDelay, instrument.m_dSamplingDelay, PageMessage(EPageMessage::DelayNegative), bNext, result))
         return result;
     if (instrument.GetCommScheme() != CommScheme::kNotQueried)
         StoreQueryFigures(bNext, result);

@@ -2,12 +2,8 @@
 
 #include "FieldNumbers.h"
 #include "Instrument.h"
+#include "PageMessages.h"
 #include "StrFormat.h"
-
-namespace {
-constexpr const char* kszQueriedNegative = "Number of instruments to be queried must not be negative";
-constexpr const char* kszRateNegative = "Communication rate must not be negative";
-}  // namespace
 
 CControlState IntervalLabel() { return LabelControl("Sample Interval in Seconds:"); }
 CControlState QueriedLabel() { return LabelControl("Number of Instruments to be Queried"); }
@@ -55,6 +51,6 @@ bool CSamplingPageModel::StoreInterval(bool bNext, CPageResult& result)
 bool CSamplingPageModel::StoreQueryFigures(bool bNext, CPageResult& result)
 {
     CInstrument& instrument = *Instrument();
-    return StoreNotNegative(m_ids.m_nQueried, instrument.m_nInstrumentsQueried, kszQueriedNegative, bNext, result)
-           && StoreNotNegative(m_ids.m_nRate, instrument.m_nCommsPerHour, kszRateNegative, bNext, result);
+    return StoreNotNegative(m_ids.m_nQueried, instrument.m_nInstrumentsQueried, PageMessage(EPageMessage::QueriedNegative), bNext, result)
+           && StoreNotNegative(m_ids.m_nRate, instrument.m_nCommsPerHour, PageMessage(EPageMessage::RateNegative), bNext, result);
 }

@@ -1,10 +1,10 @@
 #include "SensorListPageModel.h"
 
 #include "Instrument.h"
+#include "PageMessages.h"
 #include "StrFormat.h"
 
 namespace {
-constexpr const char* kszCurrentNegative = "Auxiliary sensor current must not be negative";
 
 std::vector<CControlState> SensorListLayout()
 {
@@ -113,7 +113,7 @@ CPageResult CSensorListPageModel::Leave(bool bNext)
         const int nType = Control(TypeId(k)).m_nSelection;
         // A negative current keeps the row's stored one (Back) or stops here (Next).
         double dCurrent = instrument.m_aAuxSensors.ValueAt(k);
-        if (!StoreNotNegative(CurrentId(k), dCurrent, kszCurrentNegative, bNext, result))
+        if (!StoreNotNegative(CurrentId(k), dCurrent, PageMessage(EPageMessage::CurrentNegative), bNext, result))
             return result;
         instrument.m_aAuxSensors.Set(k, EntryOf(instrument.m_astrAuxSensorNames, nType), dCurrent, nType);
     }

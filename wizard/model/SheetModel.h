@@ -28,6 +28,21 @@ struct CWizardSwitches {
     bool m_b485 = false;      // RS 485 for the Kelvo 700 without oxygen
 };
 
+// Each switch by the name the moorplan command line gives it (after a slash or
+// a dash, in any letter case); its manual page and help topic name the same.
+struct CWizardSwitchName {
+    const char* szName;
+    bool CWizardSwitches::*pFlag;
+};
+inline constexpr CWizardSwitchName kWizardSwitchNames[] = {
+    {"TEST", &CWizardSwitches::m_bTest},
+    {"MANUAL", &CWizardSwitches::m_bManual},
+    {"485Nereids", &CWizardSwitches::m_b485},
+};
+// The moorplan command line's one switch that is not the wizard's: the
+// mooring window on a new mooring instead of the wizard.
+inline constexpr const char* kMooringSwitchName = "MOORING";
+
 // One set of the pages that follow the model pages. The introduction page's
 // set serves the Kelvo 610 path, the communications page's set every other
 // model; the two sets share no page object, so each keeps its own texts.

@@ -35,13 +35,10 @@ void CMoorplanCommandLineInfo::ParseParam(const char* szParam, bool bFlag, bool)
 {
     if (!bFlag || !szParam)
         return;
-    if (EqualNoCase(szParam, "TEST"))
-        m_bTest = true;
-    else if (EqualNoCase(szParam, "MANUAL"))
-        m_bManual = true;
-    else if (EqualNoCase(szParam, "485Nereids"))
-        m_b485 = true;
-    else if (EqualNoCase(szParam, "MOORING"))
+    for (const CWizardSwitchName& name : kWizardSwitchNames)
+        if (EqualNoCase(szParam, name.szName))
+            this->*name.pFlag = true;
+    if (EqualNoCase(szParam, kMooringSwitchName))
         m_bMooring = true;
 }
 
