@@ -29,6 +29,8 @@ PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-d
 
 install_missing() {
   local missing=()
+  # npm fetches the web tests' axe-core; a Node.js that brings its own npm needs no other.
+  command -v npm >/dev/null || PACKAGES+=(npm)
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
@@ -144,10 +146,15 @@ release_build() {
 
 # The page is its own tree: the engine and the page models in WebAssembly.
 # NODE_PATH lets a Node.js from outside Debian find Debian's JavaScript modules.
+# axe-core (pinned) checks the page in the web tests.
+AXE_CORE_VERSION=4.10.3
 build_web() {
   export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
   emcmake cmake -S . -B build-web >/dev/null
   cmake --build build-web -j"$(nproc)"
+  if ! grep -qs "\"version\": \"$AXE_CORE_VERSION\"" build-web/node/node_modules/axe-core/package.json; then
+    npm install --prefix build-web/node --no-save --no-audit --no-fund "axe-core@$AXE_CORE_VERSION" >/dev/null
+  fi
 }
 
 case "${1:-}" in

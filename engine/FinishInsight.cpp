@@ -29,7 +29,76 @@ std::vector<CFinishInsight::CPoint> EnduranceCurve(CInstrument& instrument, int 
 }
 
 
+// Room above the highest point, so that it is not drawn on the frame.
+constexpr double kHeadroom = 1.05;
+
 }  // namespace
+
+CCurveAxis CurveAxis(const CFinishInsight& insight)
+{
+    const double dEntered = insight.m_breakdown.m_dDays;
+    double dUsable = 3.0 * kTwoYearNoticeDays;
+    if (insight.m_nInterval > 0 && std::isfinite(dEntered))
+        dUsable = std::max(dUsable, 1.5 * dEntered);
+    double dHighest = kTwoYearNoticeDays;
+    for (const CFinishInsight::CPoint& point : insight.m_aCurve)
+        if (std::isfinite(point.dDays))
+            dHighest = std::max(dHighest, point.dDays);
+
+    CCurveAxis axis;
+    axis.m_dTopDays = std::min(dHighest * kHeadroom, dUsable);
+    const std::vector<CFinishInsight::CPoint>& aCurve = insight.m_aCurve;
+    for (; axis.m_nPointsWithin < static_cast<int>(aCurve.size()); ++axis.m_nPointsWithin) {
+        const CFinishInsight::CPoint& point = aCurve[static_cast<std::size_t>(axis.m_nPointsWithin)];
+        if (!(point.dDays > axis.m_dTopDays))
+            continue;
+        axis.m_bCut = true;
+        axis.m_dCutInterval = point.nInterval;
+        if (axis.m_nPointsWithin > 0) {
+            // Where the straight piece between the two points on the chart's
+            // logarithmic interval scale meets the top.
+            const CFinishInsight::CPoint& before = aCurve[static_cast<std::size_t>(axis.m_nPointsWithin - 1)];
+            const double dShare = (axis.m_dTopDays - before.dDays) / (point.dDays - before.dDays);
+            axis.m_dCutInterval = before.nInterval * std::pow(double(point.nInterval) / before.nInterval, dShare);
+        }
+        break;
+    }
+    return axis;
+}
+
+std::string BreakdownSummary(const CFinishInsight& insight)
+{
+    const CEnduranceBreakdown& breakdown = insight.m_breakdown;
+    const double dTotal = breakdown.TotalPerDay();
+    if (!std::isfinite(dTotal) || dTotal <= 0.0 || breakdown.Parts().empty())
+        return "No breakdown at an interval of " + std::to_string(insight.m_nInterval) + " s.";
+    const auto itLargest = std::max_element(
+        breakdown.Parts().begin(), breakdown.Parts().end(),
+        [](const CEndurancePart& a, const CEndurancePart& b) { return a.m_dPerDay < b.m_dPerDay; });
+    char szText[256];
+    std::snprintf(szText, sizeof szText, "Largest consumer: %s, %.1f %% of %.3g %s a day.", itLargest->m_strName.c_str(),
+                  100.0 * itLargest->m_dPerDay / dTotal, dTotal, breakdown.UnitName());
+    return szText;
+}
+
+std::string CurveSummary(const CFinishInsight& insight, const CCurveAxis& axis)
+{
+    char szText[256];
+    const double dDays = insight.m_breakdown.m_dDays;
+    if (insight.m_nInterval > 0 && std::isfinite(dDays))
+        std::snprintf(szText, sizeof szText, "%.0f days at the entered interval of %d s; ", dDays, insight.m_nInterval);
+    else
+        std::snprintf(szText, sizeof szText, "No endurance at the entered interval; ");
+    std::string strText = szText;
+    std::snprintf(szText, sizeof szText, "the two-year notice is %.0f days", kTwoYearNoticeDays);
+    strText += szText;
+    if (axis.m_bCut) {
+        std::snprintf(szText, sizeof szText, "; the curve leaves the chart at %.0f days, above %.0f s", axis.m_dTopDays,
+                      axis.m_dCutInterval);
+        strText += szText;
+    }
+    return strText + ".";
+}
 
 std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay)
 {

@@ -45,6 +45,26 @@ std::string BreakdownLabel(const CEndurancePart& part, double dTotalPerDay);
 // entered interval, "0.118 Ah a day of 42.0 Ah, at 900 s".
 std::string BreakdownTotal(const CFinishInsight& insight);
 
+// The days axis of the curve: what a deployment can use, the larger of three
+// times the two-year notice and half as much again as the entered interval's
+// days, or less where the whole curve stays lower. The two-year line and the
+// entered point always lie within it. Beyond the axis the curve is cut: it
+// is drawn up to its first m_nPointsWithin points and ends where it leaves
+// the axis, at m_dCutInterval.
+struct CCurveAxis {
+    double m_dTopDays = 0.0;
+    int m_nPointsWithin = 0;
+    bool m_bCut = false;
+    double m_dCutInterval = 0.0;   // seconds
+};
+CCurveAxis CurveAxis(const CFinishInsight& insight);
+
+// What the two charts show, in words, for a screen reader: the largest
+// consumer and its share; the days at the entered interval and where the
+// curve leaves the axis.
+std::string BreakdownSummary(const CFinishInsight& insight);
+std::string CurveSummary(const CFinishInsight& insight, const CCurveAxis& axis);
+
 // The day the batteries are expected to run out for a deployment that starts
 // on the day start: the start plus the whole days of the endurance, since the
 // batteries run out in the course of the last, partly used day. False when

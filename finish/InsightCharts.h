@@ -23,14 +23,16 @@ struct CInsightSlice {
 struct CInsightCurve {
     QList<QPointF> aPoints;    // ascending intervals, s
     QList<QPointF> aEntered;   // the entered interval's point, when there is one
+    QList<QPointF> aLeaves;    // where the curve leaves the days axis, when it does
     double dLowest = 1.0;      // the interval axis, s
     double dHighest = 1.0;
     double dTopDays = 1.0;     // the days axis reaches at least this
     double dNoticeDays = 0.0;  // the dashed line across the chart
 };
 
-// The insight panel's two charts. They live in a module of their own, loaded
-// with the chart library when the finish page is first shown: starting the
+// The insight panel's two charts. Their colours follow the view's palette
+// (a dark desktop draws them dark), the consumers' colours aside. They live
+// in a module of their own, loaded with the chart library when the finish page is first shown: starting the
 // wizard then neither loads nor links that large library for a page the
 // person may never reach.
 class CInsightCharts {
@@ -47,6 +49,9 @@ public:
     virtual QPieSeries* BreakdownSeries() const = 0;
     virtual QLineSeries* CurveSeries() const = 0;
     virtual QScatterSeries* EnteredIntervalSeries() const = 0;
+    // The curve chart's legend as rich text, each entry's mark in its colour:
+    // a label below the chart wraps it where the chart's own would cut names.
+    virtual QString CurveLegend() const = 0;
 };
 
 // The module's one entry point, looked up by this name.

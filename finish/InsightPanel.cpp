@@ -4,9 +4,11 @@
 #include "FinishInsight.h"
 
 #include <QDateEdit>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,9 +19,9 @@ namespace {
 
 // The consumer's colour; a name outside the palette (none, by the engine's
 // tests) is drawn grey rather than not at all.
-QColor SliceColour(const std::string& strConsumer)
+QColor SliceColour(const std::string& strConsumer, bool bDark)
 {
-    const char* szColour = ConsumerColour(strConsumer);
+    const char* szColour = ConsumerColour(strConsumer, bDark);
     return szColour ? QColor(QString::fromLatin1(szColour)) : QColor(Qt::gray);
 }
 
@@ -31,6 +33,19 @@ double LowestInterval(const QList<QPointF>& aCurve, int nEntered)
     if (nEntered > 0)
         dLowest = std::min(dLowest, static_cast<double>(nEntered));
     return dLowest;
+}
+
+// A tab of the panel: its chart, when there is one, with a label below.
+QWidget* NewTab(QWidget* pChart, QLabel* pBelow)
+{
+    auto* pTab = new QWidget;
+    auto* pLayout = new QVBoxLayout(pTab);
+    pLayout->setContentsMargins(2, 2, 2, 2);
+    if (pChart)
+        pLayout->addWidget(pChart, 1);
+    pLayout->addWidget(pBelow);
+    pLayout->addStretch(pChart ? 0 : 1);
+    return pTab;
 }
 
 }  // namespace
@@ -45,6 +60,9 @@ CInsightPanel::CInsightPanel(QWidget* pParent) : QWidget(pParent), m_pCharts(Loa
 {
     m_pTabs = new QTabWidget;
     m_pTabs->setObjectName(QStringLiteral("insightTabs"));
+    m_pTabs->setAccessibleName(QStringLiteral("Where it goes"));
+    // Every tab's whole caption, whatever the font: the page scrolls instead.
+    m_pTabs->tabBar()->setUsesScrollButtons(false);
     m_pTabs->addTab(CreateBreakdownTab(), QStringLiteral("Where it goes"));
     m_pTabs->addTab(CreateCurveTab(), QStringLiteral("Days per interval"));
 
@@ -77,22 +95,21 @@ QWidget* CInsightPanel::CreateBreakdownTab()
 {
     m_pBreakdownTotal = new QLabel;
     m_pBreakdownTotal->setObjectName(QStringLiteral("breakdownTotal"));
-    m_pBreakdownTotal->setWordWrap(true);
-
-    auto* pTab = new QWidget;
-    auto* pLayout = new QVBoxLayout(pTab);
-    pLayout->setContentsMargins(2, 2, 2, 2);
+    m_pBreakdownTotal->setWordWrap(false);
     if (m_pCharts)
-        pLayout->addWidget(m_pCharts->BreakdownView(), 1);
-    pLayout->addWidget(m_pBreakdownTotal);
-    pLayout->addStretch(m_pCharts ? 0 : 1);
-    return pTab;
+        m_pBreakdownView = m_pCharts->BreakdownView();
+    return NewTab(m_pBreakdownView, m_pBreakdownTotal);
 }
 
 QWidget* CInsightPanel::CreateCurveTab()
 {
-    if (m_pCharts)
-        return m_pCharts->CurveView();
+    if (m_pCharts) {
+        m_pCurveView = m_pCharts->CurveView();
+        m_pCurveLegend = new QLabel;
+        m_pCurveLegend->setObjectName(QStringLiteral("curveLegend"));
+        m_pCurveLegend->setWordWrap(true);
+        return NewTab(m_pCurveView, m_pCurveLegend);
+    }
     auto* pNote = new QLabel(QStringLiteral("The charts are not installed."));
     pNote->setAlignment(Qt::AlignCenter);
     return pNote;
@@ -105,8 +122,19 @@ QScatterSeries* CInsightPanel::EnteredIntervalSeries() const
     return m_pCharts ? m_pCharts->EnteredIntervalSeries() : nullptr;
 }
 
+void CInsightPanel::changeEvent(QEvent* pEvent)
+{
+    // A dark palette draws the consumers in their dark shades.
+    if (pEvent->type() == QEvent::PaletteChange && m_pShown)
+        Show(*m_pShown);
+    QWidget::changeEvent(pEvent);
+}
+
 void CInsightPanel::Show(const CFinishInsight& insight)
 {
+    if (m_pShown.get() != &insight)
+        m_pShown = std::make_unique<CFinishInsight>(insight);
+    const bool bDark = palette().color(QPalette::Base).lightness() < 128;
     const CEnduranceBreakdown& breakdown = insight.m_breakdown;
     m_dDays = breakdown.m_dDays;
 
@@ -116,7 +144,7 @@ void CInsightPanel::Show(const CFinishInsight& insight)
         QString strLegend = QStringLiteral("<table cellspacing='1'>");
         for (const CEndurancePart& part : breakdown.Parts()) {
             const CInsightSlice slice{QString::fromStdString(BreakdownLabel(part, dTotal)), part.m_dPerDay,
-                                      SliceColour(part.m_strName)};
+                                      SliceColour(part.m_strName, bDark)};
             strLegend += QStringLiteral("<tr><td style='color:%1'>&#9632;</td><td>%2</td></tr>")
                              .arg(slice.colour.name(), slice.strLabel.toHtmlEscaped());
             aSlices.append(slice);
@@ -129,24 +157,37 @@ void CInsightPanel::Show(const CFinishInsight& insight)
     m_pTabs->setTabText(0, breakdown.Unit() == EBudgetUnit::Energy ? QStringLiteral("Where the energy goes")
                                                                    : QStringLiteral("Where the charge goes"));
 
+    const CCurveAxis axis = CurveAxis(insight);
     CInsightCurve curve;
-    double dMaxDays = 0.0;
-    for (const CFinishInsight::CPoint& point : insight.m_aCurve) {
+    for (int n = 0; n < axis.m_nPointsWithin; ++n) {
+        const CFinishInsight::CPoint& point = insight.m_aCurve[static_cast<std::size_t>(n)];
         curve.aPoints.append(QPointF(point.nInterval, point.dDays));
-        if (std::isfinite(point.dDays))
-            dMaxDays = std::max(dMaxDays, point.dDays);
+    }
+    if (axis.m_bCut) {
+        curve.aPoints.append(QPointF(axis.m_dCutInterval, axis.m_dTopDays));
+        curve.aLeaves.append(curve.aPoints.constLast());
     }
     if (insight.m_nInterval > 0)
         curve.aEntered.append(QPointF(insight.m_nInterval, breakdown.m_dDays));
     curve.dLowest = LowestInterval(curve.aPoints, insight.m_nInterval);
     curve.dHighest = kInsightLongestInterval;
-    curve.dTopDays = std::max(dMaxDays, kTwoYearNoticeDays) * 1.05;
+    curve.dTopDays = axis.m_dTopDays;
     curve.dNoticeDays = kTwoYearNoticeDays;
     if (m_pCharts) {
         m_pCharts->ShowBreakdown(aSlices);
         m_pCharts->ShowCurve(curve);
+        m_pCurveLegend->setText(m_pCharts->CurveLegend());
+        m_pBreakdownView->setAccessibleName(m_pTabs->tabText(0));
+        m_pBreakdownView->setAccessibleDescription(QString::fromStdString(BreakdownSummary(insight)));
+        m_pCurveView->setAccessibleName(m_pTabs->tabText(1));
+        m_pCurveView->setAccessibleDescription(QString::fromStdString(CurveSummary(insight, axis)));
     }
     ShowExpectedEnd();
 }
 
-void CInsightPanel::ShowExpectedEnd() { m_pEnd->setText(ExpectedEndText(m_pStart->date(), m_dDays)); }
+void CInsightPanel::ShowExpectedEnd()
+{
+    const QString strEnd = ExpectedEndText(m_pStart->date(), m_dDays);
+    m_pEnd->setText(strEnd);
+    m_pEnd->setAccessibleName(QStringLiteral("Expected end: ") + strEnd);
+}

@@ -28,12 +28,18 @@ public:
     void Show(const CFinishInsight& insight);
 
     QTabWidget* Tabs() const { return m_pTabs; }
+    // The two charts' views (named, and described in words); none without the module.
+    QWidget* BreakdownView() const { return m_pBreakdownView; }
+    QWidget* CurveView() const { return m_pCurveView; }
     // The charts' series; none without the chart module.
     QPieSeries* BreakdownSeries() const;
     QLineSeries* CurveSeries() const;
     QScatterSeries* EnteredIntervalSeries() const;
     QDateEdit* DeploymentStart() const { return m_pStart; }
     QLabel* ExpectedEnd() const { return m_pEnd; }
+
+protected:
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     QWidget* CreateBreakdownTab();
@@ -42,10 +48,14 @@ private:
 
     std::unique_ptr<CInsightCharts> m_pCharts;
     QTabWidget* m_pTabs = nullptr;
+    QWidget* m_pBreakdownView = nullptr;   // the charts, when there are
+    QWidget* m_pCurveView = nullptr;
     QLabel* m_pBreakdownTotal = nullptr;
+    QLabel* m_pCurveLegend = nullptr;   // below the curve chart
     QDateEdit* m_pStart = nullptr;
     QLabel* m_pEnd = nullptr;
     double m_dDays = 0.0;
+    std::unique_ptr<CFinishInsight> m_pShown;   // the insight shown last
 };
 
 // The day the batteries are expected to run out when deployed on dateStart,

@@ -144,6 +144,15 @@ public:
         connect(m_pSearchWords, &QLineEdit::returnPressed, this, &CHelpViewer::Search);
         connect(m_pSearchHits, &QListWidget::itemActivated, this, &CHelpViewer::OnListEntryChosen);
         connect(m_pSearchHits, &QListWidget::itemClicked, this, &CHelpViewer::OnListEntryChosen);
+
+        // A screen reader's names for the panes that take the focus.
+        pTabs->setAccessibleName(tr("Contents, index and search"));
+        m_pContents->setAccessibleName(tr("Contents"));
+        m_pIndexFilter->setAccessibleName(tr("Index keyword"));
+        m_pIndex->setAccessibleName(tr("Index"));
+        m_pSearchWords->setAccessibleName(tr("Words to find"));
+        m_pSearchHits->setAccessibleName(tr("Topics found"));
+        m_pTopic->setAccessibleName(tr("Topic"));
     }
 
     const QString& Path() const { return m_strPath; }

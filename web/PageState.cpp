@@ -34,31 +34,6 @@ const char* KindName(EControlKind eKind)
     return "label";
 }
 
-// Where each edit field and list takes its name from: the label above it in
-// the page's control order; on the sensor page, the column heading of its
-// row's table cell, with the row number.
-struct CLabelling {
-    int nLabel = -1;
-    int nRow = 0;
-};
-
-CLabelling LabelOf(const CPageModel& page, int nId)
-{
-    using Sensors = CSensorListPageModel;
-    if (page.Kind() == EPageKind::SensorList) {
-        for (int nRow = 0; nRow < Sensors::kRows; ++nRow) {
-            if (nId == Sensors::TypeId(nRow))
-                return {Sensors::kTypeLabel, nRow + 1};
-            if (nId == Sensors::CurrentId(nRow))
-                return {Sensors::kCurrentLabel, nRow + 1};
-        }
-    }
-    for (int n = nId - 1; n >= 0; --n)
-        if (page.Control(n).m_eKind == EControlKind::Label)
-            return {n, 0};
-    return {};
-}
-
 Json ControlsJson(const CPageModel& page)
 {
     Json controls = Json::array();
@@ -70,8 +45,7 @@ Json ControlsJson(const CPageModel& page)
         if (control.m_eKind == EControlKind::Radio && ePrevious != EControlKind::Radio)
             ++nGroup;
         ePrevious = control.m_eKind;
-        const bool bInput = control.m_eKind == EControlKind::Edit || control.m_eKind == EControlKind::List;
-        const CLabelling labelling = bInput ? LabelOf(page, nId) : CLabelling{};
+        const CControlLabel label = page.LabelOf(nId);
         controls.push_back({{"kind", KindName(control.m_eKind)},
                             {"text", control.m_strText},
                             {"items", control.m_astrItems},
@@ -79,8 +53,8 @@ Json ControlsJson(const CPageModel& page)
                             {"checked", control.m_bChecked},
                             {"visible", control.m_bVisible},
                             {"enabled", control.m_bEnabled},
-                            {"label", labelling.nLabel},
-                            {"row", labelling.nRow},
+                            {"label", label.m_nLabel},
+                            {"row", label.m_nRow},
                             {"group", control.m_eKind == EControlKind::Radio ? nGroup : 0}});
     }
     return controls;

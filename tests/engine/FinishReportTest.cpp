@@ -1,9 +1,11 @@
+#include "FinishInsight.h"
 #include "FinishReport.h"
 #include "Instrument.h"
 #include "TraceCapture.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -132,6 +134,63 @@ TEST(FinishReport, BuildWritesTheEntryAndAppendsTheTableOnlyInTestMode)
     EXPECT_EQ(instrument.m_strSummary, "report\r\n");
     FinishReport::Build(instrument, true);
     EXPECT_EQ(instrument.m_strSummary, "report\r\n" + FinishReport::SampleIntervalSection(instrument));
+}
+
+// The interval chart's days axis: up to what a deployment can use, the curve
+// cut where it first leaves it, the two-year line and the entered point always
+// on the chart.
+struct CAxisRow {
+    const char* szCase;
+    std::vector<CFinishInsight::CPoint> aCurve;
+    int nInterval;
+    double dEnteredDays;
+    double dTop;
+    int nWithin;
+    double dCutInterval;   // 0: not cut
+};
+
+TEST(FinishInsight, CurveAxisIsBoundedToADeploymentsReach)
+{
+    const std::vector<CFinishInsight::CPoint> aQuiet = {{10, 100}, {1000, 1000}, {10000, 10000}, {86400, 15000}};
+    const double dNan = std::nan("");
+    for (const CAxisRow& row : {
+             CAxisRow{"all below the reach", {{10, 100}, {100, 500}, {1000, 900}}, 100, 500, 945, 3, 0},
+             CAxisRow{"all below the notice", {{10, 10}, {86400, 400}}, 10, 10, 766.5, 2, 0},
+             CAxisRow{"decades on paper", aQuiet, 1000, 1000, 2190, 2, 1000 * std::pow(10.0, 1190.0 / 9000)},
+             CAxisRow{"entered beyond three notices", aQuiet, 10000, 9000, 13500, 3, 10000 * std::pow(8.64, 0.7)},
+             CAxisRow{"no endurance entered", aQuiet, 0, dNan, 2190, 2, 1000 * std::pow(10.0, 1190.0 / 9000)},
+             CAxisRow{"leaves at the first point", {{10, 5000}, {20, 6000}}, 10, 1000, 2190, 0, 10},
+         }) {
+        CFinishInsight insight;
+        insight.m_aCurve = row.aCurve;
+        insight.m_nInterval = row.nInterval;
+        insight.m_breakdown.m_dDays = row.dEnteredDays;
+        const CCurveAxis axis = CurveAxis(insight);
+        EXPECT_NEAR(axis.m_dTopDays, row.dTop, 1e-9) << row.szCase;
+        EXPECT_EQ(axis.m_nPointsWithin, row.nWithin) << row.szCase;
+        EXPECT_EQ(axis.m_bCut, row.dCutInterval > 0) << row.szCase;
+        EXPECT_NEAR(axis.m_dCutInterval, row.dCutInterval, 1e-6) << row.szCase;
+        EXPECT_GE(axis.m_dTopDays, kTwoYearNoticeDays) << row.szCase;
+        EXPECT_TRUE(!(row.dEnteredDays > axis.m_dTopDays)) << row.szCase;
+    }
+}
+
+// What the charts say in words: the largest consumer with its share, the days
+// at the entered interval and where the curve leaves the chart.
+TEST(FinishInsight, SummariesNameTheLargestConsumerAndTheEnteredDays)
+{
+    CFinishInsight insight;
+    insight.m_nInterval = 900;
+    insight.m_breakdown.Begin(EBudgetUnit::Charge, 42.0 * 3600);
+    insight.m_breakdown.Add("Sampling", 10.0);
+    insight.m_breakdown.Add("Pump", 30.0);
+    insight.m_breakdown.m_dDays = 412.4;
+    EXPECT_EQ(BreakdownSummary(insight), "Largest consumer: Pump, 75.0 % of 0.267 Ah a day.");
+    EXPECT_EQ(CurveSummary(insight, CCurveAxis{2190, 10, true, 5432.1}),
+              "412 days at the entered interval of 900 s; the two-year notice is 730 days; "
+              "the curve leaves the chart at 2190 days, above 5432 s.");
+    insight.m_breakdown.Begin(EBudgetUnit::Charge, 1.0);
+    EXPECT_EQ(BreakdownSummary(insight), "No breakdown at an interval of 900 s.");
 }
 
 }  // namespace

@@ -113,17 +113,19 @@ std::string Letters(const CEnduranceBreakdown& breakdown)
     return strLetters;
 }
 
-// One colour per consumer kind, "#rrggbb", no two alike.
+// One colour per consumer kind on each background, "#rrggbb", no two alike.
 TEST(ConsumerPalette, GivesEveryConsumerKindAColourOfItsOwn)
 {
-    std::set<std::string> aColours;
-    for (const CConsumerColour& colour : ConsumerPalette()) {
-        const std::string strColour = colour.szLight;
-        EXPECT_TRUE(strColour.size() == 7 && strColour[0] == '#'
-                    && strColour.find_first_not_of("0123456789abcdef", 1) == std::string::npos)
-            << colour.szConsumer;
-        EXPECT_TRUE(aColours.insert(colour.szLight).second) << colour.szConsumer;
-        EXPECT_STREQ(ConsumerColour(colour.szConsumer), colour.szLight);
+    for (const bool bDark : {false, true}) {
+        std::set<std::string> aColours;
+        for (const CConsumerColour& colour : ConsumerPalette()) {
+            const std::string strColour = bDark ? colour.szDark : colour.szLight;
+            EXPECT_TRUE(strColour.size() == 7 && strColour[0] == '#'
+                        && strColour.find_first_not_of("0123456789abcdef", 1) == std::string::npos)
+                << colour.szConsumer;
+            EXPECT_TRUE(aColours.insert(strColour).second) << colour.szConsumer;
+            EXPECT_EQ(ConsumerColour(colour.szConsumer, bDark), strColour);
+        }
     }
     EXPECT_EQ(ConsumerColour("Anything else"), nullptr);
 }

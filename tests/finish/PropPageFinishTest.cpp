@@ -1,3 +1,4 @@
+#include "ConsumerPalette.h"
 #include "DayText.h"
 #include "FinishPageModel.h"
 #include "InsightPanel.h"
@@ -8,14 +9,17 @@
 #include "SeamRecorder.h"
 #include "SheetModel.h"
 
+#include <QChart>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QValueAxis>
 #include <QScatterSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -128,14 +132,33 @@ TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
     EXPECT_EQ(astrLabels, (QStringList{"Sampling 37.4 %", "Pump 53.4 %", "Auxiliary sensors 8.0 %",
                                        "Quiescent current 1.3 %"}));
 
-    // Days against interval from the shortest interval to a day, the entered one marked.
-    const QList<QPointF> aCurve = pPanel->CurveSeries()->points();
-    ASSERT_GE(aCurve.size(), 50);
+    // Days against interval from the shortest interval, the entered one
+    // marked, up to three times the two-year notice: the curve is cut and
+    // marked where it leaves the chart (a sample a day lasts decades).
+    QList<QPointF> aCurve = pPanel->CurveSeries()->points();
+    ASSERT_GE(aCurve.size(), 20);
     EXPECT_EQ(aCurve.first().x(), 10.0);
-    EXPECT_EQ(aCurve.last().x(), 86400.0);
+    const QPointF ptLeaves = aCurve.takeLast();
+    EXPECT_EQ(ptLeaves.y(), 3 * kTwoYearNoticeDays);
+    EXPECT_GT(ptLeaves.x(), aCurve.last().x());
+    EXPECT_EQ(pPanel->CurveSeries()->chart()->series().last()->objectName(), QStringLiteral("curveLeaves"));
+    EXPECT_EQ(static_cast<QScatterSeries*>(pPanel->CurveSeries()->chart()->series().last())->points(),
+              QList<QPointF>{ptLeaves});
     for (const QPointF& point : aCurve)
         EXPECT_EQ(point.y(), k.CalculateEndurance(static_cast<int>(point.x())));
     EXPECT_EQ(pPanel->EnteredIntervalSeries()->points(), (QList<QPointF>{QPointF(300.0, breakdown.m_dDays)}));
+    // Its legend below it names every line and mark whole, whatever the width.
+    const QString strLegend = pPanel->findChild<QLabel*>(QStringLiteral("curveLegend"))->text();
+    for (const char* szEntry : {"Endurance", "2&nbsp;years", "Entered&nbsp;interval", "Beyond&nbsp;the&nbsp;chart"})
+        EXPECT_TRUE(strLegend.contains(QLatin1String(szEntry))) << szEntry;
+
+    // A screen reader hears what each chart shows.
+    EXPECT_EQ(pPanel->BreakdownView()->accessibleName(), QStringLiteral("Where the charge goes"));
+    EXPECT_EQ(pPanel->BreakdownView()->accessibleDescription().toStdString(),
+              "Largest consumer: Pump, 53.4 % of 0.0375 Ah a day.");
+    EXPECT_EQ(pPanel->CurveView()->accessibleName(), QStringLiteral("Days per interval"));
+    EXPECT_TRUE(pPanel->CurveView()->accessibleDescription().startsWith(
+        QStringLiteral("210 days at the entered interval of 300 s; the two-year notice is 730 days; the curve leaves")));
 
     // The start is today until the person picks another day.
     EXPECT_EQ(pPanel->DeploymentStart()->date(), QDate::currentDate());
@@ -144,6 +167,55 @@ TEST_F(PropPageFinishTest, InsightPanelChartsTheCalculationBesideTheReport)
     pPanel->DeploymentStart()->setDate(QDate(2027, 1, 1));
     EXPECT_EQ(pPanel->ExpectedEnd()->text(), QStringLiteral("30 Jul 2027"));
     EXPECT_TRUE(ReportText().endsWith(QLatin1String("Battery Endurance is:   210 Days\n")));
+}
+
+// WCAG's contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double d) { return d <= 0.03928 ? d / 12.92 : std::pow((d + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double dA = luminance(a), dB = luminance(b);
+    return (std::max(dA, dB) + 0.05) / (std::min(dA, dB) + 0.05);
+}
+
+// On a dark desktop the charts take its colours: every text on them reads at
+// 4.5:1 or more against their background, as do the palette's own pairs, and
+// the consumers' colours stand out.
+TEST_F(PropPageFinishTest, ChartsReadOnADarkPalette)
+{
+    Open(false);
+    QPalette dark;
+    for (const auto& [eRole, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                        {QPalette::WindowText, QColor(0xdd, 0xdd, 0xdd)},
+                                        {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                        {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                                        {QPalette::Button, QColor(0x40, 0x40, 0x40)},
+                                        {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)}})
+        dark.setColor(eRole, colour);
+    m_pSheet->setPalette(dark);
+    QCoreApplication::processEvents();
+    for (QChart* pChart : {m_pPage->Insight()->BreakdownSeries()->chart(), m_pPage->Insight()->CurveSeries()->chart()}) {
+        const QColor background = pChart->backgroundBrush().color();
+        EXPECT_EQ(background, dark.color(QPalette::Base));
+        QList<QColor> aTexts = {pChart->legend()->labelColor(), pChart->titleBrush().color()};
+        for (const QAbstractAxis* pAxis : pChart->axes())
+            aTexts << pAxis->labelsColor() << pAxis->titleBrush().color();
+        for (const QColor& text : aTexts)
+            EXPECT_GE(Contrast(text, background), 4.5) << text.name().toStdString();
+    }
+    // The slices take their dark shades; every dark shade stands out at 3:1.
+    for (QPieSlice* pSlice : m_pPage->Insight()->BreakdownSeries()->slices())
+        EXPECT_EQ(pSlice->color(), QColor(QString::fromLatin1(
+                                       ConsumerColour(pSlice->label().section(u' ', 0, -3).toStdString(), true))));
+    for (const CConsumerColour& colour : ConsumerPalette())
+        EXPECT_GE(Contrast(QColor(QString::fromLatin1(colour.szDark)), dark.color(QPalette::Base)), 3.0) << colour.szConsumer;
+    for (const QWidget* pWidget : m_pSheet->findChildren<QWidget*>()) {
+        const QPalette& palette = pWidget->palette();
+        EXPECT_GE(Contrast(palette.color(pWidget->foregroundRole()), palette.color(pWidget->backgroundRole())), 4.5)
+            << pWidget->metaObject()->className() << " " << pWidget->objectName().toStdString();
+    }
 }
 
 struct CEndRow {

@@ -5,12 +5,14 @@
 #include "MessageRecorder.h"
 #include "TestFiles.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -146,6 +148,11 @@ TEST_F(HelpTest, ShowsTheDefaultTopicFromBesideTheProgramElseFromShare)
     EXPECT_EQ(pContents->topLevelItem(0)->text(0), QStringLiteral("Welcome to Moorplan"));
     EXPECT_EQ(pContents->topLevelItem(2)->text(0), QStringLiteral("The wizard's pages"));
     EXPECT_EQ(pContents->topLevelItem(2)->childCount(), 11);
+    // Every pane that takes the focus has a name for a screen reader.
+    for (const QWidget* pWidget : HelpViewer(&m_window)->findChildren<QWidget*>())
+        if (pWidget->focusPolicy() & Qt::TabFocus && !qobject_cast<const QAbstractButton*>(pWidget)
+            && !qobject_cast<const QTabBar*>(pWidget))
+            EXPECT_FALSE(pWidget->accessibleName().isEmpty()) << pWidget->metaObject()->className();
 }
 
 // The Search tab lists the topics that hold every word typed, the most

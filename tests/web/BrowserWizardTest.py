@@ -5,7 +5,10 @@ equal moorplan-report's output for the same plan byte for byte. Checked pages
 must show their first failure's message on the page and stay; Back must always
 move.
 
-Usage: BrowserWizardTest.py PAGE.html MOORPLAN-REPORT [unittest arguments]
+Every state the tests visit is checked by axe-core against the WCAG 2.1 A and
+AA rules and the best practices: no violation.
+
+Usage: BrowserWizardTest.py PAGE.html MOORPLAN-REPORT AXE.min.js [unittest arguments]
 """
 import datetime
 import json
@@ -23,6 +26,8 @@ from selenium.webdriver.common.keys import Keys
 
 PAGE = ""
 REPORT = ""
+AXE = ""
+AXE_RULES = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "best-practice"]
 
 # A plan: the pages in order, each a list of (control's accessible name, what
 # to do: True/False for radio buttons and check boxes, the entry's text for a
@@ -137,6 +142,9 @@ class BrowserWizardTest(unittest.TestCase):
         cls.driver = webdriver.Chrome(options=options)
         cls.driver.execute_cdp_cmd("Page.setDownloadBehavior",
                                    {"behavior": "allow", "downloadPath": cls.downloads.name})
+        with open(AXE) as file:
+            cls.axe = file.read()
+        cls.audited = set()
 
     @classmethod
     def tearDownClass(cls):
@@ -146,7 +154,26 @@ class BrowserWizardTest(unittest.TestCase):
     def setUp(self):
         self.driver.get("file://" + os.path.abspath(PAGE))
         self.wait_for(lambda: self.driver.execute_script("return document.documentElement.dataset.ready"))
+        self.audit()
 
+    def audit(self):
+        """axe-core over the page as it stands, once for each state seen (page, message, what shows)."""
+        state = self.driver.execute_script(
+            "return [document.getElementById('title').textContent, document.getElementById('message').textContent,"
+            " Array.from(document.querySelectorAll('input,select,button,section'))"
+            ".map(function (e) { return e.offsetParent ? 1 : 0; }).join('')].join('|')")
+        if state in self.audited:
+            return
+        self.audited.add(state)
+        if not self.driver.execute_script("return !!window.axe"):
+            self.driver.execute_script(self.axe)
+        result = self.driver.execute_async_script(
+            "var done = arguments[arguments.length - 1];"
+            "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}})"
+            ".then(function (r) { done(r.violations.map(function (v) {"
+            " return v.id + ': ' + v.nodes.map(function (n) { return n.target.join(' '); }).join(', '); })); },"
+            " function (e) { done(['axe failed: ' + e]); });", AXE_RULES)
+        self.assertEqual(result, [], f"axe-core on {state!r}")
     def wait_for(self, condition, seconds=10):
         end = time.time() + seconds
         while time.time() < end:
@@ -190,9 +217,11 @@ class BrowserWizardTest(unittest.TestCase):
         elif element.is_selected() != value:
             element.send_keys(Keys.SPACE)
         self.assertEqual(self.message(), "")
+        self.audit()
 
     def press(self, button):
         self.by_id(button).send_keys(Keys.ENTER)
+        self.audit()
 
     def walk(self, pages):
         """Answers the pages, pressing Next after each but the last; checks that each Next moves."""
@@ -225,6 +254,7 @@ class BrowserWizardTest(unittest.TestCase):
                 self.assertFalse(self.by_id("next").is_displayed())
                 if plan["test"]:
                     self.by_id("test-mode").send_keys(Keys.SPACE)
+                    self.audit()
                 expected = run_report(plan["args"])
                 self.assertEqual(expected.returncode, 0, expected.stderr)
                 self.assertEqual(self.download(), expected.stdout)
@@ -257,6 +287,7 @@ class BrowserWizardTest(unittest.TestCase):
         first = self.title()
         self.by_id("open-plan").send_keys(path)
         self.wait_for(lambda: self.title() != first or self.message())
+        self.audit()
 
     def test_plan_saved_in_the_page_is_moorplan_reports_and_opens_to_its_report(self):
         plan = PLANS["Kelvo 610 path"]
@@ -329,7 +360,9 @@ class BrowserWizardTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PAGE, REPORT = sys.argv[1], sys.argv[2]
+    PAGE, REPORT, AXE = sys.argv[1], sys.argv[2], sys.argv[3]
     if not os.path.isfile(PAGE):
         sys.exit(f"{PAGE} is missing: build it with ./build.sh web")
-    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
+    if not os.path.isfile(AXE):
+        sys.exit(f"{AXE} is missing: ./build.sh web fetches it")
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)

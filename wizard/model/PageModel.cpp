@@ -109,6 +109,26 @@ void CPageModel::PushFields()
             m_aControls[i].m_strText = m_astrFieldText[i];
 }
 
+CControlLabel CPageModel::LabelOf(int nId) const
+{
+    const EControlKind eKind = Control(nId).m_eKind;
+    if (eKind != EControlKind::Edit && eKind != EControlKind::List)
+        return {};
+    for (int n = nId - 1; n >= 0; --n)
+        if (Control(n).m_eKind == EControlKind::Label)
+            return {n, 0};
+    return {};
+}
+
+std::string CPageModel::AccessibleName(int nId) const
+{
+    const CControlLabel label = LabelOf(nId);
+    if (label.m_nLabel < 0)
+        return {};
+    const std::string& strCaption = Control(label.m_nLabel).m_strText;
+    return label.m_nRow ? strCaption + " " + std::to_string(label.m_nRow) : strCaption;
+}
+
 void CPageModel::Show(std::initializer_list<int> aIds, bool bVisible)
 {
     for (int nId : aIds)

@@ -28,6 +28,14 @@ enum class EPageKind {
 // enumerator's own name.
 const char* PageKindName(EPageKind eKind);
 
+// Where an edit field or list takes its name from: the label control before
+// it; in a table of rows, its column's heading and its row number (from 1;
+// 0 outside a table). m_nLabel is -1 for a control without one.
+struct CControlLabel {
+    int m_nLabel = -1;
+    int m_nRow = 0;
+};
+
 // One wizard page without a window: its controls' states, what activation
 // fills in, the handlers, and the checks and stores of Next and Back.
 //
@@ -51,6 +59,12 @@ public:
     int ControlCount() const { return static_cast<int>(m_aControls.size()); }
     CControlState& Control(int nId) { return m_aControls.at(static_cast<std::size_t>(nId)); }
     const CControlState& Control(int nId) const { return m_aControls.at(static_cast<std::size_t>(nId)); }
+
+    // The label of edit field or list nId (none for other controls).
+    virtual CControlLabel LabelOf(int nId) const;
+    // Its name as a person hears or reads it: the label's caption, with the
+    // row number in a table ("Sensor type: 2"); empty without a label.
+    std::string AccessibleName(int nId) const;
 
     // The page was added to the sheet again: its controls start over from the
     // layout (shown, enabled, unchecked, empty). The text members stay.

@@ -119,3 +119,14 @@ CPageResult CSensorListPageModel::Leave(bool bNext)
     }
     return result;
 }
+
+CControlLabel CSensorListPageModel::LabelOf(int nId) const
+{
+    for (int nRow = 0; nRow < kRows; ++nRow) {
+        if (nId == TypeId(nRow))
+            return {kTypeLabel, nRow + 1};
+        if (nId == CurrentId(nRow))
+            return {kCurrentLabel, nRow + 1};
+    }
+    return CPageModel::LabelOf(nId);
+}

@@ -24,6 +24,8 @@ public:
 
     void OnSetActive() override;
     void OnCommand(int nId) override;
+    // A row's type list and current field are named by their column and row.
+    CControlLabel LabelOf(int nId) const override;
 
 private:
     void OnCountChanged();

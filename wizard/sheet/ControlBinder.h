@@ -5,6 +5,7 @@
 #include <functional>
 
 class CPageModel;
+class QButtonGroup;
 class QWidget;
 
 // Ties a page's widgets to the control states of its page model, one widget per
@@ -13,7 +14,11 @@ class QWidget;
 // typed, selected or checked back into the model before every call.
 //
 // Captions of labels, buttons, radio buttons and check boxes come from the
-// model too. Widget per control kind: Label QLabel, Edit QLineEdit, List QComboBox, Radio
+// model too, and so do the names a screen reader gives the fields and lists:
+// each label is the buddy of its field, and the field's accessible name is its
+// label's caption (with the row number in a table of rows). A run of adjacent
+// radio buttons is one group: a screen reader announces them as radio
+// buttons, and the arrow keys move between them. Widget per control kind: Label QLabel, Edit QLineEdit, List QComboBox, Radio
 // QRadioButton, Check QCheckBox, Button QPushButton, Report QPlainTextEdit.
 class CControlBinder {
 public:
@@ -33,5 +38,6 @@ public:
 
 private:
     QVector<QWidget*> m_apWidgets;
+    QButtonGroup* m_pRadioGroup = nullptr;
     CommandHandler m_onCommand;
 };

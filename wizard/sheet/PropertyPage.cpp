@@ -2,6 +2,7 @@
 
 #include "PropertySheet.h"
 
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 CPropertyPage::CPropertyPage(const QString& strCaption)
@@ -36,9 +37,15 @@ void CPropertyPage::EnsureControls()
 {
     if (m_pBody)
         return;
-    m_pBody = new QWidget(this);
-    layout()->addWidget(m_pBody);
+    auto* pScroll = new QScrollArea(this);
+    pScroll->setFrameShape(QFrame::NoFrame);
+    pScroll->setWidgetResizable(true);
+    pScroll->setFocusPolicy(Qt::NoFocus);
+    m_pBody = new QWidget;
     CreateControls(m_pBody);
+    pScroll->setWidget(m_pBody);
+    layout()->addWidget(pScroll);
+    m_pScroll = pScroll;
 }
 
 void CPropertyPage::DiscardControls()
@@ -47,8 +54,9 @@ void CPropertyPage::DiscardControls()
         return;
     // The removal may run inside a handler of one of these controls: let the
     // event loop delete them once that handler has returned.
-    layout()->removeWidget(m_pBody);
-    m_pBody->hide();
-    m_pBody->deleteLater();
+    layout()->removeWidget(m_pScroll);
+    m_pScroll->hide();
+    m_pScroll->deleteLater();
+    m_pScroll = nullptr;
     m_pBody = nullptr;
 }

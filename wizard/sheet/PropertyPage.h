@@ -13,7 +13,8 @@ class CPropertySheet;
 // (CreateControls) the first time the page is shown after being added, and
 // discarded when the page is removed. A page appended again therefore starts
 // from its layout (all controls shown, enabled, unchecked, empty) before its
-// OnSetActive fills them.
+// OnSetActive fills them. The controls scroll where the window is too small
+// for them (large fonts, a high scale factor).
 class CPropertyPage : public QWidget {
     Q_OBJECT
 public:
@@ -52,5 +53,6 @@ private:
 
     QString m_strCaption;
     CPropertySheet* m_pSheet = nullptr;
-    QWidget* m_pBody = nullptr;
+    QWidget* m_pBody = nullptr;     // the controls, in
+    QWidget* m_pScroll = nullptr;   // the area that scrolls them
 };

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcutEvent>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -56,6 +59,9 @@ CPropertySheet::CPropertySheet(const QString& strCaption, QWidget* pParent)
     pButtons->addSpacing(8);
     QPushButton* pCancel = MakeButton(this, pButtons, tr("Cancel"), "cancelButton");
     pMain->addLayout(pButtons);
+    m_apButtons = {pHelp, m_pBackButton, m_pNextButton, m_pFinishButton, pCancel};
+    for (QPushButton* pButton : std::as_const(m_apButtons))
+        pButton->installEventFilter(this);
 
     connect(m_pBackButton, &QPushButton::clicked, this, &CPropertySheet::OnBack);
     connect(m_pNextButton, &QPushButton::clicked, this, &CPropertySheet::OnNext);
@@ -149,9 +155,27 @@ void CPropertySheet::SetPicture(const QPixmap& picture)
 
 void CPropertySheet::showEvent(QShowEvent* pEvent)
 {
-    if (!m_pActivePage)
+    if (!m_pActivePage) {
         SetActivePage(0);
+        // Large fonts or a high scale factor: the window grows to show the
+        // first page whole, but keeps within the screen, and the pages scroll.
+        if (const QScreen* pScreen = screen(); pScreen && !pEvent->spontaneous())
+            resize(size().expandedTo(sizeHint()).boundedTo(pScreen->availableGeometry().size()));
+    }
     QDialog::showEvent(pEvent);
+}
+
+bool CPropertySheet::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    // Qt would first show the button pressed for a tenth of a second, longer
+    // than the page change it starts takes.
+    if (pEvent->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(pEvent)->isAmbiguous()) {
+        auto* pButton = static_cast<QPushButton*>(pObject);
+        if (pButton->isEnabled())
+            pButton->click();
+        return true;
+    }
+    return QDialog::eventFilter(pObject, pEvent);
 }
 
 void CPropertySheet::OnNext()
@@ -187,6 +211,7 @@ bool CPropertySheet::ActivateFrom(int nIndex, int nStep)
     for (; nIndex >= 0 && nIndex < m_apPages.size(); nIndex += nStep) {
         CPropertyPage* pPage = m_apPages.at(nIndex);
         pPage->EnsureControls();
+        PutButtonsLastInTabOrder();
         m_pActivePage = pPage;
         const bool bFirst = nIndex == 0;
         m_pWatermark->setVisible(bFirst);
@@ -202,6 +227,22 @@ bool CPropertySheet::ActivateFrom(int nIndex, int nStep)
         nIndex = GetPageIndex(pPage);
     }
     return false;
+}
+
+void CPropertySheet::PutButtonsLastInTabOrder()
+{
+    // Pages and their controls are made after the buttons, which would
+    // otherwise come first.
+    QWidget* pLast = nullptr;
+    for (QWidget* pWidget = nextInFocusChain(); pWidget != this; pWidget = pWidget->nextInFocusChain())
+        if (m_pStack->isAncestorOf(pWidget))
+            pLast = pWidget;
+    if (!pLast)
+        return;
+    for (QPushButton* pButton : std::as_const(m_apButtons)) {
+        QWidget::setTabOrder(pLast, pButton);
+        pLast = pButton;
+    }
 }
 
 void CPropertySheet::FocusFirstControl(CPropertyPage* pPage)

@@ -39,7 +39,9 @@ class QStackedWidget;
 // object names "backButton", "nextButton", "finishButton", "cancelButton" and
 // "helpButton"; the Finish button's text is "Finish" until a page changes it.
 //
-// Keyboard. The page that becomes active gets the focus on its first control
+// Keyboard. Tab runs through the page top to bottom, its report, then the
+// buttons along the bottom in their order. A button's mnemonic (Alt+B, Alt+N)
+// presses it at once. The page that becomes active gets the focus on its first control
 // that takes Tab (never a multi-line field), so Enter presses the default
 // button (Next, or Finish where shown) and Esc cancels.
 //
@@ -77,6 +79,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
 private:
     void OnNext();
@@ -87,6 +90,7 @@ private:
     void FocusFirstControl(CPropertyPage* pPage);
     void FocusFirstControlNow(CPropertyPage* pPage);
     void ApplyWizardButtons(int nFlags);
+    void PutButtonsLastInTabOrder();
 
     QList<CPropertyPage*> m_apPages;
     CPropertyPage* m_pActivePage = nullptr;
@@ -96,4 +100,5 @@ private:
     QPushButton* m_pBackButton;
     QPushButton* m_pNextButton;
     QPushButton* m_pFinishButton;
+    QList<QPushButton*> m_apButtons;   // left to right
 };

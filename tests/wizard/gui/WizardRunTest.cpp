@@ -5,6 +5,7 @@
 
 #include "../../finish/TmpDirOverride.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -71,6 +72,89 @@ TEST(WizardRun, EveryPageOffersHelpAndTheFinishPageShowsAndExportsTheModelsRepor
     const std::string strExpected = ModelReport(Switches(true), kColderReturn);
     EXPECT_EQ(wizard.ReportText(), AsShown(strExpected));
     wizard.ClickPageButton("buttonViewInNotepad");
+    EXPECT_EQ(ReadTestFile(folder.filePath(QStringLiteral("Kelvobatteryend.txt"))).toStdString(), strExpected + "\n");
+}
+
+// Tab from the focus given on arrival runs down the page (a table of rows by
+// its rows), through the report, then along the sheet's buttons left to right,
+// and comes back.
+void ExpectTabOrder(CGuiWizard& wizard)
+{
+    QWidget* const pStart = QApplication::focusWidget();
+    ASSERT_NE(pStart, nullptr);
+    QList<QWidget*> apPage, apButtons;
+    for (QWidget* pFocus = pStart; apPage.size() + apButtons.size() < 80;) {
+        (wizard.Sheet().GetActivePage()->isAncestorOf(pFocus) ? apPage : apButtons).append(pFocus);
+        ASSERT_TRUE(apButtons.isEmpty() || apButtons.last() == pFocus) << "a page control after the buttons";
+        QTest::keyClick(pFocus, Qt::Key_Tab);
+        if ((pFocus = QApplication::focusWidget()) == pStart)
+            break;
+    }
+    const auto position = [&](QWidget* p) { return p->mapTo(&wizard.Sheet(), QPoint(0, 0)); };
+    for (int n = 1; n < apPage.size(); ++n) {
+        const bool bReport = qobject_cast<QPlainTextEdit*>(apPage[n]);
+        EXPECT_TRUE(bReport ? n == apPage.size() - 1 : position(apPage[n]).y() >= position(apPage[n - 1]).y())
+            << apPage[n]->objectName().toStdString() << " out of order";
+    }
+    ASSERT_FALSE(apButtons.isEmpty());
+    for (int n = 1; n < apButtons.size(); ++n)
+        EXPECT_GT(position(apButtons[n]).x(), position(apButtons[n - 1]).x());
+    pStart->setFocus(Qt::TabFocusReason);
+}
+
+// A person without a mouse: the arrow keys move among radio buttons and
+// through lists, Space chooses, typing fills a field, Enter goes on, Tab
+// reaches the finish page's buttons. The Kelvo 620 run ends exported.
+TEST(WizardRun, TheKeyboardAloneReachesTheFinishPageAndExportsIt)
+{
+    QTemporaryDir folder;
+    CTmpDirOverride tmpDir(folder.path());
+    CGuiWizard wizard;
+    QApplication::setActiveWindow(&wizard.Sheet());
+    const auto press = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::processEvents();
+    };
+    const auto focusIs = [&](int nId) { return QApplication::focusWidget() == wizard.ActivePage()->ControlWidget(nId); };
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(focusIs(Intro::kModel610));
+    press(Qt::Key_Down);
+    press(Qt::Key_Space);
+    ExpectTabOrder(wizard);
+    for (const EPageKind eKind : {EPageKind::Comms, EPageKind::PressureSelect, EPageKind::MooredPumpSelect}) {
+        press(Qt::Key_Return);
+        ASSERT_EQ(wizard.ActiveKind(), eKind);
+        ExpectTabOrder(wizard);
+    }
+    ASSERT_TRUE(focusIs(Pump::kPump));
+    while (wizard.Control<QComboBox>(Pump::kPump)->currentText() != QStringLiteral("P4M")) {
+        const int nBefore = wizard.Control<QComboBox>(Pump::kPump)->currentIndex();
+        press(Qt::Key_Down);
+        ASSERT_NE(wizard.Control<QComboBox>(Pump::kPump)->currentIndex(), nBefore) << "no P4M in the list";
+    }
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    ASSERT_TRUE(focusIs(Pump::kMode2));
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    ASSERT_EQ(wizard.ActiveKind(), EPageKind::Sampling600);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("300"));
+    for (const EPageKind eKind : {EPageKind::SensorList, EPageKind::BatterySelect, EPageKind::Finish}) {
+        if (eKind == EPageKind::Finish) {
+            press(Qt::Key_Tab);   // from the battery list to the temperature
+            ASSERT_TRUE(focusIs(Battery::kTemperature));
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10"));
+        }
+        press(Qt::Key_Return);
+        ASSERT_EQ(wizard.ActiveKind(), eKind);
+        ExpectTabOrder(wizard);
+    }
+    EXPECT_TRUE(wizard.Messages().empty());
+    press(Qt::Key_Space);   // the first button on arrival: View in Notepad
+    const std::string strExpected = ModelReport(
+        {}, {NextPage(), NextPage(), NextPage(), Choose(Pump::kPump, "P4M"), Click(Pump::kMode2), NextPage(),
+             Type(C600SamplingPageModel::kInterval, "300"), NextPage(), NextPage(), Type(Battery::kTemperature, "10"),
+             NextPage()});
     EXPECT_EQ(ReadTestFile(folder.filePath(QStringLiteral("Kelvobatteryend.txt"))).toStdString(), strExpected + "\n");
 }
 
