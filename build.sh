@@ -23,7 +23,7 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
-          xvfb xauth xdotool x11-utils libxdamage-dev libchm-dev fp-utils-3.2.2 help2man nlohmann-json3-dev shared-mime-info
+          xvfb xauth xdotool x11-utils libxdamage-dev libchm-dev fp-utils-3.2.2 help2man nlohmann-json3-dev shared-mime-info poppler-utils
           emscripten chromium chromium-driver python3-selenium firefox-esr
           clang libclang-rt-dev llvm locales)
 

@@ -6,6 +6,8 @@
 #include "InsightPanel.h"
 #include "Instrument.h"
 #include "ManualLookup.h"
+#include "MooringEdit.h"
+#include "MooringFile.h"
 #include "PlanFile.h"
 #include "PlanRunner.h"
 #include "PlatformSeams.h"
@@ -15,7 +17,9 @@
 #include "ui_PropPageFinish.h"
 
 #include <QAbstractButton>
+#include <QDateEdit>
 #include <QFile>
+#include <QFileInfo>
 
 CPropPageFinish::CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet)
     : CPropertyPage(QString::fromStdString(model.Title())),
@@ -38,6 +42,7 @@ void CPropPageFinish::CreateControls(QWidget* pBody)
     connect(m_ui->buttonViewInNotepad, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewInNotepad);
     connect(m_ui->buttonViewManual, &QAbstractButton::clicked, this, &CPropPageFinish::OnViewManual);
     connect(m_ui->buttonSavePlan, &QAbstractButton::clicked, this, &CPropPageFinish::OnSavePlan);
+    connect(m_ui->buttonAddToMooring, &QAbstractButton::clicked, this, &CPropPageFinish::OnAddToMooring);
 }
 
 int CPropPageFinish::OnSetActive()
@@ -78,11 +83,51 @@ void CPropPageFinish::OnSavePlan()
     if (strPath.isEmpty())
         return;
     std::string strError;
-    if (PlanFile::Save(QFile::encodeName(strPath).toStdString(), CapturePlan(m_sheet), strError))
+    if (!PlanFile::Save(QFile::encodeName(strPath).toStdString(), CapturePlan(m_sheet), strError))
+        Tell(strError);
+}
+
+void CPropPageFinish::OnAddToMooring()
+{
+    BvUtility::Platform::SaveFileRequest request;
+    request.pOwner = this;
+    request.strDefaultSuffix = QString::fromLatin1(MooringFile::kExtension);
+    request.strInitialName = QStringLiteral("mooring.") + request.strDefaultSuffix;
+    request.strFilter = QString::fromLatin1(AppStrings::kMooringFilter);
+    request.bAddTo = true;
+    const QString strPath = BvUtility::Platform::ChooseSaveFile(request);
+    if (strPath.isEmpty())
         return;
+    const std::string strFile = QFile::encodeName(strPath).toStdString();
+    std::string strText;
+    std::string strError;
+    CMooring mooring;
+    if (QFileInfo::exists(strPath)) {
+        // An existing file is read as the window reads it; one it would
+        // refuse is left alone.
+        if (!MooringFile::ReadText(strFile, strText, strError) || !MooringFile::Parse(strText, strFile, mooring, strError))
+            return Tell(strError);
+    } else {
+        // A new mooring deployed on the insight panel's deployment start.
+        const QDate start = m_ui->insight->DeploymentStart()->date();
+        mooring = MooringEdit::NewMooring(QFileInfo(strPath).completeBaseName().toStdString(),
+                                          CCivilDay{start.year(), start.month(), start.day()});
+    }
+    const CPlanAnswers plan = CapturePlan(m_sheet);
+    const int nIndex = MooringEdit::AppendPlan(mooring, plan, MooringEdit::LabelFor(mooring, plan));
+    if (!MooringFile::Save(strFile, mooring, strError))
+        return Tell(strError);
+    Tell(QStringLiteral("Added to %1 as position %2.")
+             .arg(QFileInfo(strPath).fileName())
+             .arg(nIndex + 1)
+             .toStdString());
+}
+
+void CPropPageFinish::Tell(const std::string& strText)
+{
     BvUtility::Platform::MessageRequest message;
     message.pOwner = this;
     message.strCaption = QString::fromLatin1(AppStrings::kAppTitle);
-    message.strText = QString::fromStdString(strError);
+    message.strText = QString::fromStdString(strText);
     BvUtility::Platform::ShowMessage(message);
 }

@@ -33,6 +33,9 @@ public:
     // "Save Plan…": asks for a file and writes the plan of the pages' answers
     // to it, replacing an old file whole or not at all.
     void OnSavePlan();
+    // "Add to Mooring…": asks for a mooring file, existing or new, and
+    // appends the plan of the pages' answers to it as a new position.
+    void OnAddToMooring();
 
     // Where the endurance goes, days per interval and the expected end date.
     CInsightPanel* Insight() const;
@@ -41,6 +44,8 @@ protected:
     void CreateControls(QWidget* pBody) override;
 
 private:
+    void Tell(const std::string& strText);
+
     CFinishPageModel& m_model;
     CSheetModel& m_sheet;
     QScopedPointer<Ui::PropPageFinish> m_ui;

@@ -22,14 +22,26 @@ THandler& Installed()
 
 MessageResult RealMessageBox(const MessageRequest& request)
 {
-    QMessageBox box(request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    request.strCaption, request.strText,
-                    request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                    request.pOwner);
-    const int nResult = box.exec();
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     if (request.buttons == MessageButtons::YesNo)
-        return nResult == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
-    return MessageResult::Ok;
+        buttons = QMessageBox::Yes | QMessageBox::No;
+    else if (request.buttons == MessageButtons::YesNoCancel)
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    request.strCaption, request.strText, buttons, request.pOwner);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageResult::Yes;
+    case QMessageBox::No:
+        return MessageResult::No;
+    case QMessageBox::Cancel:
+        return MessageResult::Cancel;
+    default:
+        // Closed without a choice: a question is left undecided.
+        return request.buttons == MessageButtons::Ok ? MessageResult::Ok
+               : request.buttons == MessageButtons::YesNo ? MessageResult::No
+                                                          : MessageResult::Cancel;
+    }
 }
 
 // A URL with a scheme goes to the desktop as it is; anything else is a path,
@@ -67,9 +79,10 @@ bool StartDetached(const QString& strProgram, const QStringList& astrArguments)
 void SetStartDetachedHandler(StartDetachedHandler handler) { Installed<StartDetachedHandler>() = std::move(handler); }
 
 namespace {
-QString RunFileDialog(const OpenFileRequest& request, QFileDialog::AcceptMode eMode)
+QString RunFileDialog(const OpenFileRequest& request, QFileDialog::AcceptMode eMode, bool bAddTo = false)
 {
     QFileDialog dialog(request.pOwner);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, bAddTo);
     dialog.setAcceptMode(eMode);
     dialog.setFileMode(eMode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
@@ -93,7 +106,7 @@ QString ChooseSaveFile(const SaveFileRequest& request)
 {
     if (Installed<SaveFileHandler>())
         return Installed<SaveFileHandler>()(request);
-    return RunFileDialog(request, QFileDialog::AcceptSave);
+    return RunFileDialog(request, QFileDialog::AcceptSave, request.bAddTo);
 }
 void SetSaveFileHandler(SaveFileHandler handler) { Installed<SaveFileHandler>() = std::move(handler); }
 

@@ -25,8 +25,9 @@ MOORPLAN_SUPPORT_EXPORT const QLoggingCategory& lcDiagnostics();   // defined by
 namespace BvUtility::Platform {
 
 enum class MessageIcon { None, Exclamation };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageResult { Ok, Yes, No };
+// YesNoCancel: the question before a changed document is closed (Yes saves it).
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Yes, No, Cancel };
 
 struct MessageRequest {
     QWidget* pOwner = nullptr;
@@ -43,8 +44,12 @@ struct OpenFileRequest {
     QString strFilter;          // Qt filter text, e.g. "Compiled HTML CHelp Files (*.chm)"
 };
 
-// Asks where to save a file: the same fields, its own seam.
-struct SaveFileRequest : OpenFileRequest {};
+// Asks where to save a file: the same fields, its own seam. With bAddTo the
+// file chosen is added to, not replaced: an existing one is taken without
+// the question about replacing it.
+struct SaveFileRequest : OpenFileRequest {
+    bool bAddTo = false;
+};
 
 using MessageBoxHandler = std::function<MessageResult(const MessageRequest&)>;
 using OpenDocumentHandler = std::function<bool(const QString&)>;

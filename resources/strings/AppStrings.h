@@ -8,4 +8,6 @@ inline constexpr const char* kAppTitle = "Moorplan 1.3";               // every 
 inline constexpr const char* kSheetCaption = "Power Calculator";
 // The file dialogs' filter for plan files.
 inline constexpr const char* kPlanFilter = "Moorplan plans (*.moorplan)";
+// ... and for mooring files.
+inline constexpr const char* kMooringFilter = "Moorplan moorings (*.mooring)";
 }

@@ -40,9 +40,13 @@ const CRoom kRooms[] = {
     {"docs/help", {"cli", "plan", "wizard/model", "engine", "support/core", kStrings}, {"nlohmann/"}},
     {"support", {"support/core"}, {"*"}},
     {"wizard/sheet", {"wizard/model", "engine", "support/core", kStrings}, {"*"}},
-    {"finish", {"wizard/sheet", "wizard/model", "plan", "engine", "support", "support/core", kStrings}, {"*"}},
+    {"finish", {"wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core", kStrings}, {"*"}},
     {"wizard/pages",
-     {"finish", "wizard/sheet", "wizard/model", "plan", "engine", "support", "support/core", kStrings},
+     {"finish", "wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core", kStrings},
+     {"*"}},
+    {"window",
+     {"wizard/pages", "finish", "wizard/sheet", "wizard/model", "mooring", "plan", "engine", "support", "support/core",
+      kStrings},
      {"*"}},
 };
 

@@ -45,7 +45,10 @@ case $step in
   desktop)
     desktop-file-validate "$root/share/applications/$id.desktop"
     appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
-    grep -qx 'MimeType=application/x-moorplan;' "$root/share/applications/$id.desktop" || fail "no MimeType"
+    grep -qx 'MimeType=application/x-moorplan;application/x-moorplan-mooring;' "$root/share/applications/$id.desktop" \
+      || fail "no MimeType"
+    # "New Mooring": the desktop action that opens an empty mooring window.
+    grep -qx 'Exec=moorplan /MOORING' "$root/share/applications/$id.desktop" || fail "no New Mooring action"
     ;;
   mime)
     # The staged type database names *.moorplan as a plan, *.mooring as a mooring.

@@ -39,6 +39,9 @@ inline constexpr CWizardSwitchName kWizardSwitchNames[] = {
     {"MANUAL", &CWizardSwitches::m_bManual},
     {"485Nereids", &CWizardSwitches::m_b485},
 };
+// The moorplan command line's one switch that is not the wizard's: the
+// mooring window on a new mooring instead of the wizard.
+inline constexpr const char* kMooringSwitchName = "MOORING";
 
 // One set of the pages that follow the model pages. The introduction page's
 // set serves the Kelvo 610 path, the communications page's set every other

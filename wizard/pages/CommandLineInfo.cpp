@@ -1,5 +1,6 @@
 #include "CommandLineInfo.h"
 
+#include "MooringFile.h"
 #include "PlanFile.h"
 
 #include <cctype>
@@ -15,12 +16,17 @@ bool EqualNoCase(const char* szA, const char* szB)
     return *szA == *szB;
 }
 
+bool HasExtension(const char* szParam, const char* szExtension)
+{
+    const std::string strSuffix = std::string(".") + szExtension;
+    const std::size_t nLength = std::strlen(szParam);
+    return nLength >= strSuffix.size() && EqualNoCase(szParam + nLength - strSuffix.size(), strSuffix.c_str());
+}
+
 bool NamesPlan(const char* szParam, bool bFlag)
 {
-    const std::string strSuffix = std::string(".") + PlanFile::kExtension;
-    const std::size_t nLength = std::strlen(szParam);
     std::error_code error;
-    return !bFlag || (nLength >= strSuffix.size() && EqualNoCase(szParam + nLength - strSuffix.size(), strSuffix.c_str())) ||
+    return !bFlag || HasExtension(szParam, PlanFile::kExtension) || HasExtension(szParam, MooringFile::kExtension) ||
            std::filesystem::is_regular_file(szParam, error);
 }
 }  // namespace
@@ -32,6 +38,13 @@ void CMoorplanCommandLineInfo::ParseParam(const char* szParam, bool bFlag, bool)
     for (const CWizardSwitchName& name : kWizardSwitchNames)
         if (EqualNoCase(szParam, name.szName))
             this->*name.pFlag = true;
+    if (EqualNoCase(szParam, kMooringSwitchName))
+        m_bMooring = true;
+}
+
+bool CMoorplanCommandLineInfo::OpensMooring() const
+{
+    return m_bMooring || HasExtension(m_strPlanFile.c_str(), MooringFile::kExtension);
 }
 
 void CMoorplanCommandLineInfo::ParseCommandLine(int argc, const char* const* argv)

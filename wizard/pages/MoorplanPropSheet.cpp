@@ -140,6 +140,12 @@ void CMoorplanPropSheet::OpenPlan(const QString& strPath)
         CModelPage::ShowPageMessage(this, strMessage);
         return;
     }
+    ShowPlan(answers);
+}
+
+bool CMoorplanPropSheet::ShowPlan(const CPlanAnswers& answers)
+{
+    std::string strMessage;
     switch (ReplayPlan(m_model, answers, strMessage)) {
     case kPlanDone:
         ShowModelPage(m_model.CurrentIndex());
@@ -157,8 +163,9 @@ void CMoorplanPropSheet::OpenPlan(const QString& strPath)
         m_model.Restart();
         ShowModelPage(0);
         CModelPage::ShowPageMessage(this, strMessage);
-        break;
+        return false;
     }
+    return true;
 }
 
 void CMoorplanPropSheet::ShowModelPage(int nIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlanAnswers.h"
 #include "PropPageFinish.h"
 #include "PropPage700Sampling.h"
 #include "PropPage710Sampling.h"
@@ -59,6 +60,9 @@ public:
     // a value no person could give on its page is told likewise, and the
     // wizard starts afresh.
     void OpenPlan(const QString& strPath);
+    // The same for answers already read (a mooring's position): false when
+    // one of them is a value no person could give, told in a message box.
+    bool ShowPlan(const CPlanAnswers& answers);
 
 protected:
     void showEvent(QShowEvent* pEvent) override;

@@ -111,8 +111,9 @@ TEST_F(PlanGuiTest, MalformedPlansAreToldAndTheWizardStaysUp)
     }
 }
 
-// The three switches after a slash or a dash, in any letter case, and the
-// plan: the first parameter without one, or one that names a file or a plan.
+// The four switches after a slash or a dash, in any letter case, and the
+// plan or mooring: the first parameter without one, or one that names a file,
+// a plan or a mooring.
 TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncluded)
 {
     // A file that exists is the plan, whatever its name.
@@ -123,6 +124,7 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
         std::vector<const char*> aArgs;
         QString strPlan;
         bool bTest, bManual, b485;
+        bool bMooring = false;   // the mooring window instead of the wizard
     };
     const CCase kCases[] = {
         {{"moorplan", "/TEST", "plan.moorplan"}, "plan.moorplan", true, false, false},
@@ -131,6 +133,8 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
         {{"moorplan", "-tEsT", "/MANUAL", "/unknown"}, QString(), true, true, false},
         {{"moorplan", "TEST", "MANUAL"}, "TEST", false, false, false},
         {{"moorplan", "/TESTS", "--TEST", "file.txt"}, "file.txt", false, false, false},
+        {{"moorplan", "/mooring", "/TEST"}, QString(), true, false, false, true},
+        {{"moorplan", "/srv/K2 2025.Mooring"}, "/srv/K2 2025.Mooring", false, false, false, true},
     };
     for (const CCase& test : kCases) {
         CMoorplanCommandLineInfo commandLine;
@@ -139,6 +143,7 @@ TEST_F(PlanGuiTest, TheCommandLineNamesThePlanBesideTheSwitchesAbsolutePathsIncl
         EXPECT_EQ(commandLine.m_bTest, test.bTest) << test.aArgs[1];
         EXPECT_EQ(commandLine.m_bManual, test.bManual) << test.aArgs[1];
         EXPECT_EQ(commandLine.m_b485, test.b485) << test.aArgs[1];
+        EXPECT_EQ(commandLine.OpensMooring(), test.bMooring) << test.aArgs[1];
     }
 }
 

@@ -1,7 +1,10 @@
 #include "AppStrings.h"
+#include "CommandLineInfo.h"
+#include "MooringWindow.h"
 #include "MoorplanApp.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <clocale>
 
@@ -17,6 +20,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromLatin1(AppStrings::kAppTitle));
     // Desktops find the installed entry (and its icon) for the window by this id.
     QApplication::setDesktopFileName(QStringLiteral("org.moorplan.Moorplan"));
+    // "moorplan FILE.mooring" or "moorplan /MOORING": the mooring window;
+    // anything else starts the wizard.
+    CMoorplanCommandLineInfo commandLine;
+    commandLine.ParseCommandLine(argc, argv);
+    if (commandLine.OpensMooring())
+        return RunMooringWindow(commandLine, QFile::decodeName(commandLine.m_strPlanFile.c_str()));
     CMoorplanApp moorplan;
     return moorplan.InitInstance(argc, argv);
 }
