@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times moorplan-report --mooring on a mooring of 200 positions against a
 # single --plan run, whole processes, side by side: the two alternate, N runs
-# each, and the mean per run in milliseconds and their ratio are printed.
+# each, and the median of each in microseconds and their ratio are printed.
 # The mooring's plans are the five of the test mooring, each position with an
 # interval of its own, so no two positions share a plan.
 #   bench/cli/time-mooring.sh BUILD_DIR [N]
@@ -28,17 +28,22 @@ json.dump(positions[2]["plan"], open(sys.argv[2] + "/one.moorplan", "w"), indent
 PY
 
 # Bash's own clock, so no timing program runs inside the measured spans.
-mooring_us=0
-plan_us=0
+# Medians, so a moment when another program takes the processor does not
+# weigh on either side.
+mooring_us=()
+plan_us=()
 for ((i = 0; i < runs; i++)); do
   start=${EPOCHREALTIME/./}
   "$build/moorplan-report" --mooring "$work/200.mooring" >/dev/null || [ $? -eq 3 ]
   middle=${EPOCHREALTIME/./}
   "$build/moorplan-report" --plan "$work/one.moorplan" >/dev/null
   end=${EPOCHREALTIME/./}
-  mooring_us=$((mooring_us + middle - start))
-  plan_us=$((plan_us + end - middle))
+  mooring_us+=($((middle - start)))
+  plan_us+=($((end - middle)))
 done
-echo "--plan, one plan:         $((plan_us / runs)) us per run"
-echo "--mooring, 200 positions: $((mooring_us / runs)) us per run"
-awk -v m="$mooring_us" -v p="$plan_us" 'BEGIN { printf "ratio: %.2f (at most 3)\n", m / p }'
+median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+plan=$(median "${plan_us[@]}")
+mooring=$(median "${mooring_us[@]}")
+echo "--plan, one plan:         $plan us, the median of $runs runs"
+echo "--mooring, 200 positions: $mooring us, the median of $runs runs"
+awk -v m="$mooring" -v p="$plan" 'BEGIN { printf "ratio: %.2f (at most 3)\n", m / p }'
