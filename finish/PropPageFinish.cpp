@@ -21,6 +21,23 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// The file dialog both buttons ask: a plan to write, or a mooring to add to
+// (an existing one is not replaced, so the dialog does not ask about that).
+QString ChooseFileToWrite(QWidget* pOwner, const char* szSuffix, const char* szStem, const char* szFilter, bool bAddTo)
+{
+    BvUtility::Platform::SaveFileRequest request;
+    request.pOwner = pOwner;
+    request.strDefaultSuffix = QString::fromLatin1(szSuffix);
+    request.strInitialName = QString::fromLatin1(szStem) + request.strDefaultSuffix;
+    request.strFilter = QString::fromLatin1(szFilter);
+    request.bAddTo = bAddTo;
+    return BvUtility::Platform::ChooseSaveFile(request);
+}
+
+} // namespace
+
 CPropPageFinish::CPropPageFinish(CFinishPageModel& model, CSheetModel& sheet)
     : CPropertyPage(QString::fromStdString(model.Title())),
       m_model(model),
@@ -74,12 +91,7 @@ CInsightPanel* CPropPageFinish::Insight() const { return m_ui->insight; }
 
 void CPropPageFinish::OnSavePlan()
 {
-    BvUtility::Platform::SaveFileRequest request;
-    request.pOwner = this;
-    request.strDefaultSuffix = QString::fromLatin1(PlanFile::kExtension);
-    request.strInitialName = QStringLiteral("plan.") + request.strDefaultSuffix;
-    request.strFilter = QString::fromLatin1(AppStrings::kPlanFilter);
-    const QString strPath = BvUtility::Platform::ChooseSaveFile(request);
+    const QString strPath = ChooseFileToWrite(this, PlanFile::kExtension, "plan.", AppStrings::kPlanFilter, false);
     if (strPath.isEmpty())
         return;
     std::string strError;
@@ -89,13 +101,7 @@ void CPropPageFinish::OnSavePlan()
 
 void CPropPageFinish::OnAddToMooring()
 {
-    BvUtility::Platform::SaveFileRequest request;
-    request.pOwner = this;
-    request.strDefaultSuffix = QString::fromLatin1(MooringFile::kExtension);
-    request.strInitialName = QStringLiteral("mooring.") + request.strDefaultSuffix;
-    request.strFilter = QString::fromLatin1(AppStrings::kMooringFilter);
-    request.bAddTo = true;
-    const QString strPath = BvUtility::Platform::ChooseSaveFile(request);
+    const QString strPath = ChooseFileToWrite(this, MooringFile::kExtension, "mooring.", AppStrings::kMooringFilter, true);
     if (strPath.isEmpty())
         return;
     const std::string strFile = QFile::encodeName(strPath).toStdString();
