@@ -116,18 +116,8 @@ Json DepthValue(double dDepth)
 
 bool Parse(const std::string& strText, const std::string& strFile, CMooring& mooring, std::string& strError)
 {
-    try {
-        mooring = MooringOf(JsonDocument::Parse(strText, strFile, "mooring"), strFile);
-        return true;
-    } catch (const CError& error) {
-        strError = error.m_strText;
-        return false;
-    } catch (const Json::exception&) {
-        // Past the parse the document is walked only where the JSON library
-        // does not throw; should that ever change, the file is refused all the same.
-        strError = strFile + ": not a mooring: the text cannot be read";
-        return false;
-    }
+    return JsonDocument::Guarded(strFile, "mooring", strError,
+                                 [&] { mooring = MooringOf(JsonDocument::Parse(strText, strFile, "mooring"), strFile); });
 }
 
 bool Evaluate(const CMooring& mooring, const std::string& strFile, CMooringEvaluator& evaluator, CMooringTable& table,

@@ -61,4 +61,22 @@ void RequireVersion(const Json& document, const std::string& strFile, const char
 bool ReadFile(const std::string& strPath, std::uintmax_t nMaxBytes, const std::string& strTooLarge,
               std::string& strText, std::string& strError);
 
+// Runs read, which parses and walks a document of the kind szKind read from
+// strFile; true when it finishes. A refusal (CError) becomes its line in
+// strError. The walk touches the JSON library only where it does not throw;
+// should that ever change, the file is refused all the same, in one line.
+template <typename Read>
+bool Guarded(const std::string& strFile, const char* szKind, std::string& strError, Read read)
+{
+    try {
+        read();
+        return true;
+    } catch (const CError& error) {
+        strError = error.m_strText;
+    } catch (const Json::exception&) {
+        strError = strFile + ": not a " + szKind + ": the text cannot be read";
+    }
+    return false;
+}
+
 }  // namespace JsonDocument

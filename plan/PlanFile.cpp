@@ -193,22 +193,13 @@ Json AuxValue(const std::vector<CAuxAnswer>& aRows)
 
 bool Parse(const std::string& strText, const std::string& strFile, CPlanAnswers& answers, std::string& strError)
 {
-    try {
+    return JsonDocument::Guarded(strFile, "plan", strError, [&] {
         const CPlanAnswers fromFile = AnswersOf(JsonDocument::Parse(strText, strFile, "plan"), strFile);
         for (const auto& entry : fromFile.Values())
             answers.Set(entry.first, entry.second.m_strText, strFile);
         if (fromFile.HasAux())
             answers.SetAux(fromFile.Aux(), strFile);
-        return true;
-    } catch (const CError& error) {
-        strError = error.m_strText;
-        return false;
-    } catch (const Json::exception&) {
-        // Past the parse, the plan is walked only where the JSON library does
-        // not throw; should that ever change, the file is refused all the same.
-        strError = strFile + ": not a plan: the text cannot be read";
-        return false;
-    }
+    });
 }
 
 std::string TooLarge(const std::string& strFile)
